@@ -1,0 +1,30 @@
+#pragma once
+
+#include "knowledge/tables.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace круголет {
+
+std::optional<std::string_view> расчет_четверти(const Знания &знания, std::string_view месяц,
+                                                int число);
+
+// Empty on day 41, which stands outside the quarters.
+std::optional<std::string_view> расчет_дня_четверти(const Знания &знания, int число);
+
+// The hall of the Svarog circle in which a day of the month lies.
+std::optional<std::string_view> чертог(std::string_view месяц, int число);
+
+struct Покровитель {
+    std::string бог;
+    std::string_view описание_чертога;
+};
+
+std::optional<Покровитель> определение_покровителя(const Знания &знания, int число,
+                                                   std::string_view месяц);
+
+std::string_view есть_ли_праздник(const Знания &знания, std::string_view месяц, int число);
+
+} // namespace круголет

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "knowledge/tables.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace круголет {
+
+// Every value a conversion computes, in the order the report shows them.
+struct Расчет {
+    std::int32_t лето_в_круге_жизни;
+    std::int32_t лето_в_круге_лет;
+    std::string_view название_лета;
+    std::string_view месяц;
+    std::string_view значение_месяца;
+    int число;
+    std::string_view день_недели;
+    std::int64_t часы;
+    std::string_view слово_часов;
+    std::int64_t части;
+    std::string_view слово_частей;
+    std::string_view характеристика_лета;
+    std::string_view четверть;
+    std::string_view день_четверти;
+    std::string бог;
+    std::string_view чертог;
+    std::string_view описание_чертога;
+    std::string_view праздник;
+};
+
+// All values for a moment, or nothing when any step yields nothing.
+std::optional<Расчет> рассчитать(const Знания &знания, int день, int месяц, int год, int час,
+                                 int минута);
+
+// The report composed from the values.
+std::string отчет(const Расчет &р, int день, int месяц, int год, int час, int минута);
+
+// The report for a moment, or nothing.
+std::optional<std::string> расчет(const Знания &знания, int день, int месяц, int год, int час,
+                                  int минута);
+
+} // namespace круголет
