@@ -1,0 +1,31 @@
+#include "apps/cli/json_report.h"
+
+namespace круголет {
+
+nlohmann::json json_расчета(const Расчет &р, const Момент &м) {
+    return {
+        {"gregorian",
+         {{"day", м.день}, {"month", м.месяц}, {"year", м.год}, {"hour", м.час}, {"minute", м.минута}}},
+        {"year_of_circle_of_life", р.лето_в_круге_жизни},
+        {"year_of_circle_of_years", р.лето_в_круге_лет},
+        {"year_name", р.название_лета},
+        {"month", р.месяц},
+        {"month_meaning", р.значение_месяца},
+        {"day_of_month", р.число},
+        {"weekday", р.день_недели},
+        {"hour", р.часы},
+        {"hour_word", р.слово_часов},
+        {"part", р.части},
+        {"part_word", р.слово_частей},
+        {"holiday", р.праздник},
+        {"year_characteristic", р.характеристика_лета},
+        {"quarter_text", р.четверть},
+        {"day_of_quarter_text", р.день_четверти},
+        {"hall", р.чертог},
+        {"god_text", р.бог},
+        {"hall_description", р.описание_чертога},
+        {"report", отчет(р, м.день, м.месяц, м.год, м.час, м.минута)},
+    };
+}
+
+} // namespace круголет

@@ -1,0 +1,47 @@
+#include "apps/cli/moment_text.h"
+
+#include <array>
+
+namespace круголет {
+
+namespace {
+
+// Cuts the text at every separator into exactly N pieces; nothing for any other count.
+template <std::size_t N>
+std::optional<std::array<std::string_view, N>> разрезать(std::string_view текст, char разделитель) {
+    std::array<std::string_view, N> части{};
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        const auto место = текст.find(разделитель);
+        if (место == std::string_view::npos)
+            return std::nullopt;
+        части[i] = текст.substr(0, место);
+        текст.remove_prefix(место + 1);
+    }
+    if (текст.find(разделитель) != std::string_view::npos)
+        return std::nullopt;
+    части[N - 1] = текст;
+    return части;
+}
+
+} // namespace
+
+std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время) {
+    const auto д = разрезать<3>(дата, '.');
+    const auto в = разрезать<2>(время, ':');
+    if (!д || !в)
+        return std::nullopt;
+    return проверить_поля((*д)[0], (*д)[1], (*д)[2], (*в)[0], (*в)[1]);
+}
+
+std::optional<Момент> прочитать_момент(std::string_view строка) {
+    const auto начало = строка.find_first_not_of(' ');
+    if (начало == std::string_view::npos)
+        return std::nullopt;
+    строка.remove_prefix(начало);
+    const auto пробел = строка.find(' ');
+    if (пробел == std::string_view::npos)
+        return std::nullopt;
+    return прочитать_момент(строка.substr(0, пробел), строка.substr(пробел + 1));
+}
+
+} // namespace круголет

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/input_check.h"
+
+#include <optional>
+#include <string_view>
+
+namespace круголет {
+
+// A moment written "DD.MM.YYYY HH:MM": the five numbers are cut at "." and ":" and each is
+// read and checked as the window reads its fields.
+std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время);
+
+// The same for one line holding the date, blanks and the time.
+std::optional<Момент> прочитать_момент(std::string_view строка);
+
+} // namespace круголет

@@ -1,0 +1,182 @@
+#include "runtime/cp1251.h"
+#include "support/library_fixture.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+using namespace круголет;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Запуск {
+    int код;
+    std::string вывод;
+    std::string ошибки;
+};
+
+std::string прочитать(const fs::path &файл) {
+    std::ifstream f(файл, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void записать(const fs::path &файл, std::string_view байты) {
+    std::ofstream(файл, std::ios::binary) << байты;
+}
+
+// Runs the tool in its own directory, which holds the test library as "библиотека.txt".
+class КоманднаяСтрока : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        папка = fs::temp_directory_path() /
+                ("krugolet-cli-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(папка);
+        const auto библиотека = в_1251(строки_библиотеки_для_тестов());
+        ASSERT_TRUE(библиотека);
+        записать(папка / u8"библиотека.txt", *библиотека);
+    }
+    void TearDown() override { fs::remove_all(папка); }
+
+    Запуск запустить(const std::string &аргументы, const std::string &ввод = "") {
+        записать(папка / "in", ввод);
+        const std::string команда = "cd '" + папка.string() + "' && '" KRUGOLET_CLI "' " +
+                                    аргументы + " <in >out 2>err";
+        const int статус = std::system(команда.c_str());
+        return {WIFEXITED(статус) ? WEXITSTATUS(статус) : -1, прочитать(папка / "out"),
+                прочитать(папка / "err")};
+    }
+
+    fs::path папка;
+};
+
+} // namespace
+
+TEST_F(КоманднаяСтрока, ОтчетОМоменте) {
+    const auto р = запустить("15.03.2000 20:30");
+    EXPECT_EQ(р.код, 0) << р.ошибки;
+    EXPECT_EQ(р.ошибки, "");
+    EXPECT_EQ(р.вывод.rfind("Дата и время по Григорианскому Календарю:  20час.30мин.   15.3.2000г.\n\n", 0),
+              0u)
+        << р.вывод;
+    EXPECT_NE(р.вывод.find("Месяц: Дайлет - месяц Пробуждения Природы\nЧисло месяца: 14\n"),
+              std::string::npos);
+    EXPECT_TRUE(р.вывод.ends_with("\n\n"));
+    EXPECT_EQ(запустить("'15.03.2000 20:30'").вывод, р.вывод);
+}
+
+TEST_F(КоманднаяСтрока, БезМоментаОтчетОСистемныхЧасахИлиПричина) {
+    // The machine's clock lies after the covered span, so there is no report, as in the window.
+    const auto р = запустить("");
+    EXPECT_EQ(р.код, 1);
+    EXPECT_EQ(р.вывод, "");
+    EXPECT_NE(р.ошибки.find("вне Круга Жизни"), std::string::npos) << р.ошибки;
+}
+
+TEST_F(КоманднаяСтрока, ОтказВоВводе) {
+    for (const char *ввод : {"22.09.2012 19:00", "30.02.1904 12:00", "15.03.2000 24:00",
+                             "15.3.x 20:30", "15-03-2000 20:30", "'15.03.2000' '20'"}) {
+        const auto р = запустить(ввод);
+        EXPECT_EQ(р.код, 2) << ввод;
+        EXPECT_EQ(р.ошибки, "Неправильные данные!\n") << ввод;
+        EXPECT_EQ(р.вывод, "") << ввод;
+    }
+}
+
+TEST_F(КоманднаяСтрока, ОшибкаИспользованияИСправка) {
+    for (const char *ввод : {"15.03.2000", "--unknown", "1 2 3", "-"}) {
+        const auto р = запустить(ввод);
+        EXPECT_EQ(р.код, 2) << ввод;
+        EXPECT_NE(р.ошибки.find("Использование:"), std::string::npos) << ввод;
+    }
+    const auto справка = запустить("--help");
+    EXPECT_EQ(справка.код, 0);
+    EXPECT_NE(справка.вывод.find("--json"), std::string::npos);
+}
+
+TEST_F(КоманднаяСтрока, БиблиотекаОтсутствуетИлиПовреждена) {
+    const std::string ожидаемо = "Ошибка загрузки библиотеки\nОтсутствует или поврежден файл "
+                                 "\"библиотека.txt\" \nДальнейшая работа невозможна\n";
+    auto р = запустить("--library нет.txt 15.03.2000 20:30");
+    EXPECT_EQ(р.код, 3);
+    EXPECT_EQ(р.ошибки, ожидаемо);
+    записать(папка / "плохая.txt", "лето(1, \"a\")\n\nлето(2, \"b\")\n");
+    р = запустить("--library плохая.txt 15.03.2000 20:30");
+    EXPECT_EQ(р.код, 3);
+    EXPECT_EQ(р.ошибки, ожидаемо);
+    EXPECT_EQ(р.вывод, "");
+}
+
+TEST_F(КоманднаяСтрока, ДругаяБиблиотекаБезНужнойЗаписи) {
+    // Well formed, but without the year 132 that 15.03.2000 needs.
+    const auto полная = в_1251(строки_библиотеки_для_тестов());
+    ASSERT_TRUE(полная);
+    std::string без_года;
+    std::istringstream строки(*полная);
+    const std::string год_132 = *в_1251("название_лета(132,");
+    for (std::string строка; std::getline(строки, строка);)
+        if (строка.find(год_132) == std::string::npos)
+            без_года += строка + "\n";
+    записать(папка / "неполная.txt", без_года);
+    const auto р = запустить("--library неполная.txt 15.03.2000 20:30");
+    EXPECT_EQ(р.код, 1);
+    EXPECT_EQ(р.вывод, "");
+    EXPECT_NE(р.ошибки.find("нет записи"), std::string::npos) << р.ошибки;
+    EXPECT_EQ(запустить("--library неполная.txt 15.03.2001 20:30").код, 0);
+}
+
+TEST_F(КоманднаяСтрока, JsonСоВсемиЗначениями) {
+    const auto р = запустить("--json 15.03.2000 20:30");
+    ASSERT_EQ(р.код, 0) << р.ошибки;
+    const auto j = nlohmann::json::parse(р.вывод);
+    EXPECT_EQ(j["year_of_circle_of_life"], 132);
+    EXPECT_EQ(j["year_of_circle_of_years"], 4);
+    EXPECT_EQ(j["month"], "Дайлет");
+    EXPECT_EQ(j["month_meaning"], "месяц Пробуждения Природы");
+    EXPECT_EQ(j["day_of_month"], 14);
+    EXPECT_EQ(j["weekday"], "Осьмица");
+    EXPECT_EQ(j["hour"], 1);
+    EXPECT_EQ(j["hour_word"], "час");
+    EXPECT_EQ(j["part"], 0);
+    EXPECT_EQ(j["part_word"], "частей");
+    EXPECT_EQ(j["holiday"], "День Ратибора Странника");
+    EXPECT_EQ(j["hall"], "Велес");
+    EXPECT_EQ(j["report"], запустить("15.03.2000 20:30").вывод);
+    for (const char *ключ : {"year_name", "year_characteristic", "quarter_text",
+                             "day_of_quarter_text", "god_text", "hall_description"})
+        EXPECT_TRUE(j[ключ].is_string() && !j[ключ].get<std::string>().empty()) << ключ;
+}
+
+TEST_F(КоманднаяСтрока, JsonПострочноСоСтандартногоВвода) {
+    const auto р = запустить("--json -", "15.03.2000 20:30\r\nмусор\n22.09.1868 19:00\n");
+    EXPECT_EQ(р.код, 1);
+    std::istringstream строки(р.вывод);
+    std::string строка;
+    ASSERT_TRUE(std::getline(строки, строка));
+    EXPECT_EQ(nlohmann::json::parse(строка)["day_of_month"], 14);
+    ASSERT_TRUE(std::getline(строки, строка));
+    const auto ошибка = nlohmann::json::parse(строка);
+    EXPECT_EQ(ошибка["error"], "Неправильные данные!");
+    EXPECT_EQ(ошибка["input"], "мусор");
+    ASSERT_TRUE(std::getline(строки, строка));
+    EXPECT_EQ(nlohmann::json::parse(строка)["year_of_circle_of_life"], 1);
+    EXPECT_FALSE(std::getline(строки, строка));
+
+    EXPECT_EQ(запустить("--json -", "15.03.2000 20:30\n1.1.1900 0:0\n").код, 0);
+}
+
+TEST_F(КоманднаяСтрока, JsonНеЛомаетсяНаНедопустимыхБайтах) {
+    const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n", 8));
+    EXPECT_EQ(р.код, 1);
+    EXPECT_EQ(nlohmann::json::parse(р.вывод)["error"], "Неправильные данные!");
+}
