@@ -1,0 +1,37 @@
+#!/bin/sh
+# Renders the vector drawings into the images that krugolet.rc links in:
+#   star.svg              -> star.bmp      (bitmap 10022, 190 x 190)
+#   eagle.svg             -> eagle.bmp     (bitmap 10023, 187 x 239)
+#   icon-16.svg, icon.svg -> krugolet.ico  (icon 9012, 16, 32 and 48 pixels)
+# The bitmaps are plain 24-bit BI_RGB DIBs (BMP3) without alpha, since that
+# is what LoadBitmap hands to StretchBlt unchanged; transparent parts become
+# the button-face grey so that the pictures merge with the window.
+# Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert (imagemagick).
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+grey='rgb(192,192,192)'
+
+for tool in rsvg-convert convert identify; do
+  command -v "$tool" >/dev/null || { echo "make-images.sh: $tool is missing" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# bitmap NAME WIDTH HEIGHT: NAME.svg -> NAME.bmp of exactly that size.
+bitmap() {
+  rsvg-convert -w "$2" -h "$3" "$here/$1.svg" -o "$work/$1.png"
+  convert "$work/$1.png" -background "$grey" -alpha remove -alpha off \
+    -type TrueColor -compress None "BMP3:$here/$1.bmp"
+  size=$(identify -format '%wx%h %z' "$here/$1.bmp")
+  [ "$size" = "$2x$3 8" ] || { echo "make-images.sh: $1.bmp came out as $size" >&2; exit 1; }
+}
+
+bitmap star 190 190
+bitmap eagle 187 239
+
+rsvg-convert -w 16 -h 16 "$here/icon-16.svg" -o "$work/icon-16.png"
+rsvg-convert -w 32 -h 32 "$here/icon.svg" -o "$work/icon-32.png"
+rsvg-convert -w 48 -h 48 "$here/icon.svg" -o "$work/icon-48.png"
+convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" "$here/krugolet.ico"
