@@ -24,8 +24,8 @@ bitmap() {
   rsvg-convert -w "$2" -h "$3" "$here/$1.svg" -o "$work/$1.png"
   convert "$work/$1.png" -background "$grey" -alpha remove -alpha off \
     -type TrueColor -compress None "BMP3:$here/$1.bmp"
-  size=$(identify -format '%wx%h %z' "$here/$1.bmp")
-  [ "$size" = "$2x$3 8" ] || { echo "make-images.sh: $1.bmp came out as $size" >&2; exit 1; }
+  got=$(identify -format '%m %wx%h %[channels] %z' "$here/$1.bmp")
+  [ "$got" = "BMP3 $2x$3 srgb 8" ] || { echo "make-images.sh: $1.bmp came out as $got" >&2; exit 1; }
 }
 
 bitmap star 190 190
@@ -35,3 +35,5 @@ rsvg-convert -w 16 -h 16 "$here/icon-16.svg" -o "$work/icon-16.png"
 rsvg-convert -w 32 -h 32 "$here/icon.svg" -o "$work/icon-32.png"
 rsvg-convert -w 48 -h 48 "$here/icon.svg" -o "$work/icon-48.png"
 convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" "$here/krugolet.ico"
+got=$(identify -format '%wx%h %[channels],' "$here/krugolet.ico")
+[ "$got" = "16x16 srgba,32x32 srgba,48x48 srgba," ] || { echo "make-images.sh: krugolet.ico came out as $got" >&2; exit 1; }
