@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <string>
+
+namespace круголет {
+
+// Opens the modal About window owned by the parent and returns when it has been closed.
+void dlg_о_программе_Create(Окно &родитель);
+
+// Its handler: "Ok" closes it; every repaint sets the icon, draws the picture and writes the
+// About text anew.
+int dlg_о_программе_eh(Окно &диалог, const Событие &событие);
+
+// The About window as a dialog template (resource 10000).
+const Шаблон_диалога &шаблон_окна_о_программе();
+
+// The description of the program and of the calendar that the About window shows.
+std::string текст_о_программе();
+
+} // namespace круголет

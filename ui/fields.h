@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/window.h"
+#include "ui/input_check.h"
+
+#include <optional>
+
+namespace круголет {
+
+// Key handlers of the five input fields, attached by the main window. On the release of Enter
+// each asks the main window for a conversion; on Tab or Space it moves the focus to the next
+// field, or, in the minute field, asks for a conversion too. Everything else is left to the
+// field.
+int число_eh(Окно &поле, const Событие &событие);
+int месяц_eh(Окно &поле, const Событие &событие);
+int год_eh(Окно &поле, const Событие &событие);
+int час_eh(Окно &поле, const Событие &событие);
+int минута_eh(Окно &поле, const Событие &событие);
+
+// Whether the key moves on to the next field: Tab and Space.
+bool код_перехода(int код);
+
+// The five fields of the main window read and checked; on refusal, after the error box,
+// nothing.
+std::optional<Момент> получить_данные(Окно &главное);
+
+} // namespace круголет

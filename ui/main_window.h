@@ -1,0 +1,21 @@
+#pragma once
+
+#include "knowledge/tables.h"
+#include "platform/window.h"
+
+namespace круголет {
+
+// What the main window carries for the whole run: the fact tables, filled at its creation and
+// read by every conversion.
+struct Состояние_программы final : Данные_окна {
+    Знания знания = встроенные_знания();
+};
+
+inline constexpr std::string_view заголовок_главного_окна = "Ольмарский Календаръ";
+
+// The main window's handler: creation (controls, layout, library, the report for now),
+// activation (the fields' key handlers), repaint (background and pictures) and the three
+// buttons. The window must carry a Состояние_программы.
+int task_win_eh(Окно &окно, const Событие &событие);
+
+} // namespace круголет

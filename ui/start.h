@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/window.h"
+
+namespace круголет {
+
+// What the windowed program does from start to end: the three-dimensional look, the maximized
+// main window, and the message loop until it is closed. The process's exit code.
+int запустить_круголет(Платформа &платформа);
+
+} // namespace круголет
