@@ -3,6 +3,7 @@
 #include "calendar/report.h"
 #include "tests/support/library_fixture.h"
 #include "ui/main_window.h"
+#include "ui/start.h"
 
 #include <string>
 #include <vector>
@@ -78,6 +79,20 @@ TEST_F(Старт, ClockAfterTheSpanLeavesAnEmptyReportAndNoMessage) {
     EXPECT_EQ(элемент(поле_минуты).текст(), "5");
     EXPECT_EQ(отчет(), "");
     EXPECT_TRUE(платформа.ошибки.empty());
+}
+
+TEST_F(Старт, ClocksOutsideTheSpanOrOutOfRangeGiveNoReportAndNoMessage) {
+    const std::vector<Местное_время> часы{
+        {1868, 9, 22, 18, 59}, {1601, 1, 1, 0, 0}, {2100, 12, 31, 23, 59}, {2012, 9, 22, 19, 0}};
+    for (const Местное_время &ч : часы) {
+        SCOPED_TRACE(ч.год);
+        Платформа_для_тестов своя;
+        своя.часы = ч;
+        запустить_круголет(своя);
+        EXPECT_EQ(своя.главное_окно().элемент_с_номером(поле_отчета).текст(), "");
+        EXPECT_EQ(своя.главное_окно().элемент_с_номером(поле_года).текст(), std::to_string(ч.год));
+        EXPECT_TRUE(своя.ошибки.empty());
+    }
 }
 
 TEST_F(Старт, LastMomentOfTheSpanStillHasItsReport) {

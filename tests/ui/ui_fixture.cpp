@@ -5,17 +5,18 @@
 #include "tests/support/library_fixture.h"
 #include "ui/start.h"
 
-#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace круголет {
 
 void Окна::SetUp() {
     const auto *тест = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string имя = std::string("krugolet-ui-") + тест->test_suite_name() + "-" + тест->name();
-    std::replace(имя.begin(), имя.end(), '/', '-');
-    папка_ = std::filesystem::temp_directory_path() / имя;
+    // An ASCII name, which every file system takes whatever its code page.
+    const std::string имя = std::string(тест->test_suite_name()) + "." + тест->name();
+    папка_ = std::filesystem::temp_directory_path() /
+             ("krugolet-ui-" + std::to_string(std::hash<std::string>{}(имя)));
     std::filesystem::remove_all(папка_);
     std::filesystem::create_directories(папка_);
     прежняя_папка_ = std::filesystem::current_path();
