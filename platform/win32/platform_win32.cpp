@@ -28,6 +28,9 @@ class Принтер_без_задания final : public Принтер {
     : экземпляр_(экземпляр), принтер_(std::make_unique<Принтер_без_задания>()) {}
 
 Платформа_win32::~Платформа_win32() {
+    // The window's procedure reaches its wrapper, which goes with the platform.
+    if (главное_окно_ && главное_окно_->hwnd())
+        DestroyWindow(главное_окно_->hwnd());
     if (!ctl3d_)
         return;
     if (auto снять = функция_ctl3d(ctl3d_, "Ctl3dUnregister"))

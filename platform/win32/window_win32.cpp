@@ -2,16 +2,13 @@
 
 #include "platform/line_feeds.h"
 #include "platform/win32/control_kinds.h"
+#include "platform/win32/picture.h"
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/unicode.h"
 
 namespace круголет {
 
 namespace {
-
-RECT в_rect(Прямоугольник п) {
-    return {п.лево, п.верх, п.право, п.низ};
-}
 
 Прямоугольник из_rect(const RECT &r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -122,25 +119,8 @@ void Окно_win32::залить_фоном() {
 }
 
 void Окно_win32::нарисовать_картинку(int ресурс, const std::function<Прямоугольник(Размер)> &куда) {
-    if (!рисование_)
-        return;
-    HBITMAP картинка = LoadBitmapW(платформа_.экземпляр(), MAKEINTRESOURCEW(ресурс));
-    if (!картинка)
-        return;
-    BITMAP описание{};
-    GetObjectW(картинка, sizeof описание, &описание);
-    const RECT r = в_rect(куда({описание.bmWidth, описание.bmHeight}));
-    HDC память = CreateCompatibleDC(рисование_);
-    HGDIOBJ прежняя = SelectObject(память, картинка);
-    // Averaging the pixels keeps a shrunken picture legible; the copy itself stays plain.
-    const int прежний_режим = SetStretchBltMode(рисование_, HALFTONE);
-    SetBrushOrgEx(рисование_, 0, 0, nullptr);
-    StretchBlt(рисование_, r.left, r.top, r.right - r.left, r.bottom - r.top, память, 0, 0,
-               описание.bmWidth, описание.bmHeight, SRCCOPY);
-    SetStretchBltMode(рисование_, прежний_режим);
-    SelectObject(память, прежняя);
-    DeleteDC(память);
-    DeleteObject(картинка);
+    if (рисование_)
+        круголет::нарисовать_картинку(рисование_, платформа_.экземпляр(), ресурс, куда);
 }
 
 void Окно_win32::перехватить_события(Обработчик обработчик) {

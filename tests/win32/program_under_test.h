@@ -1,0 +1,60 @@
+#pragma once
+
+// The real Windows program, started in a process of its own and used as a user uses it: by
+// key and button messages to its windows, read back through the messages of its controls.
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace круголет {
+
+class Программа_под_тестом {
+  public:
+    // Starts krugolet.exe from the current directory with `каталог` as its current directory
+    // (where it looks for its library) and waits until its main window exists.
+    explicit Программа_под_тестом(const std::wstring &каталог = L".");
+    // Closes the main window as a user would and waits for the process to end.
+    ~Программа_под_тестом();
+    Программа_под_тестом(const Программа_под_тестом &) = delete;
+    Программа_под_тестом &operator=(const Программа_под_тестом &) = delete;
+
+    HWND главное_окно() const { return главное_; }
+    HWND элемент(int номер) const { return GetDlgItem(главное_, номер); }
+    HWND элемент(HWND окно, int номер) const { return GetDlgItem(окно, номер); }
+
+    // A window's text as its control holds it (lines broken with "\r\n").
+    std::wstring текст(HWND окно) const;
+    std::wstring текст(int номер) const { return текст(элемент(номер)); }
+
+    // Replaces the text of a field by typing: the old text is selected, then every character
+    // comes as the key press and release of its key.
+    void ввести(int номер, std::wstring_view текст) const;
+    // Presses and releases a key in a control.
+    void нажать_клавишу(HWND окно, WORD клавиша) const;
+    // Clicks a button without waiting for what the click does.
+    void щелкнуть(HWND кнопка) const;
+
+    // A top-level window of the program with this class and title, once it exists; nullptr
+    // after the time limit.
+    HWND дождаться_окна(const wchar_t *класс, std::wstring_view заголовок) const;
+    // Whether the condition came true within the time limit; asked again and again.
+    static bool дождаться(const std::function<bool()> &условие,
+                          std::chrono::milliseconds срок = std::chrono::seconds(10));
+    DWORD процесс() const { return процесс_.dwProcessId; }
+
+  private:
+    PROCESS_INFORMATION процесс_{};
+    HWND главное_ = nullptr;
+};
+
+// The class and title of a message box and of a dialog.
+inline constexpr const wchar_t *класс_диалога = L"#32770";
+
+// The text of a "\n"-broken UTF-8 string as a control of the program holds it.
+std::wstring как_в_элементе(std::string_view текст);
+
+} // namespace круголет
