@@ -2,6 +2,8 @@
 
 // The ids of the main window's controls and of the program's resources.
 
+#include "resources/resource_ids.h"
+
 namespace круголет {
 
 inline constexpr int надпись_даты = 10007;
@@ -20,9 +22,9 @@ inline constexpr int двоеточие = 10019;
 inline constexpr int шапка = 10020;
 inline constexpr int поле_отчета = 10021;
 
-inline constexpr int значок_программы = 9012;
-inline constexpr int картинка_звезды = 10022; // 190 × 190
-inline constexpr int картинка_орла = 10023;   // 187 × 239
-inline constexpr int шаблон_о_программе = 10000;
+inline constexpr int значок_программы = IDI_KRUGOLET;
+inline constexpr int картинка_звезды = IDB_STAR;
+inline constexpr int картинка_орла = IDB_EAGLE;
+inline constexpr int шаблон_о_программе = IDD_ABOUT;
 
 } // namespace круголет
