@@ -1,0 +1,77 @@
+#include "runtime/integer_text.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace круголет {
+
+namespace {
+
+constexpr std::int64_t наименьшее = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t наибольшее = std::numeric_limits<std::int32_t>::max();
+
+std::optional<int> цифра(char знак, int основание) {
+    int значение = основание;
+    if (знак >= '0' && знак <= '9')
+        значение = знак - '0';
+    else if (знак >= 'a' && знак <= 'f')
+        значение = знак - 'a' + 10;
+    else if (знак >= 'A' && знак <= 'F')
+        значение = знак - 'A' + 10;
+    if (значение < основание)
+        return значение;
+    return std::nullopt;
+}
+
+// "0x" and "0o" (in either case) switch the base; they are taken off the text.
+int взять_основание(std::string_view &текст) {
+    if (текст.size() < 2 || текст[0] != '0')
+        return 10;
+    switch (текст[1]) {
+    case 'x':
+    case 'X':
+        текст.remove_prefix(2);
+        return 16;
+    case 'o':
+    case 'O':
+        текст.remove_prefix(2);
+        return 8;
+    default:
+        return 10;
+    }
+}
+
+} // namespace
+
+std::optional<std::int32_t> взять_целое(std::string_view &текст) {
+    std::string_view остаток = текст;
+    const bool минус = остаток.starts_with('-');
+    if (минус)
+        остаток.remove_prefix(1);
+    const int основание = взять_основание(остаток);
+
+    // The magnitude stops growing just past the range, so any number of digits is safe.
+    std::int64_t величина = 0;
+    std::size_t цифр = 0;
+    for (; !остаток.empty(); остаток.remove_prefix(1), ++цифр) {
+        const auto ц = цифра(остаток.front(), основание);
+        if (!ц)
+            break;
+        величина = std::min(величина * основание + *ц, -наименьшее + 1);
+    }
+    const std::int64_t значение = минус ? -величина : величина;
+    if (цифр == 0 || значение < наименьшее || значение > наибольшее)
+        return std::nullopt;
+    текст = остаток;
+    return static_cast<std::int32_t>(значение);
+}
+
+std::optional<std::int32_t> прочитать_целое(std::string_view поле) {
+    поле.remove_prefix(std::min(поле.find_first_not_of(' '), поле.size()));
+    const auto число = взять_целое(поле);
+    if (!число || поле.find_first_not_of(' ') != std::string_view::npos)
+        return std::nullopt;
+    return число;
+}
+
+} // namespace круголет

@@ -1,0 +1,43 @@
+#include "runtime/utf8.h"
+
+#include <gtest/gtest.h>
+
+namespace круголет {
+namespace {
+
+TEST(Utf8, ЧислоЗнаков) {
+    EXPECT_EQ(число_знаков(""), 0u);
+    EXPECT_EQ(число_знаков("abc"), 3u);
+    EXPECT_EQ(число_знаков("Круголет"), 8u);
+    EXPECT_EQ(число_знаков("№ 5 — «Ё»"), 9u);
+    EXPECT_EQ(число_знаков("日😀"), 2u);
+}
+
+TEST(Utf8, СмещениеЗнака) {
+    const std::string_view текст = "aЖ—b";
+    EXPECT_EQ(смещение_знака(текст, 0), 0u);
+    EXPECT_EQ(смещение_знака(текст, 1), 1u);
+    EXPECT_EQ(смещение_знака(текст, 2), 3u);
+    EXPECT_EQ(смещение_знака(текст, 3), 6u);
+    EXPECT_EQ(смещение_знака(текст, 4), 7u);
+    EXPECT_EQ(смещение_знака(текст, 100), 7u);
+    EXPECT_EQ(смещение_знака("", 0), 0u);
+}
+
+TEST(Utf8, СмещениеРежетТекстПоЗнакам) {
+    const std::string_view текст = "Да'Арийский Круголет";
+    const auto начало = текст.substr(0, смещение_знака(текст, 11));
+    EXPECT_EQ(начало, "Да'Арийский");
+    EXPECT_EQ(число_знаков(начало), 11u);
+}
+
+TEST(Utf8, ИспорченныйТекстНеВыводитЗаКрай) {
+    // A lone continuation byte is not a character; a cut-off lead byte still is.
+    EXPECT_EQ(число_знаков("\x80\x80"), 0u);
+    EXPECT_EQ(число_знаков("a\xD0"), 2u);
+    EXPECT_EQ(смещение_знака("\x80\x80", 0), 2u);
+    EXPECT_EQ(смещение_знака("a\xD0", 1), 1u);
+}
+
+} // namespace
+} // namespace круголет
