@@ -170,9 +170,9 @@ class Платформа {
 
     // Switches on the three-dimensional look of controls where the system offers it.
     virtual void включить_объемный_вид() = 0;
-    // Creates the main window (fixed frame, system menu, minimize box, no menu, shown
-    // maximized) with its title, icon, handler and state; e_create reaches the handler
-    // before this returns.
+    // Creates the main window (fixed frame, system menu without the move and size entries,
+    // minimize box, no menu, shown maximized) with its title, icon, handler and state;
+    // e_create reaches the handler before this returns.
     virtual Окно &создать_главное_окно(std::string_view заголовок, int значок,
                                        Обработчик обработчик,
                                        std::unique_ptr<Данные_окна> данные) = 0;
