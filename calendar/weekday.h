@@ -8,14 +8,14 @@
 
 namespace круголет {
 
-std::optional<std::string_view> расчет_дня_недели(const Знания &знания, std::int32_t лето_в_круге_жизни,
+std::optional<std::string_view> расчет_дня_недели(const Знания &знания,
+                                                  std::int32_t лето_в_круге_жизни,
                                                   int лето_в_круге_лет, std::string_view месяц,
                                                   int число);
 
 // The weekday on which a month begins, from the weekday of 1 Рамхат.
-std::optional<std::string_view> день_начала_месяца(int лето_в_круге_лет,
-                                                   std::string_view день_рамхата,
-                                                   std::string_view месяц);
+std::optional<std::string_view>
+день_начала_месяца(int лето_в_круге_лет, std::string_view день_рамхата, std::string_view месяц);
 
 // The weekday of day n of a month whose first day falls on the given weekday.
 std::optional<std::string_view> определить_день_недели(const Знания &знания, int n,

@@ -10,12 +10,8 @@
 
 namespace круголет {
 
-template <class Т> struct вид_результата {
-    using тип = Т;
-};
-template <> struct вид_результата<std::string> {
-    using тип = std::string_view;
-};
+template <class Т> struct вид_результата { using тип = Т; };
+template <> struct вид_результата<std::string> { using тип = std::string_view; };
 
 // An ordered list of rows, looked up by exact key; the first matching row wins, so rows
 // appended later never shadow earlier ones.

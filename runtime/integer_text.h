@@ -10,7 +10,7 @@ namespace круголет {
 // digits, or "0x"/"0X" and hexadecimal digits, or "0o"/"0O" and octal digits. Nothing is
 // skipped before it. Gives nothing (and leaves the text as it was) when no integer stands
 // there or its value lies outside -2147483648..2147483647.
-std::optional<std::int32_t> взять_целое(std::string_view& текст);
+std::optional<std::int32_t> взять_целое(std::string_view &текст);
 
 // Reads an input field as an integer: leading blanks, the integer, then only blanks up to the end.
 std::optional<std::int32_t> прочитать_целое(std::string_view поле);

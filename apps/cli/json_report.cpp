@@ -5,7 +5,11 @@ namespace круголет {
 nlohmann::json json_расчета(const Расчет &р, const Момент &м) {
     return {
         {"gregorian",
-         {{"day", м.день}, {"month", м.месяц}, {"year", м.год}, {"hour", м.час}, {"minute", м.минута}}},
+         {{"day", м.день},
+          {"month", м.месяц},
+          {"year", м.год},
+          {"hour", м.час},
+          {"minute", м.минута}}},
         {"year_of_circle_of_life", р.лето_в_круге_жизни},
         {"year_of_circle_of_years", р.лето_в_круге_лет},
         {"year_name", р.название_лета},

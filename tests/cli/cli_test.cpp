@@ -56,8 +56,8 @@ class КоманднаяСтрока : public ::testing::Test {
     Запуск запустить_в(const std::string &перед, const std::string &аргументы,
                        const std::string &ввод = "") {
         записать(папка / "in", ввод);
-        const std::string команда = "cd '" + папка.string() + "' && " + перед + " '" KRUGOLET_CLI
-                                    "' " + аргументы + " <in >out 2>err";
+        const std::string команда = "cd '" + папка.string() + "' && " + перед +
+                                    " '" KRUGOLET_CLI "' " + аргументы + " <in >out 2>err";
         const int статус = std::system(команда.c_str());
         return {WIFEXITED(статус) ? WEXITSTATUS(статус) : -1, прочитать(папка / "out"),
                 прочитать(папка / "err")};
@@ -72,7 +72,8 @@ TEST_F(КоманднаяСтрока, ОтчетОМоменте) {
     const auto р = запустить("15.03.2000 20:30");
     EXPECT_EQ(р.код, 0) << р.ошибки;
     EXPECT_EQ(р.ошибки, "");
-    EXPECT_EQ(р.вывод.rfind("Дата и время по Григорианскому Календарю:  20час.30мин.   15.3.2000г.\n\n", 0),
+    EXPECT_EQ(р.вывод.rfind(
+                  "Дата и время по Григорианскому Календарю:  20час.30мин.   15.3.2000г.\n\n", 0),
               0u)
         << р.вывод;
     EXPECT_NE(р.вывод.find("Месяц: Дайлет - месяц Пробуждения Природы\nЧисло месяца: 14\n"),
@@ -84,14 +85,17 @@ TEST_F(КоманднаяСтрока, ОтчетОМоменте) {
 TEST_F(КоманднаяСтрока, БезМоментаОтчетОНынешнемМоментеСПриставкой) {
     if (std::system("command -v faketime >/dev/null") != 0)
         GTEST_SKIP() << "faketime is not installed: the system clock cannot be set for this test";
-    const auto ныне = запустить_в("ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2000-03-15 20:30:00'", "");
+    const auto ныне = запустить_в(
+        "ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2000-03-15 20:30:00'", "");
     EXPECT_EQ(ныне.код, 0) << ныне.ошибки;
     EXPECT_EQ(ныне.вывод, "Ныне:\n" + запустить("15.03.2000 20:30").вывод);
     // Outside the span there is no range check, only no report.
-    const auto позже = запустить_в("ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2012-09-23 10:05:00'", "");
+    const auto позже = запустить_в(
+        "ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2012-09-23 10:05:00'", "");
     EXPECT_EQ(позже.код, 1);
     EXPECT_NE(позже.ошибки.find("вне Круга Жизни"), std::string::npos) << позже.ошибки;
-    const auto в_json = запустить_в("ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2000-03-15 20:30:00'", "--json");
+    const auto в_json = запустить_в(
+        "ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2000-03-15 20:30:00'", "--json");
     EXPECT_EQ(nlohmann::json::parse(в_json.вывод)["day_of_month"], 14);
 }
 
