@@ -67,5 +67,3 @@ BENCHMARK(BM_строка_в_мегабайт_по_ряду_на_страниц�
 
 } // namespace
 } // namespace круголет
-
-BENCHMARK_MAIN();
