@@ -15,3 +15,6 @@ ensure_packages() {
 # What the native programs and their tests need.
 NATIVE_PACKAGES=(cmake ninja-build g++ python3 libgtest-dev libbenchmark-dev libcli11-dev
                  nlohmann-json3-dev faketime clang-format)
+
+# What scripts/fuzz needs besides: clang with libFuzzer and the sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
