@@ -15,8 +15,10 @@ bool пробел(std::string_view текст, std::size_t смещение) {
 std::pair<std::string_view, std::string_view> отрезать_строку(std::string_view строка) {
     const std::size_t конец_ряда = смещение_знака(строка, ширина_ряда);
     const std::string_view ряд = строка.substr(0, конец_ряда);
+    // Only the blank's own byte is dropped: in malformed text a stray continuation byte after it
+    // would count as part of that character, and dropping it would lose text.
     if (пробел(строка, конец_ряда))
-        return {ряд, строка.substr(смещение_знака(строка, ширина_ряда + 1))};
+        return {ряд, строка.substr(конец_ряда + 1)};
     if (пробел(строка, смещение_знака(строка, ширина_ряда - 1)))
         return {ряд, строка.substr(конец_ряда)};
     if (const auto до_пробела = назад_до_пробела(ширина_ряда, ряд))

@@ -57,6 +57,8 @@ TEST(отрезать_строку, takes_the_first_rule_that_applies) {
     // The 81st character is a blank: it is dropped.
     EXPECT_EQ(отрезать_строку(восемьдесят + " хвост"), (Пара{восемьдесят, "хвост"}));
     EXPECT_EQ(отрезать_строку(восемьдесят + "  хвост"), (Пара{восемьдесят, " хвост"}));
+    // A stray continuation byte after the blank is not part of it, and no text is lost.
+    EXPECT_EQ(отрезать_строку(восемьдесят + " \xBBхвост"), (Пара{восемьдесят, "\xBBхвост"}));
     // The 80th is a blank: it stays at the end of the row.
     const std::string с_пробелом = повтор("я", 79) + " ";
     EXPECT_EQ(отрезать_строку(с_пробелом + "хвост"), (Пара{с_пробелом, "хвост"}));
