@@ -3,6 +3,7 @@
 #include "runtime/cp1251.h"
 #include "runtime/integer_text.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <limits>
@@ -102,12 +103,19 @@ std::optional<char> экранированный(char знак) {
     }
 }
 
+// Where the next quote or backslash stands (the text's size when none does).
+std::size_t начало_особого(std::string_view текст) {
+    const auto особый = [](char знак) { return знак == '"' || знак == '\\'; };
+    return static_cast<std::size_t>(std::find_if(текст.begin(), текст.end(), особый) -
+                                    текст.begin());
+}
+
 std::optional<std::string> взять_строку(std::string_view &текст) {
     if (!взять_знак(текст, '"'))
         return std::nullopt;
     std::string строка;
     while (!текст.empty()) {
-        const auto кусок = текст.substr(0, текст.find_first_of("\"\\"));
+        const auto кусок = текст.substr(0, начало_особого(текст));
         строка += кусок;
         текст.remove_prefix(кусок.size());
         if (взять_знак(текст, '"'))

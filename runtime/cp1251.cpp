@@ -38,17 +38,18 @@ constexpr std::array<char16_t, 256> знаки = [] {
 }();
 
 // Every character of the code page lies below U+10000: one to three UTF-8 bytes.
-void добавить_utf8(std::string &итог, char32_t знак) {
+char *записать_utf8(char *куда, char16_t знак) {
     if (знак < 0x80) {
-        итог += static_cast<char>(знак);
+        *куда++ = static_cast<char>(знак);
     } else if (знак < 0x800) {
-        итог += static_cast<char>(0xC0 | (знак >> 6));
-        итог += static_cast<char>(0x80 | (знак & 0x3F));
+        *куда++ = static_cast<char>(0xC0 | (знак >> 6));
+        *куда++ = static_cast<char>(0x80 | (знак & 0x3F));
     } else {
-        итог += static_cast<char>(0xE0 | (знак >> 12));
-        итог += static_cast<char>(0x80 | ((знак >> 6) & 0x3F));
-        итог += static_cast<char>(0x80 | (знак & 0x3F));
+        *куда++ = static_cast<char>(0xE0 | (знак >> 12));
+        *куда++ = static_cast<char>(0x80 | ((знак >> 6) & 0x3F));
+        *куда++ = static_cast<char>(0x80 | (знак & 0x3F));
     }
+    return куда;
 }
 
 // The lead byte of a UTF-8 sequence: its fixed bits, its length, and the smallest character that
@@ -101,10 +102,13 @@ std::optional<char> байт_1251(char32_t знак) {
 } // namespace
 
 std::string из_1251(std::string_view байты) {
-    std::string итог;
-    итог.reserve(байты.size() * 2);
+    // Written through a pointer into room for the longest case, then cut to what was written:
+    // this runs over the whole library file.
+    std::string итог(байты.size() * 3, '\0');
+    char *конец = итог.data();
     for (const char байт : байты)
-        добавить_utf8(итог, знаки[static_cast<unsigned char>(байт)]);
+        конец = записать_utf8(конец, знаки[static_cast<unsigned char>(байт)]);
+    итог.resize(static_cast<std::size_t>(конец - итог.data()));
     return итог;
 }
 

@@ -1,5 +1,6 @@
 #include "runtime/format.h"
 
+#include <charconv>
 #include <string>
 #include <variant>
 
@@ -8,10 +9,12 @@ namespace круголет {
 namespace {
 
 void вставить(std::string &итог, const Значение &значение) {
-    if (const auto *число = std::get_if<std::int64_t>(&значение))
-        итог += std::to_string(*число);
-    else
+    if (const auto *число = std::get_if<std::int64_t>(&значение)) {
+        char цифры[24];
+        итог.append(цифры, std::to_chars(цифры, std::end(цифры), *число).ptr);
+    } else {
         итог += std::get<std::string_view>(значение);
+    }
 }
 
 // The letter that, right after "%", belongs to the placeholder for this kind of value.
@@ -19,22 +22,31 @@ char буква_вида(const Значение &значение) {
     return std::holds_alternative<std::int64_t>(значение) ? 'd' : 's';
 }
 
+std::size_t размер_вставок(std::initializer_list<Значение> значения) {
+    std::size_t размер = 0;
+    for (const auto &значение : значения) {
+        const auto *текст = std::get_if<std::string_view>(&значение);
+        размер += текст ? текст->size() : 20;
+    }
+    return размер;
+}
+
 } // namespace
 
 std::string форматировать(std::string_view шаблон, std::initializer_list<Значение> значения) {
     std::string итог;
-    итог.reserve(шаблон.size());
-    auto следующее = значения.begin();
-    for (std::size_t i = 0; i < шаблон.size(); ++i) {
-        if (шаблон[i] != '%' || следующее == значения.end()) {
-            итог += шаблон[i];
-            continue;
-        }
-        вставить(итог, *следующее);
-        if (i + 1 < шаблон.size() && шаблон[i + 1] == буква_вида(*следующее))
-            ++i;
-        ++следующее;
+    итог.reserve(шаблон.size() + размер_вставок(значения));
+    for (const auto &значение : значения) {
+        const auto процент = шаблон.find('%');
+        итог += шаблон.substr(0, процент);
+        if (процент == std::string_view::npos)
+            return итог;
+        вставить(итог, значение);
+        шаблон.remove_prefix(процент + 1);
+        if (шаблон.starts_with(буква_вида(значение)))
+            шаблон.remove_prefix(1);
     }
+    итог += шаблон;
     return итог;
 }
 
