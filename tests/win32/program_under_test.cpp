@@ -60,18 +60,52 @@ std::wstring путь_к_программе() {
                         полный_каталог, &запуск, &процесс_))
         throw std::runtime_error("krugolet.exe does not start");
     главное_ = дождаться_окна(класс_главного_окна, {});
-    if (!главное_) {
+    // Made with its controls once it is shown maximized, or stopped in its making by a
+    // message; then settled, so that nothing moves while a test looks.
+    if (!главное_ || !дождаться([this] {
+            return (IsWindowVisible(главное_) && IsZoomed(главное_)) ||
+                   дождаться_окна(класс_диалога, {}, std::chrono::milliseconds(0));
+        })) {
         TerminateProcess(процесс_.hProcess, 1);
         throw std::runtime_error("krugolet.exe shows no main window");
     }
+    WaitForInputIdle(процесс_.hProcess, 10000);
+}
+
+std::optional<DWORD> Программа_под_тестом::закрыть() {
+    закрыта_ = true;
+    PostMessageW(главное_, WM_CLOSE, 0, 0);
+    std::optional<DWORD> код;
+    if (WaitForSingleObject(процесс_.hProcess, 10000) == WAIT_OBJECT_0) {
+        DWORD значение = 0;
+        GetExitCodeProcess(процесс_.hProcess, &значение);
+        код = значение;
+    } else {
+        TerminateProcess(процесс_.hProcess, 1);
+        WaitForSingleObject(процесс_.hProcess, 10000);
+    }
+    CloseHandle(процесс_.hThread);
+    CloseHandle(процесс_.hProcess);
+    return код;
 }
 
 Программа_под_тестом::~Программа_под_тестом() {
-    PostMessageW(главное_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(процесс_.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(процесс_.hProcess, 1);
-    CloseHandle(процесс_.hThread);
-    CloseHandle(процесс_.hProcess);
+    if (!закрыта_)
+        закрыть();
+}
+
+HWND Программа_под_тестом::фокус() const {
+    GUITHREADINFO сведения{};
+    сведения.cbSize = sizeof сведения;
+    GetGUIThreadInfo(GetWindowThreadProcessId(главное_, nullptr), &сведения);
+    return сведения.hwndFocus;
+}
+
+HWND Программа_под_тестом::активное_окно() const {
+    GUITHREADINFO сведения{};
+    сведения.cbSize = sizeof сведения;
+    GetGUIThreadInfo(GetWindowThreadProcessId(главное_, nullptr), &сведения);
+    return сведения.hwndActive;
 }
 
 std::wstring Программа_под_тестом::текст(HWND окно) const {
@@ -104,12 +138,15 @@ void Программа_под_тестом::щелкнуть(HWND кнопка)
     PostMessageW(кнопка, BM_CLICK, 0, 0);
 }
 
-HWND Программа_под_тестом::дождаться_окна(const wchar_t *класс, std::wstring_view заголовок) const {
+HWND Программа_под_тестом::дождаться_окна(const wchar_t *класс, std::wstring_view заголовок,
+                                          std::chrono::milliseconds срок) const {
     Поиск_окна поиск{процесс_.dwProcessId, класс, заголовок};
-    дождаться([&] {
-        EnumWindows(&проверить_окно, reinterpret_cast<LPARAM>(&поиск));
-        return поиск.найдено != nullptr;
-    });
+    дождаться(
+        [&] {
+            EnumWindows(&проверить_окно, reinterpret_cast<LPARAM>(&поиск));
+            return поиск.найдено != nullptr;
+        },
+        срок);
     return поиск.найдено;
 }
 

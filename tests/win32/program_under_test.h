@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,12 @@ namespace круголет {
 class Программа_под_тестом {
   public:
     // Starts krugolet.exe from the current directory with `каталог` as its current directory
-    // (where it looks for its library) and waits until its main window exists.
+    // (where it looks for its library) and waits until its main window has been made.
     explicit Программа_под_тестом(const std::wstring &каталог = L".");
-    // Closes the main window as a user would and waits for the process to end.
+    // Closes the main window as a user would and gives the process's exit code, or nothing
+    // when the process did not end in time (it is then ended by force).
+    std::optional<DWORD> закрыть();
+    // Closes the program, unless a test already did.
     ~Программа_под_тестом();
     Программа_под_тестом(const Программа_под_тестом &) = delete;
     Программа_под_тестом &operator=(const Программа_под_тестом &) = delete;
@@ -31,24 +35,29 @@ class Программа_под_тестом {
     std::wstring текст(int номер) const { return текст(элемент(номер)); }
 
     // Replaces the text of a field by typing: the old text is selected, then every character
-    // comes as the key press and release of its key.
+    // comes as the key press and release of its key (characters typed without Shift).
     void ввести(int номер, std::wstring_view текст) const;
     // Presses and releases a key in a control.
     void нажать_клавишу(HWND окно, WORD клавиша) const;
     // Clicks a button without waiting for what the click does.
     void щелкнуть(HWND кнопка) const;
 
-    // A top-level window of the program with this class and title, once it exists; nullptr
-    // after the time limit.
-    HWND дождаться_окна(const wchar_t *класс, std::wstring_view заголовок) const;
+    // A top-level window of the program with this class and title (any title when empty),
+    // once it exists; nullptr after the time limit.
+    HWND дождаться_окна(const wchar_t *класс, std::wstring_view заголовок,
+                        std::chrono::milliseconds срок = std::chrono::seconds(10)) const;
     // Whether the condition came true within the time limit; asked again and again.
     static bool дождаться(const std::function<bool()> &условие,
                           std::chrono::milliseconds срок = std::chrono::seconds(10));
     DWORD процесс() const { return процесс_.dwProcessId; }
+    // The control that has the keyboard focus in the program, and its active window.
+    HWND фокус() const;
+    HWND активное_окно() const;
 
   private:
     PROCESS_INFORMATION процесс_{};
     HWND главное_ = nullptr;
+    bool закрыта_ = false;
 };
 
 // The class and title of a message box and of a dialog.

@@ -3,6 +3,7 @@
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/unicode.h"
 #include "platform/win32/window_win32.h"
+#include "tests/win32/control_style.h"
 #include "ui/about.h"
 #include "ui/controls.h"
 
@@ -99,6 +100,11 @@ TEST_F(Слой_win32, главное_окно_развернуто_с_непо�
     EXPECT_EQ(GetMenuState(меню, SC_SIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_NE(GetMenuState(меню, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_NE(GetClassLongPtrW(h, GCLP_HICON), 0);
+
+    EXPECT_EQ(SendMessageW(h, WM_GETICON, ICON_BIG, 0), 0);
+    окно.установить_значок(значок_программы);
+    EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
 TEST_F(Слой_win32, создание_доходит_до_обработчика_раньше_чем_возвращается_окно) {
@@ -139,20 +145,6 @@ TEST_F(Слой_win32, перевод_строки_становится_паро
     Окно &надпись =
         окно.создать_элемент(Вид_элемента::надпись, шапка, "первая\nвторая", {0, 0, 300, 40});
     EXPECT_EQ(текст_окна(hwnd(надпись)), L"первая\r\nвторая");
-}
-
-// A control's style as created, up to two changes the controls make themselves: an edit
-// control draws a WS_BORDER itself and drops the bit (or trades it for WS_EX_CLIENTEDGE), and
-// Wine's multi-line edit with a scroll bar takes ES_AUTOVSCROLL whether asked or not.
-DWORD сравнимый_стиль(DWORD стиль) {
-    стиль &= ~(WS_CHILD | WS_VISIBLE | WS_BORDER);
-    if ((стиль & ES_MULTILINE) && (стиль & WS_VSCROLL))
-        стиль |= ES_AUTOVSCROLL;
-    return стиль;
-}
-
-DWORD сравнимый_стиль(HWND элемент) {
-    return сравнимый_стиль(static_cast<DWORD>(GetWindowLongW(элемент, GWL_STYLE)));
 }
 
 std::string как_текст(const RECT &r) {
