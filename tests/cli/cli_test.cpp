@@ -1,5 +1,5 @@
 #include "runtime/cp1251.h"
-#include "support/library_fixture.h"
+#include "tests/support/library_fixture.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -192,7 +192,7 @@ TEST_F(КоманднаяСтрока, JsonПострочноСоСтандар�
 }
 
 TEST_F(КоманднаяСтрока, JsonНеЛомаетсяНаНедопустимыхБайтах) {
-    const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n", 8));
+    const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n"));
     EXPECT_EQ(р.код, 1);
     EXPECT_EQ(nlohmann::json::parse(р.вывод)["error"], "Неправильные данные!");
 }
