@@ -192,6 +192,16 @@ TEST(Программа, на_экране_800_на_600_элементы_сто�
                 << элементы[i].номер << " overlaps " << элементы[j].номер;
         }
     }
+
+    // Nothing is laid out again: minimized and restored, the window is as it was.
+    ShowWindow(п.главное_окно(), SW_MINIMIZE);
+    ASSERT_TRUE(Программа_под_тестом::дождаться([&] { return IsIconic(п.главное_окно()); }));
+    ShowWindow(п.главное_окно(), SW_RESTORE);
+    ASSERT_TRUE(Программа_под_тестом::дождаться([&] { return IsZoomed(п.главное_окно()); }));
+    for (std::size_t i = 0; i < места.size(); ++i) {
+        const RECT теперь = место(п.элемент(элементы[i].номер));
+        EXPECT_TRUE(EqualRect(&теперь, &места[i])) << элементы[i].номер;
+    }
 }
 
 TEST(Программа, введенный_момент_и_Enter_в_поле_показывают_его_отчет) {
@@ -213,6 +223,13 @@ TEST(Программа, введенный_момент_и_Enter_в_поле_п
     const std::wstring первый = отчет_для(22, 9, 1868, 19, 0);
     ASSERT_FALSE(первый.empty());
     EXPECT_TRUE(Программа_под_тестом::дождаться([&] { return п.текст(поле_отчета) == первый; }));
+
+    // Enter in the report field breaks the line there and converts nothing.
+    HWND поле_отчета_ = п.элемент(поле_отчета);
+    SendMessageW(поле_отчета_, EM_SETSEL, 0, 0);
+    п.нажать_клавишу(поле_отчета_, VK_RETURN);
+    EXPECT_TRUE(
+        Программа_под_тестом::дождаться([&] { return п.текст(поле_отчета) == L"\r\n" + первый; }));
 }
 
 TEST(Программа, Tab_и_пробел_ведут_фокус_по_полям_а_в_поле_минут_запускают_расчет) {
