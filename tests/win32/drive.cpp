@@ -24,6 +24,8 @@ bool есть_файл(const std::wstring &файл) {
 int wmain(int число_аргументов, wchar_t **аргументы) {
     const std::wstring сцена = число_аргументов > 1 ? аргументы[1] : L"main";
     Программа_под_тестом программа;
+    // Started from a program without windows, it would stand behind as an inactive window.
+    SetForegroundWindow(программа.главное_окно());
     const std::wstring прежний_отчет = программа.текст(поле_отчета);
     программа.ввести(поле_дня, L"14");
     программа.ввести(поле_месяца, L"7");
