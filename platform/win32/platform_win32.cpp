@@ -1,6 +1,7 @@
 #include "platform/win32/platform_win32.h"
 
 #include "platform/win32/unicode.h"
+#include "print/win32/printer_win32.h"
 
 namespace круголет {
 
@@ -16,16 +17,10 @@ using Функция_ctl3d = BOOL(WINAPI *)(HINSTANCE);
         reinterpret_cast<void (*)()>(GetProcAddress(библиотека, имя)));
 }
 
-// Printing on Windows is not wired to a print job yet: no job can be started.
-class Принтер_без_задания final : public Принтер {
-  public:
-    std::unique_ptr<Задание_печати> начать(std::string_view) override { return nullptr; }
-};
-
 } // namespace
 
 Платформа_win32::Платформа_win32(HINSTANCE экземпляр)
-    : экземпляр_(экземпляр), принтер_(std::make_unique<Принтер_без_задания>()) {}
+    : экземпляр_(экземпляр), принтер_(std::make_unique<Принтер_win32>()) {}
 
 Платформа_win32::~Платформа_win32() {
     // The window's procedure reaches its wrapper, which goes with the platform.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "print/print_job.h"
+
+namespace круголет {
+
+// The default printer of Windows, taken without a printer dialog. While a job prints, a window
+// under the job's title tells the page and offers to cancel; a cancelled job is discarded, not
+// printed.
+class Принтер_win32 final : public Принтер {
+  public:
+    std::unique_ptr<Задание_печати> начать(std::string_view заголовок) override;
+};
+
+} // namespace круголет
