@@ -1,0 +1,45 @@
+#include "tests/win32_print/print_session.h"
+
+#include "platform/line_feeds.h"
+#include "platform/win32/unicode.h"
+#include "ui/controls.h"
+
+#include <winspool.h>
+
+#include <cwchar>
+
+namespace круголет {
+
+std::optional<std::wstring> принтер_по_умолчанию() {
+    DWORD длина = 0;
+    GetDefaultPrinterW(nullptr, &длина);
+    if (длина == 0)
+        return std::nullopt;
+    std::wstring имя(длина, L'\0');
+    if (!GetDefaultPrinterW(имя.data(), &длина))
+        return std::nullopt;
+    имя.resize(std::wcslen(имя.c_str()));
+    return имя;
+}
+
+std::wstring показать_отчет(const Программа_под_тестом &п) {
+    const std::wstring прежний = п.текст(поле_отчета);
+    п.ввести(поле_дня, L"14");
+    п.ввести(поле_месяца, L"7");
+    п.ввести(поле_года, L"1990");
+    п.ввести(поле_часа, L"21");
+    п.ввести(поле_минуты, L"30");
+    п.нажать_клавишу(п.элемент(поле_минуты), VK_RETURN);
+    std::wstring отчет;
+    Программа_под_тестом::дождаться([&] {
+        отчет = п.текст(поле_отчета);
+        return !отчет.empty() && отчет != прежний;
+    });
+    return отчет != прежний ? отчет : std::wstring();
+}
+
+std::string как_напечатает(const std::wstring &текст_поля) {
+    return из_текста_элемента(в_utf8(текст_поля));
+}
+
+} // namespace круголет
