@@ -23,8 +23,6 @@ class Окно_хода_печати {
     // whether the user has asked to cancel the job by now.
     bool отменено();
 
-    HWND hwnd() const { return окно_; }
-
   private:
     static INT_PTR CALLBACK процедура(HWND окно, UINT сообщение, WPARAM w, LPARAM l);
     void отменить();
