@@ -22,7 +22,10 @@ namespace {
 // around the field's text.
 void проверить_чтение(std::string_view поле) {
     const auto число = прочитать_целое(поле);
-    обязательно(прочитать_целое(" " + std::string(поле) + " ") == число,
+    std::string в_пробелах(1, ' ');
+    в_пробелах += поле;
+    в_пробелах += ' ';
+    обязательно(прочитать_целое(в_пробелах) == число,
                 "blanks around a field do not change what it reads");
     if (число)
         обязательно(прочитать_целое(std::to_string(*число)) == число,

@@ -60,7 +60,10 @@ void добавить(Знания &знания, const Строка &с) {
 }
 
 std::string в_кавычках(std::string_view текст) {
-    return "\"" + std::string(текст) + "\"";
+    std::string строка(1, '"');
+    строка += текст;
+    строка += '"';
+    return строка;
 }
 
 } // namespace
