@@ -1,5 +1,6 @@
 #include "print/win32/printer_win32.h"
 
+#include "platform/win32/unicode.h"
 #include "print/win32/progress_window.h"
 
 #include <windows.h>
@@ -10,18 +11,6 @@
 #include <string>
 
 namespace круголет {
-
-namespace {
-
-std::wstring широкий(std::string_view текст) {
-    if (текст.empty())
-        return {};
-    const int длина = static_cast<int>(текст.size());
-    std::wstring итог(MultiByteToWideChar(CP_UTF8, 0, текст.data(), длина, nullptr, 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, текст.data(), длина, итог.data(),
-                        static_cast<int>(итог.size()));
-    return итог;
-}
 
 std::optional<std::wstring> принтер_по_умолчанию() {
     DWORD длина = 0;
@@ -34,6 +23,8 @@ std::optional<std::wstring> принтер_по_умолчанию() {
     имя.resize(std::wcslen(имя.c_str()));
     return имя;
 }
+
+namespace {
 
 int разрешение_экрана_по_y() {
     HDC экран = GetDC(nullptr);
@@ -88,7 +79,7 @@ class Задание_win32 final : public Задание_печати {
         описание.lfWeight = FW_NORMAL;
         описание.lfCharSet = RUSSIAN_CHARSET;
         описание.lfOutPrecision = OUT_TT_PRECIS;
-        const std::wstring имя = широкий(семейство);
+        const std::wstring имя = в_utf16(семейство);
         имя.copy(описание.lfFaceName, LF_FACESIZE - 1);
         HFONT новый = CreateFontIndirectW(&описание);
         if (!новый)
@@ -117,7 +108,7 @@ class Задание_win32 final : public Задание_печати {
     void нарисовать(int x, int y, std::string_view строка) override {
         if (!страница_открыта_)
             return;
-        const std::wstring текст = широкий(строка);
+        const std::wstring текст = в_utf16(строка);
         TextOutW(dc_, x, y, текст.data(), static_cast<int>(текст.size()));
     }
 
@@ -174,7 +165,7 @@ std::unique_ptr<Задание_печати> Принтер_win32::начать(
     if (!dc)
         return nullptr;
     SetAbortProc(dc, &продолжать_печать);
-    const std::wstring название = широкий(заголовок);
+    const std::wstring название = в_utf16(заголовок);
     DOCINFOW документ{};
     документ.cbSize = sizeof документ;
     документ.lpszDocName = название.c_str();

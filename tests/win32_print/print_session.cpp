@@ -4,23 +4,7 @@
 #include "platform/win32/unicode.h"
 #include "ui/controls.h"
 
-#include <winspool.h>
-
-#include <cwchar>
-
 namespace круголет {
-
-std::optional<std::wstring> принтер_по_умолчанию() {
-    DWORD длина = 0;
-    GetDefaultPrinterW(nullptr, &длина);
-    if (длина == 0)
-        return std::nullopt;
-    std::wstring имя(длина, L'\0');
-    if (!GetDefaultPrinterW(имя.data(), &длина))
-        return std::nullopt;
-    имя.resize(std::wcslen(имя.c_str()));
-    return имя;
-}
 
 std::wstring показать_отчет(const Программа_под_тестом &п) {
     const std::wstring прежний = п.текст(поле_отчета);

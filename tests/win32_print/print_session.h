@@ -3,6 +3,7 @@
 // What the printing tests share: the program brought to a report, and the printer that this
 // process sees.
 
+#include "print/win32/printer_win32.h"
 #include "tests/win32/program_under_test.h"
 
 #include <windows.h>
@@ -14,9 +15,6 @@ namespace круголет {
 
 // The title of the print job and of the window that shows its progress.
 inline constexpr const wchar_t *заголовок_печати = L"Печать текста...";
-
-// The name of the default printer, as the program would find it.
-std::optional<std::wstring> принтер_по_умолчанию();
 
 // Types 14.07.1990 21:30 into the fields, converts with Enter and gives the report field's text
 // once the report has arrived; empty when it did not.
