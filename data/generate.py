@@ -14,6 +14,7 @@ HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 
 from texts import halls, years  # noqa: E402
+from texts.checks import check_library  # noqa: E402
 
 TARGET = HERE / "библиотека.txt"
 
@@ -34,8 +35,9 @@ def line(table, key, text):
 
 
 def library():
-    text = "".join(line(*row) for module in (years, halls) for row in module.rows())
-    return text.encode("cp1251")
+    rows = [row for module in (years, halls) for row in module.rows()]
+    check_library(rows)
+    return "".join(line(*row) for row in rows).encode("cp1251")
 
 
 def main():

@@ -5,14 +5,18 @@ element from the circle of nine elements; both advance every year, and since 16 
 coprime each name meets each element exactly once in 144 years. Year 1 (begun in the autumn of
 1868, лето 7377 from the Creation of the World in the Star Temple) is the Лунный Странник.
 
+Each characteristic is written for its own year (years_1_to_48.py and the two files after it)
+as two paragraphs of sentences: what the year is, then what it gives the one born in it.
+
     cd data && python3 -m texts.years 1 5 112   print those years as the report shows them
 """
-import re
 import sys
 
-from .years_phrases import (ANIMAL_SENTENCES, BORN_SENTENCES, COMBINATION_SENTENCES,
-                            DEED_SENTENCES, ELEMENT_SENTENCES, ELEMENTS, IMAGE_SENTENCES, NAMES,
-                            ORDINALS)
+from .checks import check_characteristics
+from .year_names import ELEMENTS, NAMES
+from .years_1_to_48 import CHARACTERISTICS as YEARS_1_TO_48
+from .years_49_to_96 import CHARACTERISTICS as YEARS_49_TO_96
+from .years_97_to_144 import CHARACTERISTICS as YEARS_97_TO_144
 
 YEARS = range(1, 145)
 GENDERS = {"m": 0, "f": 1, "pl": 2}
@@ -40,61 +44,12 @@ def full_name(p):
     return " ".join(words)
 
 
-def position_sentence(p):
-    """What the year's place in the Circle says: it opens or closes one of the nine Circles of Years."""
-    circle = (p - 1) // 16
-    if p == 1:
-        return ("С этого лета начинается Круг Жизни из ста сорока четырёх лет и первый из девяти его "
-                "Кругов Лет.")
-    if p % 16 == 1:
-        return f"Этим летом открывается {ORDINALS[circle]} из девяти Кругов Лет в Круге Жизни."
-    if p == 144:
-        return ("Это лето длится 369 дней, все девять месяцев в нём по 41 дню; им завершается девятый, "
-                "последний Круг Лет, а с ним и весь Круг Жизни, после которого счёт лет начинается заново.")
-    if p % 16 == 0:
-        return (f"Это лето длится 369 дней, все девять месяцев в нём по 41 дню, и им завершается "
-                f"{ORDINALS[circle]} Круг Лет.")
-    return None
+CHARACTERISTICS = {**YEARS_1_TO_48, **YEARS_49_TO_96, **YEARS_97_TO_144}
 
 
 def characteristic(p):
-    name = name_of(p)[0]
-    element = element_of(p)[0]
-    name_index = (p - 1) % 16
-    element_index = [e[0] for e in ELEMENTS].index(element)
-    circle = (p - 1) // 16          # how often the name came before: 0..8
-    turn = (p - 1) // 9             # how often the element came before: 0..15
-
-    def pick(variants, index):
-        return variants[index % len(variants)]
-
-    # Offsetting every choice by the name's or the element's place gives neighbouring years
-    # different variants, so no run of years opens or closes the same way.
-    element_sentence = pick(ELEMENT_SENTENCES[element], turn + element_index)
-    deed = pick(DEED_SENTENCES[element], 3 * turn + element_index + 2)
-    # The nine years of a name take image and birth sentences as the cells of a 3 x 3 square and
-    # the animal along its diagonals, so two of them never share more than one of the three.
-    image = pick(IMAGE_SENTENCES[name], circle % 3 + name_index)
-    born = pick(BORN_SENTENCES[name], circle // 3 + name_index)
-    animal = ([pick(ANIMAL_SENTENCES[name], circle % 3 + circle // 3 + name_index)]
-              if name in ANIMAL_SENTENCES else [])
-    combination = COMBINATION_SENTENCES[name][element_index]
-
-    place = position_sentence(p)
-    opening = [place] if place and name == "Странник" else []
-    after_image = [place] if place and name == "Храм" else []
-
-    layout = (2 * circle + name_index) % 3
-    if layout == 0:
-        story = [element_sentence, image, *after_image, combination, *animal]
-        advice = [born, deed]
-    elif layout == 1:
-        story = [image, *after_image, *animal, element_sentence, combination]
-        advice = [deed, born]
-    else:
-        story = [combination, element_sentence, image, *after_image, *animal]
-        advice = [born]
-    return " ".join(opening + story) + "\n" + " ".join(advice)
+    """The year's text as the report shows it: the year itself, then what it gives, each a line."""
+    return "\n".join(" ".join(paragraph) for paragraph in CHARACTERISTICS[p])
 
 
 def autumn_to_year(y):
@@ -106,10 +61,6 @@ def first_day_of_ramhat(year_of_circle_of_years):
     """September day on which a year begins: 22, 21, 20 or 19 for years 1-4, 5-8, 9-12, 13-16
     of its Circle of Years."""
     return 22 - (year_of_circle_of_years - 1) // 4
-
-
-def sentences(text):
-    return [s.strip() for s in re.findall(r"[^.!?]+[.!?]", text)]
 
 
 def check_calendar():
@@ -137,39 +88,19 @@ def check_calendar():
     assert 7527 - 7520 == seventh == 7 and first_day_of_ramhat((seventh - 1) % 16 + 1) == 21
 
 
-def check_combinations():
-    """Each combination sentence names its own element and its own name, so none sits in a wrong cell."""
-    element_stems = [adjectives[0][:-2] for _, adjectives, _ in ELEMENTS]
-    name_stems = {"Жрица": "Жриц", "Змей": "Зме", "Орёл": "Ор[её]?л", "Пёс": "П[её]?с", "Конь": "Кон",
-                  "Свиток": "Свит", "Хоромы": "Хором"}
-    for name, _, _ in NAMES:
-        row = COMBINATION_SENTENCES[name]
-        assert len(row) == 9, name
-        for stem, sentence in zip(element_stems, row):
-            found = [s for s in element_stems if s in sentence]
-            assert found == [stem], (name, stem, found)
-            assert re.search(name_stems.get(name, name), sentence), (name, sentence)
-
-
-def check_texts(names, texts):
-    assert len(set(names)) == len(set(texts)) == 144
-    for p, (name, text) in enumerate(zip(names, texts), start=1):
-        assert name.endswith("\n") and name.count("\n") == 1, p
-        assert 3 <= len(sentences(text)) <= 6, (p, len(sentences(text)))
-        assert text == text.strip() and "\n\n" not in text and "\t" not in text and "  " not in text, p
-        (name + text).encode("cp1251")
-    # Years share at most a couple of stock sentences; the rest of each text is its own.
-    bags = [set(sentences(t)) for t in texts]
-    shared = max(len(a & b) for i, a in enumerate(bags) for b in bags[i + 1:])
-    assert shared <= 2, shared
+def check_names(names):
+    assert len(set(names)) == 144
+    for name in names:
+        assert name.endswith("\n") and name.count("\n") == 1, name
+        name.encode("cp1251")
 
 
 def rows():
     check_calendar()
-    check_combinations()
+    check_characteristics(CHARACTERISTICS)
     names = [full_name(p) + "\n" for p in YEARS]
+    check_names(names)
     texts = [characteristic(p) for p in YEARS]
-    check_texts(names, texts)
     return ([("название_лета", (p,), names[p - 1]) for p in YEARS] +
             [("лето", (p,), texts[p - 1]) for p in YEARS])
 
