@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/moment.h"
 #include "knowledge/tables.h"
 
 #include <cstdint>
@@ -32,14 +33,12 @@ struct Расчет {
 };
 
 // All values for a moment, or nothing when any step yields nothing.
-std::optional<Расчет> рассчитать(const Знания &знания, int день, int месяц, int год, int час,
-                                 int минута);
+std::optional<Расчет> рассчитать(const Знания &знания, const Момент &момент);
 
 // The report composed from the values.
-std::string отчет(const Расчет &р, int день, int месяц, int год, int час, int минута);
+std::string отчет(const Расчет &р, const Момент &момент);
 
 // The report for a moment, or nothing.
-std::optional<std::string> расчет(const Знания &знания, int день, int месяц, int год, int час,
-                                  int минута);
+std::optional<std::string> расчет(const Знания &знания, const Момент &момент);
 
 } // namespace круголет

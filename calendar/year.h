@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/moment.h"
 #include "knowledge/tables.h"
 
 #include <cstdint>
@@ -29,6 +30,6 @@ std::optional<int> длительность_месяца(int месяц, int г�
 // Circle of Years; the Gregorian year matters only for the end of February.
 std::optional<День_и_месяц> начало_месяца(int год, int лето_в_круге_лет, std::string_view месяц);
 
-std::optional<Лето> расчет_года(const Знания &знания, int день, int месяц, int год, int час);
+std::optional<Лето> расчет_года(const Знания &знания, const Момент &момент);
 
 } // namespace круголет

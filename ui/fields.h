@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calendar/input_check.h"
 #include "platform/window.h"
-#include "ui/input_check.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/input_check.h"
+#include "calendar/input_check.h"
 
 #include <optional>
 #include <string_view>

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
+
+#include <chrono>
 
 #include <cstdlib>
 #include <filesystem>
@@ -56,8 +59,16 @@ class КоманднаяСтрока : public ::testing::Test {
     Запуск запустить_в(const std::string &перед, const std::string &аргументы,
                        const std::string &ввод = "") {
         записать(папка / "in", ввод);
+        return запустить_с(перед, аргументы, "<in >out");
+    }
+
+    // With standard input and output as given, in the shell's words.
+    Запуск запустить_с(const std::string &перед, const std::string &аргументы,
+                       const std::string &ввод_и_вывод) {
+        fs::remove(папка / "out");
         const std::string команда = "cd '" + папка.string() + "' && " + перед +
-                                    " '" KRUGOLET_CLI "' " + аргументы + " <in >out 2>err";
+                                    " '" KRUGOLET_CLI "' " + аргументы + " " + ввод_и_вывод +
+                                    " 2>err";
         const int статус = std::system(команда.c_str());
         return {WIFEXITED(статус) ? WEXITSTATUS(статус) : -1, прочитать(папка / "out"),
                 прочитать(папка / "err")};
@@ -118,20 +129,94 @@ TEST_F(КоманднаяСтрока, ОшибкаИспользованияИ�
     const auto справка = запустить("--help");
     EXPECT_EQ(справка.код, 0);
     EXPECT_NE(справка.вывод.find("--json"), std::string::npos);
+    EXPECT_EQ(справка.вывод.rfind("Использование: krugolet-cli [--library ФАЙЛ] [--json] "
+                                  "[ДД.ММ.ГГГГ ЧЧ:ММ | -]\n\n",
+                                  0),
+              0u);
 }
 
 TEST_F(КоманднаяСтрока, БиблиотекаОтсутствуетИлиПовреждена) {
     const std::string ожидаемо = "Ошибка загрузки библиотеки\nОтсутствует или поврежден файл "
                                  "\"библиотека.txt\" \nДальнейшая работа невозможна\n";
-    auto р = запустить("--library нет.txt 15.03.2000 20:30");
+    fs::remove(папка / u8"библиотека.txt");
+    auto р = запустить("15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
     EXPECT_EQ(р.ошибки, ожидаемо);
-    записать(папка / "плохая.txt", "лето(1, \"a\")\n\nлето(2, \"b\")\n");
-    р = запустить("--library плохая.txt 15.03.2000 20:30");
+    // A library named on the command line is named in the message, with the line at fault.
+    р = запустить("--library нет.txt 15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
-    EXPECT_EQ(р.ошибки, ожидаемо);
+    EXPECT_EQ(р.ошибки, "Ошибка загрузки библиотеки\nнет.txt: файл не открывается\n");
+    записать(папка / "плохая.txt", *в_1251("лето(1, \"a\")\n\nлето(2, \"b\")\n"));
+    р = запустить("--library=плохая.txt 15.03.2000 20:30");
+    EXPECT_EQ(р.код, 3);
+    EXPECT_EQ(р.ошибки, "Ошибка загрузки библиотеки\nплохая.txt: строка 2: нет \"(\" после "
+                        "имени таблицы\n");
     EXPECT_EQ(р.вывод, "");
 }
+
+TEST_F(КоманднаяСтрока, ОтчетКоторыйНельзяЗаписатьДаетКод4) {
+    for (const char *вывод : {">/dev/full", ">&-"}) {
+        const auto р = запустить_с("", "15.03.2000 20:30", std::string("</dev/null ") + вывод);
+        EXPECT_EQ(р.код, 4) << вывод;
+        EXPECT_EQ(р.ошибки, "Не удалось записать на стандартный вывод\n") << вывод;
+    }
+    EXPECT_EQ(запустить_с("", "--json 15.03.2000 20:30", "</dev/null >/dev/full").код, 4);
+    записать(папка / "in", "15.03.2000 20:30\n");
+    EXPECT_EQ(запустить_с("", "--json -", "<in >/dev/full").код, 4);
+}
+
+TEST_F(КоманднаяСтрока, ВводКоторыйНельзяПрочитатьНеУспех) {
+    for (const char *ввод : {"<.", "<&-"}) {
+        const auto р = запустить_с("", "--json -", std::string(ввод) + " >out");
+        EXPECT_EQ(р.код, 4) << ввод;
+        EXPECT_EQ(р.ошибки, "Не удалось прочитать стандартный ввод\n") << ввод;
+    }
+}
+
+TEST_F(КоманднаяСтрока, БиблиотекаБезКонцаОтвергаетсяБыстроИБезПамяти) {
+    for (const char *файл : {"/dev/zero", "/dev/urandom"}) {
+        const auto начало = std::chrono::steady_clock::now();
+        const auto р = запустить(std::string("--library ") + файл + " 15.03.2000 20:30");
+        const auto прошло = std::chrono::steady_clock::now() - начало;
+        EXPECT_EQ(р.код, 3) << файл;
+        EXPECT_LT(прошло, std::chrono::seconds(1)) << файл;
+        EXPECT_EQ(
+            р.ошибки.rfind(std::string("Ошибка загрузки библиотеки\n") + файл + ": строка 1: ", 0),
+            0u)
+            << р.ошибки;
+    }
+    // The largest resident size of any child this test has waited for, the shell included.
+    rusage потомки{};
+    getrusage(RUSAGE_CHILDREN, &потомки);
+    EXPECT_LT(потомки.ru_maxrss, 200 * 1024) << "kilobytes";
+}
+
+struct Неверные_аргументы {
+    std::string аргументы;
+    std::string сообщение;
+};
+
+class Разбор_аргументов : public КоманднаяСтрока,
+                          public ::testing::WithParamInterface<Неверные_аргументы> {};
+
+TEST_P(Разбор_аргументов, ОшибкаНазванаПоРусскиСИспользованием) {
+    const auto р = запустить(GetParam().аргументы);
+    EXPECT_EQ(р.код, 2);
+    EXPECT_EQ(р.ошибки, GetParam().сообщение +
+                            "\nИспользование: krugolet-cli [--library ФАЙЛ] [--json] "
+                            "[ДД.ММ.ГГГГ ЧЧ:ММ | -]\nПодробно: krugolet-cli --help\n");
+    EXPECT_EQ(р.вывод, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Строки, Разбор_аргументов,
+    ::testing::Values(
+        Неверные_аргументы{"--unknown", "неизвестный параметр: --unknown"},
+        Неверные_аргументы{"15.03.2000 20:30 лишнее", "лишний аргумент: лишнее"},
+        Неверные_аргументы{"15.03.2000 20:30 --library", "у --library нет имени файла"},
+        Неверные_аргументы{"--library= 15.03.2000 20:30", "у --library= пустое имя файла"},
+        Неверные_аргументы{"15.03.2000", "не хватает времени: ожидается ДД.ММ.ГГГГ ЧЧ:ММ"},
+        Неверные_аргументы{"-", "\"-\" читает моменты только с --json"}));
 
 TEST_F(КоманднаяСтрока, ДругаяБиблиотекаБезНужнойЗаписи) {
     // Well formed, but without the year 132 that 15.03.2000 needs.

@@ -1,12 +1,12 @@
 // The library file the program ships: well formed, complete, and enough for every day of the
 // covered span.
 
+#include "calendar/input_check.h"
 #include "calendar/names.h"
 #include "calendar/report.h"
 #include "calendar/year.h"
 #include "knowledge/library.h"
 #include "runtime/cp1251.h"
-#include "ui/input_check.h"
 
 #include <gtest/gtest.h>
 
@@ -116,9 +116,9 @@ TEST(ОтгружаемаяБиблиотека, ОтчетДляКаждого�
         for (int месяц = 1; месяц <= 12; ++месяц)
             for (int день = 1; день <= *длительность_месяца(месяц, год); ++день)
                 for (int час : {18, 19}) {
-                    if (!проверка_границ(день, месяц, год, час))
+                    if (!проверка_границ({день, месяц, год, час, 0}))
                         continue;
-                    const auto отчет = расчет(з, день, месяц, год, час, 59);
+                    const auto отчет = расчет(з, {день, месяц, год, час, 59});
                     ASSERT_TRUE(отчет) << день << "." << месяц << "." << год << " " << час;
                     ++дней;
                 }

@@ -1,27 +1,19 @@
-#include "ui/input_check.h"
+#include "calendar/input_check.h"
 
 #include "calendar/year.h"
 #include "runtime/integer_text.h"
 
+#include <tuple>
+
 namespace круголет {
 
-bool проверка_границ(int день, int месяц, int год, int час) {
-    if (день == 22 && месяц == 9 && год == 1868)
-        return час >= 19;
-    if (день == 22 && месяц == 9 && год == 2012)
-        return час < 19;
-    if (месяц == 9 && год == 1868)
-        return день > 22;
-    if (месяц == 9 && год == 2012)
-        return день < 22;
-    if (год == 1868)
-        return месяц > 9;
-    if (год == 2012)
-        return месяц < 9;
-    return 1868 < год && год < 2012;
-}
-
 namespace {
+
+// Where a moment stands against the bounds, which all fall at 19:00: the day, and whether the
+// hour is before or after that evening.
+std::tuple<int, int, int, bool> место(const Момент &м) {
+    return {м.год, м.месяц, м.день, м.час >= 19};
+}
 
 std::optional<int> в_пределах(std::string_view поле, int от, int до) {
     const auto число = прочитать_целое(поле);
@@ -31,6 +23,12 @@ std::optional<int> в_пределах(std::string_view поле, int от, int 
 }
 
 } // namespace
+
+bool проверка_границ(const Момент &момент) {
+    constexpr Момент начало{22, 9, 1868, 19, 0};
+    constexpr Момент конец{22, 9, 2012, 19, 0};
+    return место(начало) <= место(момент) && место(момент) < место(конец);
+}
 
 std::optional<Момент> проверить_поля(std::string_view день, std::string_view месяц,
                                      std::string_view год, std::string_view час,
@@ -53,9 +51,10 @@ std::optional<Момент> проверить_поля(std::string_view ден�
     const auto мин = в_пределах(минута, 0, 59);
     if (!мин)
         return std::nullopt;
-    if (!проверка_границ(*д, *м, *г, *ч))
+    const Момент момент{*д, *м, *г, *ч, *мин};
+    if (!проверка_границ(момент))
         return std::nullopt;
-    return Момент{*д, *м, *г, *ч, *мин};
+    return момент;
 }
 
 } // namespace круголет

@@ -1,21 +1,14 @@
 #pragma once
 
+#include "calendar/moment.h"
+
 #include <optional>
 #include <string_view>
 
 namespace круголет {
 
-// A Gregorian moment as typed: day, month, year, hour, minute.
-struct Момент {
-    int день;
-    int месяц;
-    int год;
-    int час;
-    int минута;
-};
-
 // Whether the moment lies in the covered span, 22.09.1868 19:00 up to 22.09.2012 19:00.
-bool проверка_границ(int день, int месяц, int год, int час);
+bool проверка_границ(const Момент &момент);
 
 // The five field texts read and checked in the window's order; nothing on the first failure.
 std::optional<Момент> проверить_поля(std::string_view день, std::string_view месяц,
