@@ -66,6 +66,11 @@ std::int64_t лето_круга_лет(std::int64_t лето_в_круге_жи
     return ((лето_в_круге_жизни - 1) % 16 + 16) % 16 + 1;
 }
 
+// The same round of 144 for the place in the Circle of Life.
+std::int64_t лето_круга_жизни(std::int64_t номер) {
+    return ((номер - 1) % 144 + 144) % 144 + 1;
+}
+
 bool помещается(std::int64_t число) {
     return число >= std::numeric_limits<std::int32_t>::min() &&
            число <= std::numeric_limits<std::int32_t>::max();
@@ -93,7 +98,7 @@ std::optional<День_и_месяц> начало_месяца(int год, int 
     return std::nullopt;
 }
 
-std::optional<Лето> расчет_года(const Знания &знания, const Момент &момент) {
+std::optional<Лето> расчет_года(const Знания &знания, const Момент &момент, Промежуток промежуток) {
     // The year that began in the September before this Gregorian year.
     const std::int64_t прежнее = std::int64_t{момент.год} - 1868;
     std::int64_t лето;
@@ -120,8 +125,20 @@ std::optional<Лето> расчет_года(const Знания &знания, 
     }
     if (!помещается(лето))
         return std::nullopt;
-    return Лето{static_cast<std::int32_t>(лето), static_cast<std::int32_t>(лето_круга_лет(лето)),
-                пограничный};
+    const std::int64_t в_круге_жизни =
+        промежуток == Промежуток::широкий ? лето_круга_жизни(лето) : лето;
+    return Лето{static_cast<std::int32_t>(лето), static_cast<std::int32_t>(в_круге_жизни),
+                static_cast<std::int32_t>(лето_круга_лет(лето)), пограничный};
+}
+
+std::int64_t круг_жизни(std::int32_t номер) {
+    const std::int64_t прошло = std::int64_t{номер} - 1;
+    // Rounded down, also for the years before 1868.
+    return 53 + (прошло >= 0 ? прошло / 144 : (прошло - 143) / 144);
+}
+
+std::int64_t лето_от_сотворения(std::int32_t номер) {
+    return 7376 + std::int64_t{номер};
 }
 
 } // namespace круголет

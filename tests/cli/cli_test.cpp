@@ -105,19 +105,31 @@ TEST_F(КоманднаяСтрока, БезМоментаОтчетОНыне�
         "ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2012-09-23 10:05:00'", "");
     EXPECT_EQ(позже.код, 1);
     EXPECT_NE(позже.ошибки.find("вне Круга Жизни"), std::string::npos) << позже.ошибки;
+    EXPECT_NE(позже.ошибки.find("С --extended принимаются"), std::string::npos) << позже.ошибки;
+    const auto широкий =
+        запустить_в("ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2026-12-07 13:20:00'",
+                    "--extended");
+    EXPECT_EQ(широкий.код, 0) << широкий.ошибки;
+    EXPECT_EQ(широкий.вывод, "Ныне:\n" + запустить("--extended 07.12.2026 13:20").вывод);
     const auto в_json = запустить_в(
         "ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2000-03-15 20:30:00'", "--json");
     EXPECT_EQ(nlohmann::json::parse(в_json.вывод)["day_of_month"], 14);
 }
 
 TEST_F(КоманднаяСтрока, ОтказВоВводе) {
-    for (const char *ввод : {"22.09.2012 19:00", "30.02.1904 12:00", "15.03.2000 24:00",
-                             "15.3.x 20:30", "15-03-2000 20:30", "'15.03.2000' '20'"}) {
+    for (const char *ввод : {"30.02.1904 12:00", "15.03.2000 24:00", "15.3.x 20:30",
+                             "15-03-2000 20:30", "'15.03.2000' '20'"}) {
         const auto р = запустить(ввод);
         EXPECT_EQ(р.код, 2) << ввод;
         EXPECT_EQ(р.ошибки, "Неправильные данные!\n") << ввод;
         EXPECT_EQ(р.вывод, "") << ввод;
     }
+    // Outside the span, a moment that the wide range would take is told so.
+    const auto р = запустить("22.09.2012 19:00");
+    EXPECT_EQ(р.код, 2);
+    EXPECT_EQ(р.ошибки, "Неправильные данные!\nС --extended принимаются моменты с 19.09.1800 "
+                        "19:00 до 21.09.2099 19:00\n");
+    EXPECT_EQ(р.вывод, "");
 }
 
 TEST_F(КоманднаяСтрока, ОшибкаИспользованияИСправка) {
@@ -129,10 +141,11 @@ TEST_F(КоманднаяСтрока, ОшибкаИспользованияИ�
     const auto справка = запустить("--help");
     EXPECT_EQ(справка.код, 0);
     EXPECT_NE(справка.вывод.find("--json"), std::string::npos);
-    EXPECT_EQ(справка.вывод.rfind("Использование: krugolet-cli [--library ФАЙЛ] [--json] "
-                                  "[ДД.ММ.ГГГГ ЧЧ:ММ | -]\n\n",
-                                  0),
-              0u);
+    EXPECT_EQ(
+        справка.вывод.rfind("Использование: krugolet-cli [--library ФАЙЛ] [--json] [--extended] "
+                            "[ДД.ММ.ГГГГ ЧЧ:ММ | -]\n\n",
+                            0),
+        0u);
 }
 
 TEST_F(КоманднаяСтрока, БиблиотекаОтсутствуетИлиПовреждена) {
@@ -194,6 +207,7 @@ TEST_F(КоманднаяСтрока, БиблиотекаБезКонцаОт�
 struct Неверные_аргументы {
     std::string аргументы;
     std::string сообщение;
+    friend void PrintTo(const Неверные_аргументы &н, std::ostream *поток) { *поток << н.аргументы; }
 };
 
 class Разбор_аргументов : public КоманднаяСтрока,
@@ -203,7 +217,7 @@ TEST_P(Разбор_аргументов, ОшибкаНазванаПоРусс
     const auto р = запустить(GetParam().аргументы);
     EXPECT_EQ(р.код, 2);
     EXPECT_EQ(р.ошибки, GetParam().сообщение +
-                            "\nИспользование: krugolet-cli [--library ФАЙЛ] [--json] "
+                            "\nИспользование: krugolet-cli [--library ФАЙЛ] [--json] [--extended] "
                             "[ДД.ММ.ГГГГ ЧЧ:ММ | -]\nПодробно: krugolet-cli --help\n");
     EXPECT_EQ(р.вывод, "");
 }
@@ -280,4 +294,36 @@ TEST_F(КоманднаяСтрока, JsonНеЛомаетсяНаНедопу�
     const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n"));
     EXPECT_EQ(р.код, 1);
     EXPECT_EQ(nlohmann::json::parse(р.вывод)["error"], "Неправильные данные!");
+}
+
+TEST_F(КоманднаяСтрока, ExtendedПринимаетЛетаС1800По2099СоСтрокойЛетаОтСотворения) {
+    const auto р = запустить("--extended 7.12.2026 13:20");
+    EXPECT_EQ(р.код, 0) << р.ошибки;
+    EXPECT_NE(р.вывод.find("Дата и время по Да'Арийскому Круголету:\n\nЛето от Сотворения Мира в "
+                           "Звездном Храме: 7535, Круг Жизни: 54 \nЛето в Круге Жизни: 15 \n"),
+              std::string::npos)
+        << р.вывод;
+    EXPECT_EQ(запустить("15.03.2000 20:30").вывод.find("Сотворения"), std::string::npos);
+
+    const auto за_краем = запустить("--extended 21.09.2099 19:00");
+    EXPECT_EQ(за_краем.код, 2);
+    EXPECT_EQ(за_краем.ошибки, "Неправильные данные!\n");
+}
+
+TEST_F(КоманднаяСтрока, JsonНесетКругЖизниИЛетоОтСотворенияВОбоихПромежутках) {
+    const auto j = nlohmann::json::parse(запустить("--json 15.03.2000 20:30").вывод);
+    EXPECT_EQ(j["circle_of_life"], 53);
+    EXPECT_EQ(j["year_from_creation"], 7508);
+
+    const auto р = запустить("--extended --json -", "1.1.2050 12:00\n19.09.1800 18:59\n");
+    EXPECT_EQ(р.код, 1);
+    std::istringstream строки(р.вывод);
+    std::string строка;
+    ASSERT_TRUE(std::getline(строки, строка));
+    const auto лето = nlohmann::json::parse(строка);
+    EXPECT_EQ(лето["circle_of_life"], 54);
+    EXPECT_EQ(лето["year_from_creation"], 7558);
+    EXPECT_EQ(лето["year_of_circle_of_life"], 38);
+    ASSERT_TRUE(std::getline(строки, строка));
+    EXPECT_EQ(nlohmann::json::parse(строка)["error"], "Неправильные данные!");
 }

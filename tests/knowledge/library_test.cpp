@@ -428,6 +428,7 @@ struct Плохая_строка {
     std::string текст;
     std::size_t строка;
     std::string причина;
+    friend void PrintTo(const Плохая_строка &п, std::ostream *поток) { *поток << п.причина; }
 };
 
 class Загрузить_библиотеку_подробно : public ФайлБиблиотеки,
