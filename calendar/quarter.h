@@ -22,8 +22,8 @@ struct Покровитель {
     std::string_view описание_чертога;
 };
 
-std::optional<Покровитель> определение_покровителя(const Знания &знания, int число,
-                                                   std::string_view месяц);
+std::optional<Покровитель> определение_покровителя(const Знания &знания, std::string_view месяц,
+                                                   int число);
 
 std::string_view есть_ли_праздник(const Знания &знания, std::string_view месяц, int число);
 

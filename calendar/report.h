@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/moment.h"
+#include "calendar/range.h"
 #include "knowledge/tables.h"
 
 #include <cstdint>
@@ -11,6 +13,10 @@ namespace круголет {
 
 // Every value a conversion computes, in the order the report shows them.
 struct Расчет {
+    // The range the moment was taken in; the wide one adds the line of the Creation to the report.
+    Промежуток промежуток;
+    std::int64_t круг_жизни;
+    std::int64_t лето_от_сотворения;
     std::int32_t лето_в_круге_жизни;
     std::int32_t лето_в_круге_лет;
     std::string_view название_лета;
@@ -31,15 +37,16 @@ struct Расчет {
     std::string_view праздник;
 };
 
-// All values for a moment, or nothing when any step yields nothing.
-std::optional<Расчет> рассчитать(const Знания &знания, int день, int месяц, int год, int час,
-                                 int минута);
+// All values for a moment, or nothing when any step yields nothing. In the wide range a moment
+// outside it yields nothing too.
+std::optional<Расчет> рассчитать(const Знания &знания, const Момент &момент,
+                                 Промежуток промежуток = Промежуток::круг_жизни);
 
 // The report composed from the values.
-std::string отчет(const Расчет &р, int день, int месяц, int год, int час, int минута);
+std::string отчет(const Расчет &р, const Момент &момент);
 
 // The report for a moment, or nothing.
-std::optional<std::string> расчет(const Знания &знания, int день, int месяц, int год, int час,
-                                  int минута);
+std::optional<std::string> расчет(const Знания &знания, const Момент &момент,
+                                  Промежуток промежуток = Промежуток::круг_жизни);
 
 } // namespace круголет

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/moment.h"
+#include "calendar/range.h"
 #include "knowledge/tables.h"
 
 #include <cstdint>
@@ -16,8 +18,11 @@ struct День_и_месяц {
 };
 
 struct Лето {
-    std::int32_t в_круге_жизни; // 1..144 inside the covered span
-    std::int32_t в_круге_лет;   // 1..16, 16 being the sacred year
+    // The year counted from the one that begins 22.09.1868 (1), in both directions.
+    std::int32_t номер;
+    // 1..144 inside the covered span; in the wide range the place in its own Circle of Life.
+    std::int32_t в_круге_жизни;
+    std::int32_t в_круге_лет; // 1..16, 16 being the sacred year
     // "Тайлет" or "Рамхат" for a September moment (old year or new), empty otherwise.
     std::string_view пограничный_месяц;
 };
@@ -29,6 +34,15 @@ std::optional<int> длительность_месяца(int месяц, int г�
 // Circle of Years; the Gregorian year matters only for the end of February.
 std::optional<День_и_месяц> начало_месяца(int год, int лето_в_круге_лет, std::string_view месяц);
 
-std::optional<Лето> расчет_года(const Знания &знания, int день, int месяц, int год, int час);
+// The year of the moment. Over the covered span the year is its own place in the Circle of Life
+// (and a moment outside it finds no row in the year tables); the wide range counts the places
+// round, every 144 years.
+std::optional<Лето> расчет_года(const Знания &знания, const Момент &момент,
+                                Промежуток промежуток = Промежуток::круг_жизни);
+
+// The Circle of Life of a year (53 for the years 1 to 144) and its year from the Creation of the
+// World in the Star Temple (7377 for year 1).
+std::int64_t круг_жизни(std::int32_t номер);
+std::int64_t лето_от_сотворения(std::int32_t номер);
 
 } // namespace круголет

@@ -2,12 +2,12 @@
 // outside the covered span, impossible dates and times. The computation gives a report or none,
 // and every moment that the input checks let through has one.
 
+#include "calendar/input_check.h"
 #include "calendar/report.h"
 #include "calendar/year.h"
 #include "fuzz/check.h"
 #include "fuzz/input_bytes.h"
 #include "fuzz/shipped_library.h"
-#include "ui/input_check.h"
 
 #include <string>
 
@@ -17,8 +17,7 @@ namespace {
 bool принимается(const Момент &м) {
     const auto длина = длительность_месяца(м.месяц, м.год);
     return длина && м.день >= 1 && м.день <= *длина && м.год >= 1868 && м.год <= 2012 &&
-           м.час >= 0 && м.час <= 23 && м.минута >= 0 && м.минута <= 59 &&
-           проверка_границ(м.день, м.месяц, м.год, м.час);
+           м.час >= 0 && м.час <= 23 && м.минута >= 0 && м.минута <= 59 && проверка_границ(м);
 }
 
 std::string первая_строка(const Момент &м) {
@@ -51,13 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *данные, std::siz
     м.минута = вход.целое();
 
     const Знания &знания = знания_из_файла();
-    const auto отчет = расчет(знания, м.день, м.месяц, м.год, м.час, м.минута);
-    обязательно(отчет == расчет(знания, м.день, м.месяц, м.год, м.час, м.минута),
+    const auto отчет = расчет(знания, {м.день, м.месяц, м.год, м.час, м.минута});
+    обязательно(отчет == расчет(знания, {м.день, м.месяц, м.год, м.час, м.минута}),
                 "the same moment always gives the same report");
 
     if (принимается(м)) {
         обязательно(отчет.has_value(), "every moment of the covered span has a report");
-        проверить_значения(*рассчитать(знания, м.день, м.месяц, м.год, м.час, м.минута));
+        проверить_значения(*рассчитать(знания, {м.день, м.месяц, м.год, м.час, м.минута}));
     }
     if (отчет) {
         обязательно(м.год >= 1868 && м.год <= 2012 && м.месяц >= 1 && м.месяц <= 12,

@@ -4,13 +4,13 @@
 // window then shows its error box); an accepted one gives a moment that the computation, with the
 // shipped library, turns into a report.
 
+#include "calendar/input_check.h"
 #include "calendar/report.h"
 #include "calendar/year.h"
 #include "fuzz/check.h"
 #include "fuzz/input_bytes.h"
 #include "fuzz/shipped_library.h"
 #include "runtime/integer_text.h"
-#include "ui/input_check.h"
 
 #include <array>
 #include <string>
@@ -58,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *данные, std::siz
     обязательно(м->год >= 1868 && м->год <= 2012 && м->час >= 0 && м->час <= 23 && м->минута >= 0 &&
                     м->минута <= 59,
                 "an accepted year, hour and minute lie in their ranges");
-    обязательно(проверка_границ(м->день, м->месяц, м->год, м->час),
-                "an accepted moment lies in the covered span");
-    обязательно(расчет(знания_из_файла(), м->день, м->месяц, м->год, м->час, м->минута).has_value(),
-                "an accepted moment gives a report");
+    обязательно(проверка_границ(*м), "an accepted moment lies in the covered span");
+    обязательно(
+        расчет(знания_из_файла(), {м->день, м->месяц, м->год, м->час, м->минута}).has_value(),
+        "an accepted moment gives a report");
     return 0;
 }

@@ -151,56 +151,138 @@ std::optional<Аргумент> взять_аргумент(std::string_view &т
     return аргумент;
 }
 
-bool загрузить_строку(std::string_view строка, Знания &знания) {
+// What was wrong with a line, or nothing when its row was appended.
+std::optional<std::string> загрузить_строку(std::string_view строка, Знания &знания) {
     пропустить_пробелы(строка);
     const auto скобка = строка.find('(');
     if (скобка == std::string_view::npos)
-        return false;
+        return "нет \"(\" после имени таблицы";
     const Таблица *таблица = найти_таблицу(строка.substr(0, скобка));
     if (!таблица)
-        return false;
+        return "неизвестное имя таблицы";
     строка.remove_prefix(скобка + 1);
 
     Аргументы аргументы;
     for (std::size_t i = 0; i < таблица->число_столбцов; ++i) {
+        const std::string номер = std::to_string(i + 1);
         if (i > 0 && !взять_знак(строка, ','))
-            return false;
+            return "нет \",\" перед аргументом " + номер;
         auto аргумент = взять_аргумент(строка, таблица->столбцы[i]);
         if (!аргумент)
-            return false;
+            return "аргумент " + номер +
+                   (таблица->столбцы[i] == Вид::целое ? ": ожидалось целое число"
+                                                      : ": ожидалась строка в кавычках");
         аргументы[i] = std::move(*аргумент);
     }
     if (!взять_знак(строка, ')'))
-        return false;
+        return "нет \")\" после аргументов";
     таблица->добавить(знания, аргументы);
-    return true;
+    return std::nullopt;
 }
+
+std::optional<Сбой_загрузки> загрузить_строку(std::string_view байты, std::size_t номер,
+                                              Знания &знания) {
+    std::string строка = из_1251(байты);
+    std::erase(строка, '\r');
+    auto причина = загрузить_строку(строка, знания);
+    if (!причина)
+        return std::nullopt;
+    return Сбой_загрузки{номер, std::move(*причина)};
+}
+
+constexpr std::string_view слишком_большой = "файл больше 64 МиБ";
+
+// Reads the file piece by piece and loads each line as soon as it is whole, so that a file that
+// is too large, or has no line feeds at all, is refused after reading no more than the limit.
+class Чтение_файла {
+  public:
+    explicit Чтение_файла(Знания &знания) : знания_(знания) {}
+
+    std::optional<Сбой_загрузки> дописать(std::string_view кусок) {
+        прочитано_ += кусок.size();
+        if (прочитано_ > наибольший_файл)
+            return Сбой_загрузки{0, std::string(слишком_большой)};
+        for (auto конец = кусок.find('\n'); конец != std::string_view::npos;
+             конец = кусок.find('\n')) {
+            if (auto сбой = загрузить(кусок.substr(0, конец)); сбой)
+                return сбой;
+            кусок.remove_prefix(конец + 1);
+        }
+        return добавить(кусок);
+    }
+
+    // The last line, when the file does not end in a line feed.
+    std::optional<Сбой_загрузки> завершить() {
+        if (начатая_.empty())
+            return std::nullopt;
+        return загрузить_начатую();
+    }
+
+  private:
+    std::optional<Сбой_загрузки> добавить(std::string_view часть) {
+        if (начатая_.size() + часть.size() > наибольшая_строка)
+            return Сбой_загрузки{номер_ + 1, "строка длиннее 1 МиБ"};
+        начатая_ += часть;
+        return std::nullopt;
+    }
+
+    // A line that lies whole in the piece is loaded from there, without copying it first.
+    std::optional<Сбой_загрузки> загрузить(std::string_view конец_строки) {
+        if (начатая_.empty() && конец_строки.size() <= наибольшая_строка)
+            return загрузить_строку(конец_строки, ++номер_, знания_);
+        if (auto сбой = добавить(конец_строки); сбой)
+            return сбой;
+        return загрузить_начатую();
+    }
+
+    std::optional<Сбой_загрузки> загрузить_начатую() {
+        ++номер_;
+        auto сбой = загрузить_строку(начатая_, номер_, знания_);
+        начатая_.clear();
+        return сбой;
+    }
+
+    Знания &знания_;
+    std::string начатая_;
+    std::size_t номер_ = 0;
+    std::size_t прочитано_ = 0;
+};
 
 } // namespace
 
 Загрузка загрузить_библиотеку_из_текста(std::string_view байты, Знания &знания) {
-    while (!байты.empty()) {
+    for (std::size_t номер = 1; !байты.empty(); ++номер) {
         const auto конец = std::min(байты.find('\n'), байты.size());
-        std::string строка = из_1251(байты.substr(0, конец));
-        std::erase(строка, '\r');
-        if (!загрузить_строку(строка, знания))
+        if (загрузить_строку(байты.substr(0, конец), номер, знания))
             return Загрузка::не_удалась;
         байты.remove_prefix(std::min(конец + 1, байты.size()));
     }
     return Загрузка::выполнена;
 }
 
-Загрузка загрузить_библиотеку(const std::filesystem::path &файл, Знания &знания) {
+std::optional<Сбой_загрузки> загрузить_библиотеку_подробно(const std::filesystem::path &файл,
+                                                           Знания &знания) {
+    std::error_code код;
+    if (std::filesystem::is_regular_file(файл, код) &&
+        std::filesystem::file_size(файл, код) > наибольший_файл)
+        return Сбой_загрузки{0, std::string(слишком_большой)};
     std::ifstream вход(файл, std::ios::binary);
     if (!вход)
-        return Загрузка::не_удалась;
-    std::string байты;
+        return Сбой_загрузки{0, "файл не открывается"};
+    Чтение_файла чтение(знания);
     std::array<char, 1 << 16> кусок;
     while (вход.read(кусок.data(), кусок.size()) || вход.gcount() > 0)
-        байты.append(кусок.data(), static_cast<std::size_t>(вход.gcount()));
+        if (auto сбой = чтение.дописать(
+                std::string_view(кусок.data(), static_cast<std::size_t>(вход.gcount())));
+            сбой)
+            return сбой;
     if (вход.bad())
-        return Загрузка::не_удалась;
-    return загрузить_библиотеку_из_текста(байты, знания);
+        return Сбой_загрузки{0, "файл не читается"};
+    return чтение.завершить();
+}
+
+Загрузка загрузить_библиотеку(const std::filesystem::path &файл, Знания &знания) {
+    return загрузить_библиотеку_подробно(файл, знания) ? Загрузка::не_удалась : Загрузка::выполнена;
 }
 
 } // namespace круголет

@@ -2,7 +2,10 @@
 
 #include "knowledge/tables.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace круголет {
@@ -13,7 +16,25 @@ enum class Загрузка { выполнена, не_удалась };
 // Stops at the first line that breaks the form; the rows of the lines before it stay.
 Загрузка загрузить_библиотеку_из_текста(std::string_view байты, Знания &знания);
 
-// Reads the library file and appends its rows; a file that cannot be read fails the load.
+// Why a load stopped: the line the loader stopped at (counted from 1; 0 when the trouble is the
+// file as a whole) and what was wrong, in Russian.
+struct Сбой_загрузки {
+    std::size_t строка;
+    std::string причина;
+};
+
+// A real library is a few hundred kilobytes; anything far larger is taken as damaged before it
+// is read to the end.
+inline constexpr std::size_t наибольший_файл = std::size_t{64} << 20;
+inline constexpr std::size_t наибольшая_строка = std::size_t{1} << 20;
+
+// Reads the library file and appends its rows, line by line as they are read; nothing when every
+// line loaded. A file that cannot be read, is larger than наибольший_файл or has a line longer
+// than наибольшая_строка fails the load.
+std::optional<Сбой_загрузки> загрузить_библиотеку_подробно(const std::filesystem::path &файл,
+                                                           Знания &знания);
+
+// The same, only whether it loaded.
 Загрузка загрузить_библиотеку(const std::filesystem::path &файл, Знания &знания);
 
 // The file's fixed name, looked up in the current directory.

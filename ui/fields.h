@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calendar/input_check.h"
 #include "platform/window.h"
-#include "ui/input_check.h"
 
 #include <optional>
 
@@ -22,6 +22,6 @@ bool код_перехода(int код);
 
 // The five fields of the main window read and checked; on refusal, after the error box,
 // nothing.
-std::optional<Момент> получить_данные(Окно &главное);
+std::optional<Момент> получить_данные(Окно &главное, Промежуток промежуток);
 
 } // namespace круголет

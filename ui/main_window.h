@@ -1,14 +1,16 @@
 #pragma once
 
+#include "calendar/range.h"
 #include "knowledge/tables.h"
 #include "platform/window.h"
 
 namespace круголет {
 
 // What the main window carries for the whole run: the fact tables, filled at its creation and
-// read by every conversion.
+// read by every conversion, and the range of moments it accepts.
 struct Состояние_программы final : Данные_окна {
     Знания знания = встроенные_знания();
+    Промежуток промежуток = Промежуток::круг_жизни;
 };
 
 inline constexpr std::string_view заголовок_главного_окна = "Ольмарский Календаръ";

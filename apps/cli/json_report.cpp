@@ -10,6 +10,8 @@ nlohmann::json json_расчета(const Расчет &р, const Момент &�
           {"year", м.год},
           {"hour", м.час},
           {"minute", м.минута}}},
+        {"circle_of_life", р.круг_жизни},
+        {"year_from_creation", р.лето_от_сотворения},
         {"year_of_circle_of_life", р.лето_в_круге_жизни},
         {"year_of_circle_of_years", р.лето_в_круге_лет},
         {"year_name", р.название_лета},
@@ -28,7 +30,7 @@ nlohmann::json json_расчета(const Расчет &р, const Момент &�
         {"hall", р.чертог},
         {"god_text", р.бог},
         {"hall_description", р.описание_чертога},
-        {"report", отчет(р, м.день, м.месяц, м.год, м.час, м.минута)},
+        {"report", отчет(р, м)},
     };
 }
 

@@ -25,15 +25,16 @@ std::optional<std::array<std::string_view, N>> разрезать(std::string_vi
 
 } // namespace
 
-std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время) {
+std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время,
+                                       Промежуток промежуток) {
     const auto д = разрезать<3>(дата, '.');
     const auto в = разрезать<2>(время, ':');
     if (!д || !в)
         return std::nullopt;
-    return проверить_поля((*д)[0], (*д)[1], (*д)[2], (*в)[0], (*в)[1]);
+    return проверить_поля((*д)[0], (*д)[1], (*д)[2], (*в)[0], (*в)[1], промежуток);
 }
 
-std::optional<Момент> прочитать_момент(std::string_view строка) {
+std::optional<Момент> прочитать_момент(std::string_view строка, Промежуток промежуток) {
     const auto начало = строка.find_first_not_of(' ');
     if (начало == std::string_view::npos)
         return std::nullopt;
@@ -41,7 +42,7 @@ std::optional<Момент> прочитать_момент(std::string_view с�
     const auto пробел = строка.find(' ');
     if (пробел == std::string_view::npos)
         return std::nullopt;
-    return прочитать_момент(строка.substr(0, пробел), строка.substr(пробел + 1));
+    return прочитать_момент(строка.substr(0, пробел), строка.substr(пробел + 1), промежуток);
 }
 
 } // namespace круголет

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/input_check.h"
+#include "calendar/input_check.h"
 
 #include <optional>
 #include <string_view>
@@ -9,9 +9,11 @@ namespace круголет {
 
 // A moment written "DD.MM.YYYY HH:MM": the five numbers are cut at "." and ":" and each is
 // read and checked as the window reads its fields.
-std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время);
+std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время,
+                                       Промежуток промежуток = Промежуток::круг_жизни);
 
 // The same for one line holding the date, blanks and the time.
-std::optional<Момент> прочитать_момент(std::string_view строка);
+std::optional<Момент> прочитать_момент(std::string_view строка,
+                                       Промежуток промежуток = Промежуток::круг_жизни);
 
 } // namespace круголет

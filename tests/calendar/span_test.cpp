@@ -1,58 +1,12 @@
-#include "calendar/names.h"
 #include "calendar/report.h"
 #include "calendar/year.h"
+#include "tests/calendar/old_days.h"
 #include "tests/support/library_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace круголет {
 namespace {
-
-// The Gregorian days as the calendar counts them: 29 February in every fourth year, 1900 too.
-struct Дата {
-    int день, месяц, год;
-
-    void следующая() {
-        constexpr int дней[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        const int в_месяце = месяц == 2 && год % 4 == 0 ? 29 : дней[месяц - 1];
-        if (++день <= в_месяце)
-            return;
-        день = 1;
-        if (++месяц <= 12)
-            return;
-        месяц = 1;
-        ++год;
-    }
-
-    bool раньше(const Дата &д) const {
-        return год != д.год ? год < д.год : месяц != д.месяц ? месяц < д.месяц : день < д.день;
-    }
-
-    std::string текст(int час, int минута) const {
-        return std::to_string(день) + "." + std::to_string(месяц) + "." + std::to_string(год) +
-               " " + std::to_string(час) + ":" + std::to_string(минута);
-    }
-};
-
-int место(std::string_view день_недели) {
-    for (std::size_t i = 0; i < дни_недели.size(); ++i)
-        if (дни_недели[i] == день_недели)
-            return static_cast<int>(i);
-    return -1;
-}
-
-// The old day in which a moment lies, as the conversion reports it.
-struct Старый_день {
-    int лето, лето_в_круге_лет, месяц, число, день_недели;
-    bool operator==(const Старый_день &) const = default;
-};
-
-Старый_день старый_день(const Расчет &р) {
-    return {р.лето_в_круге_жизни, р.лето_в_круге_лет, *номер_месяца(р.месяц), р.число,
-            место(р.день_недели)};
-}
 
 TEST(Весь_круг_жизни, EveryOldDayFollowsTheOneBefore) {
     const Знания знания = знания_для_тестов();
@@ -62,21 +16,21 @@ TEST(Весь_круг_жизни, EveryOldDayFollowsTheOneBefore) {
     int дней = 0;
     int смен_лета = 0;
     for (; !конец.раньше(дата); дата.следующая()) {
-        const auto вечер_накануне = рассчитать(знания, дата.день, дата.месяц, дата.год, 18, 59);
+        const auto вечер_накануне = рассчитать(знания, {дата.день, дата.месяц, дата.год, 18, 59});
         const bool первый_день = дней == 0;
         if (!первый_день) {
             ASSERT_TRUE(вечер_накануне) << дата.текст(18, 59);
             ASSERT_EQ(старый_день(*вечер_накануне), прежний)
                 << дата.текст(18, 59) << " is not the old day that began the evening before";
-            ASSERT_TRUE(расчет(знания, дата.день, дата.месяц, дата.год, 18, 59))
+            ASSERT_TRUE(расчет(знания, {дата.день, дата.месяц, дата.год, 18, 59}))
                 << дата.текст(18, 59);
         }
         if (!дата.раньше(конец))
             break;
 
-        const auto р = рассчитать(знания, дата.день, дата.месяц, дата.год, 19, 0);
+        const auto р = рассчитать(знания, {дата.день, дата.месяц, дата.год, 19, 0});
         ASSERT_TRUE(р) << дата.текст(19, 0);
-        ASSERT_TRUE(расчет(знания, дата.день, дата.месяц, дата.год, 19, 0)) << дата.текст(19, 0);
+        ASSERT_TRUE(расчет(знания, {дата.день, дата.месяц, дата.год, 19, 0})) << дата.текст(19, 0);
         const auto день = старый_день(*р);
         ASSERT_GE(день.месяц, 1) << дата.текст(19, 0);
         ASSERT_GE(день.день_недели, 0) << дата.текст(19, 0);

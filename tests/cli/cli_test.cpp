@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
+
+#include <chrono>
 
 #include <cstdlib>
 #include <filesystem>
@@ -56,8 +59,16 @@ class КоманднаяСтрока : public ::testing::Test {
     Запуск запустить_в(const std::string &перед, const std::string &аргументы,
                        const std::string &ввод = "") {
         записать(папка / "in", ввод);
+        return запустить_с(перед, аргументы, "<in >out");
+    }
+
+    // With standard input and output as given, in the shell's words.
+    Запуск запустить_с(const std::string &перед, const std::string &аргументы,
+                       const std::string &ввод_и_вывод) {
+        fs::remove(папка / "out");
         const std::string команда = "cd '" + папка.string() + "' && " + перед +
-                                    " '" KRUGOLET_CLI "' " + аргументы + " <in >out 2>err";
+                                    " '" KRUGOLET_CLI "' " + аргументы + " " + ввод_и_вывод +
+                                    " 2>err";
         const int статус = std::system(команда.c_str());
         return {WIFEXITED(статус) ? WEXITSTATUS(статус) : -1, прочитать(папка / "out"),
                 прочитать(папка / "err")};
@@ -94,19 +105,31 @@ TEST_F(КоманднаяСтрока, БезМоментаОтчетОНыне�
         "ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2012-09-23 10:05:00'", "");
     EXPECT_EQ(позже.код, 1);
     EXPECT_NE(позже.ошибки.find("вне Круга Жизни"), std::string::npos) << позже.ошибки;
+    EXPECT_NE(позже.ошибки.find("С --extended принимаются"), std::string::npos) << позже.ошибки;
+    const auto широкий =
+        запустить_в("ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2026-12-07 13:20:00'",
+                    "--extended");
+    EXPECT_EQ(широкий.код, 0) << широкий.ошибки;
+    EXPECT_EQ(широкий.вывод, "Ныне:\n" + запустить("--extended 07.12.2026 13:20").вывод);
     const auto в_json = запустить_в(
         "ASAN_OPTIONS=verify_asan_link_order=0 TZ=UTC faketime '2000-03-15 20:30:00'", "--json");
     EXPECT_EQ(nlohmann::json::parse(в_json.вывод)["day_of_month"], 14);
 }
 
 TEST_F(КоманднаяСтрока, ОтказВоВводе) {
-    for (const char *ввод : {"22.09.2012 19:00", "30.02.1904 12:00", "15.03.2000 24:00",
-                             "15.3.x 20:30", "15-03-2000 20:30", "'15.03.2000' '20'"}) {
+    for (const char *ввод : {"30.02.1904 12:00", "15.03.2000 24:00", "15.3.x 20:30",
+                             "15-03-2000 20:30", "'15.03.2000' '20'"}) {
         const auto р = запустить(ввод);
         EXPECT_EQ(р.код, 2) << ввод;
         EXPECT_EQ(р.ошибки, "Неправильные данные!\n") << ввод;
         EXPECT_EQ(р.вывод, "") << ввод;
     }
+    // Outside the span, a moment that the wide range would take is told so.
+    const auto р = запустить("22.09.2012 19:00");
+    EXPECT_EQ(р.код, 2);
+    EXPECT_EQ(р.ошибки, "Неправильные данные!\nС --extended принимаются моменты с 19.09.1800 "
+                        "19:00 до 21.09.2099 19:00\n");
+    EXPECT_EQ(р.вывод, "");
 }
 
 TEST_F(КоманднаяСтрока, ОшибкаИспользованияИСправка) {
@@ -118,20 +141,96 @@ TEST_F(КоманднаяСтрока, ОшибкаИспользованияИ�
     const auto справка = запустить("--help");
     EXPECT_EQ(справка.код, 0);
     EXPECT_NE(справка.вывод.find("--json"), std::string::npos);
+    EXPECT_EQ(
+        справка.вывод.rfind("Использование: krugolet-cli [--library ФАЙЛ] [--json] [--extended] "
+                            "[ДД.ММ.ГГГГ ЧЧ:ММ | -]\n\n",
+                            0),
+        0u);
 }
 
 TEST_F(КоманднаяСтрока, БиблиотекаОтсутствуетИлиПовреждена) {
     const std::string ожидаемо = "Ошибка загрузки библиотеки\nОтсутствует или поврежден файл "
                                  "\"библиотека.txt\" \nДальнейшая работа невозможна\n";
-    auto р = запустить("--library нет.txt 15.03.2000 20:30");
+    fs::remove(папка / u8"библиотека.txt");
+    auto р = запустить("15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
     EXPECT_EQ(р.ошибки, ожидаемо);
-    записать(папка / "плохая.txt", "лето(1, \"a\")\n\nлето(2, \"b\")\n");
-    р = запустить("--library плохая.txt 15.03.2000 20:30");
+    // A library named on the command line is named in the message, with the line at fault.
+    р = запустить("--library нет.txt 15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
-    EXPECT_EQ(р.ошибки, ожидаемо);
+    EXPECT_EQ(р.ошибки, "Ошибка загрузки библиотеки\nнет.txt: файл не открывается\n");
+    записать(папка / "плохая.txt", *в_1251("лето(1, \"a\")\n\nлето(2, \"b\")\n"));
+    р = запустить("--library=плохая.txt 15.03.2000 20:30");
+    EXPECT_EQ(р.код, 3);
+    EXPECT_EQ(р.ошибки, "Ошибка загрузки библиотеки\nплохая.txt: строка 2: нет \"(\" после "
+                        "имени таблицы\n");
     EXPECT_EQ(р.вывод, "");
 }
+
+TEST_F(КоманднаяСтрока, ОтчетКоторыйНельзяЗаписатьДаетКод4) {
+    for (const char *вывод : {">/dev/full", ">&-"}) {
+        const auto р = запустить_с("", "15.03.2000 20:30", std::string("</dev/null ") + вывод);
+        EXPECT_EQ(р.код, 4) << вывод;
+        EXPECT_EQ(р.ошибки, "Не удалось записать на стандартный вывод\n") << вывод;
+    }
+    EXPECT_EQ(запустить_с("", "--json 15.03.2000 20:30", "</dev/null >/dev/full").код, 4);
+    записать(папка / "in", "15.03.2000 20:30\n");
+    EXPECT_EQ(запустить_с("", "--json -", "<in >/dev/full").код, 4);
+}
+
+TEST_F(КоманднаяСтрока, ВводКоторыйНельзяПрочитатьНеУспех) {
+    for (const char *ввод : {"<.", "<&-"}) {
+        const auto р = запустить_с("", "--json -", std::string(ввод) + " >out");
+        EXPECT_EQ(р.код, 4) << ввод;
+        EXPECT_EQ(р.ошибки, "Не удалось прочитать стандартный ввод\n") << ввод;
+    }
+}
+
+TEST_F(КоманднаяСтрока, БиблиотекаБезКонцаОтвергаетсяБыстроИБезПамяти) {
+    for (const char *файл : {"/dev/zero", "/dev/urandom"}) {
+        const auto начало = std::chrono::steady_clock::now();
+        const auto р = запустить(std::string("--library ") + файл + " 15.03.2000 20:30");
+        const auto прошло = std::chrono::steady_clock::now() - начало;
+        EXPECT_EQ(р.код, 3) << файл;
+        EXPECT_LT(прошло, std::chrono::seconds(1)) << файл;
+        EXPECT_EQ(
+            р.ошибки.rfind(std::string("Ошибка загрузки библиотеки\n") + файл + ": строка 1: ", 0),
+            0u)
+            << р.ошибки;
+    }
+    // The largest resident size of any child this test has waited for, the shell included.
+    rusage потомки{};
+    getrusage(RUSAGE_CHILDREN, &потомки);
+    EXPECT_LT(потомки.ru_maxrss, 200 * 1024) << "kilobytes";
+}
+
+struct Неверные_аргументы {
+    std::string аргументы;
+    std::string сообщение;
+    friend void PrintTo(const Неверные_аргументы &н, std::ostream *поток) { *поток << н.аргументы; }
+};
+
+class Разбор_аргументов : public КоманднаяСтрока,
+                          public ::testing::WithParamInterface<Неверные_аргументы> {};
+
+TEST_P(Разбор_аргументов, ОшибкаНазванаПоРусскиСИспользованием) {
+    const auto р = запустить(GetParam().аргументы);
+    EXPECT_EQ(р.код, 2);
+    EXPECT_EQ(р.ошибки, GetParam().сообщение +
+                            "\nИспользование: krugolet-cli [--library ФАЙЛ] [--json] [--extended] "
+                            "[ДД.ММ.ГГГГ ЧЧ:ММ | -]\nПодробно: krugolet-cli --help\n");
+    EXPECT_EQ(р.вывод, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Строки, Разбор_аргументов,
+    ::testing::Values(
+        Неверные_аргументы{"--unknown", "неизвестный параметр: --unknown"},
+        Неверные_аргументы{"15.03.2000 20:30 лишнее", "лишний аргумент: лишнее"},
+        Неверные_аргументы{"15.03.2000 20:30 --library", "у --library нет имени файла"},
+        Неверные_аргументы{"--library= 15.03.2000 20:30", "у --library= пустое имя файла"},
+        Неверные_аргументы{"15.03.2000", "не хватает времени: ожидается ДД.ММ.ГГГГ ЧЧ:ММ"},
+        Неверные_аргументы{"-", "\"-\" читает моменты только с --json"}));
 
 TEST_F(КоманднаяСтрока, ДругаяБиблиотекаБезНужнойЗаписи) {
     // Well formed, but without the year 132 that 15.03.2000 needs.
@@ -195,4 +294,36 @@ TEST_F(КоманднаяСтрока, JsonНеЛомаетсяНаНедопу�
     const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n"));
     EXPECT_EQ(р.код, 1);
     EXPECT_EQ(nlohmann::json::parse(р.вывод)["error"], "Неправильные данные!");
+}
+
+TEST_F(КоманднаяСтрока, ExtendedПринимаетЛетаС1800По2099СоСтрокойЛетаОтСотворения) {
+    const auto р = запустить("--extended 7.12.2026 13:20");
+    EXPECT_EQ(р.код, 0) << р.ошибки;
+    EXPECT_NE(р.вывод.find("Дата и время по Да'Арийскому Круголету:\n\nЛето от Сотворения Мира в "
+                           "Звездном Храме: 7535, Круг Жизни: 54 \nЛето в Круге Жизни: 15 \n"),
+              std::string::npos)
+        << р.вывод;
+    EXPECT_EQ(запустить("15.03.2000 20:30").вывод.find("Сотворения"), std::string::npos);
+
+    const auto за_краем = запустить("--extended 21.09.2099 19:00");
+    EXPECT_EQ(за_краем.код, 2);
+    EXPECT_EQ(за_краем.ошибки, "Неправильные данные!\n");
+}
+
+TEST_F(КоманднаяСтрока, JsonНесетКругЖизниИЛетоОтСотворенияВОбоихПромежутках) {
+    const auto j = nlohmann::json::parse(запустить("--json 15.03.2000 20:30").вывод);
+    EXPECT_EQ(j["circle_of_life"], 53);
+    EXPECT_EQ(j["year_from_creation"], 7508);
+
+    const auto р = запустить("--extended --json -", "1.1.2050 12:00\n19.09.1800 18:59\n");
+    EXPECT_EQ(р.код, 1);
+    std::istringstream строки(р.вывод);
+    std::string строка;
+    ASSERT_TRUE(std::getline(строки, строка));
+    const auto лето = nlohmann::json::parse(строка);
+    EXPECT_EQ(лето["circle_of_life"], 54);
+    EXPECT_EQ(лето["year_from_creation"], 7558);
+    EXPECT_EQ(лето["year_of_circle_of_life"], 38);
+    ASSERT_TRUE(std::getline(строки, строка));
+    EXPECT_EQ(nlohmann::json::parse(строка)["error"], "Неправильные данные!");
 }

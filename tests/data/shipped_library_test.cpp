@@ -1,12 +1,12 @@
 // The library file the program ships: well formed, complete, and enough for every day of the
 // covered span.
 
+#include "calendar/input_check.h"
 #include "calendar/names.h"
 #include "calendar/report.h"
 #include "calendar/year.h"
 #include "knowledge/library.h"
 #include "runtime/cp1251.h"
-#include "ui/input_check.h"
 
 #include <gtest/gtest.h>
 
@@ -116,12 +116,19 @@ TEST(ОтгружаемаяБиблиотека, ОтчетДляКаждого�
         for (int месяц = 1; месяц <= 12; ++месяц)
             for (int день = 1; день <= *длительность_месяца(месяц, год); ++день)
                 for (int час : {18, 19}) {
-                    if (!проверка_границ(день, месяц, год, час))
+                    if (!проверка_границ({день, месяц, год, час, 0}))
                         continue;
-                    const auto отчет = расчет(з, день, месяц, год, час, 59);
+                    const auto отчет = расчет(з, {день, месяц, год, час, 59});
                     ASSERT_TRUE(отчет) << день << "." << месяц << "." << год << " " << час;
                     ++дней;
                 }
     // Every Gregorian day at 18:59 and at 19:00 from 22.09.1868 19:00 to 22.09.2012 18:59.
     EXPECT_EQ(дней, 2 * 52'596);
+}
+
+TEST(ОтгружаемаяБиблиотека, ЛетоЗаКругомЖизниКакВОпубликованныхДатах) {
+    const auto р = рассчитать(загруженные(), {1, 1, 2017, 12, 0}, Промежуток::широкий);
+    ASSERT_TRUE(р);
+    EXPECT_EQ(р->лето_от_сотворения, 7525);
+    EXPECT_TRUE(р->название_лета.starts_with("Огненный (Алый) Свиток")) << р->название_лета;
 }

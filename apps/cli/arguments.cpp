@@ -1,0 +1,59 @@
+#include "apps/cli/arguments.h"
+
+namespace круголет {
+
+namespace {
+
+constexpr std::string_view параметр_библиотеки = "--library";
+
+// The moment's arguments once they are all collected: one argument holds the date and the time
+// together, "-" asks for lines of standard input and wants --json.
+std::optional<Ошибка_аргументов> проверить_момент(const Параметры &п) {
+    if (п.момент.size() != 1)
+        return std::nullopt;
+    const std::string &один = п.момент[0];
+    if (один == "-")
+        return п.json ? std::nullopt
+                      : std::optional(Ошибка_аргументов{"\"-\" читает моменты только с --json"});
+    if (один.find(' ') == std::string::npos)
+        return Ошибка_аргументов{"не хватает времени: ожидается ДД.ММ.ГГГГ ЧЧ:ММ"};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<Параметры, Ошибка_аргументов>
+разобрать_аргументы(std::span<const std::string_view> аргументы) {
+    Параметры п;
+    for (std::size_t i = 0; i < аргументы.size(); ++i) {
+        const std::string_view а = аргументы[i];
+        if (а == "--help" || а == "-h") {
+            п.справка = true;
+        } else if (а == "--json") {
+            п.json = true;
+        } else if (а == "--extended") {
+            п.широкий = true;
+        } else if (а == параметр_библиотеки) {
+            if (i + 1 == аргументы.size())
+                return Ошибка_аргументов{"у --library нет имени файла"};
+            п.библиотека = std::string(аргументы[++i]);
+        } else if (а.starts_with("--library=")) {
+            п.библиотека = std::string(а.substr(параметр_библиотеки.size() + 1));
+            if (п.библиотека->empty())
+                return Ошибка_аргументов{"у --library= пустое имя файла"};
+        } else if (а.size() > 1 && а.starts_with('-')) {
+            return Ошибка_аргументов{"неизвестный параметр: " + std::string(а)};
+        } else if (п.момент.size() == 2) {
+            return Ошибка_аргументов{"лишний аргумент: " + std::string(а)};
+        } else {
+            п.момент.emplace_back(а);
+        }
+    }
+    if (п.справка)
+        return п;
+    if (auto ошибка = проверить_момент(п))
+        return *ошибка;
+    return п;
+}
+
+} // namespace круголет

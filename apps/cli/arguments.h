@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace круголет {
+
+// What the command line asks for.
+struct Параметры {
+    std::optional<std::string> библиотека;
+    bool json = false;
+    // --extended: the wide range, 1800 to 2099, instead of the Circle of Life of the tables.
+    bool широкий = false;
+    bool справка = false;
+    // The moment as given: nothing, one argument (the date and time together, or "-") or two.
+    std::vector<std::string> момент;
+};
+
+// Why the command line was refused, in Russian, for standard error.
+struct Ошибка_аргументов {
+    std::string текст;
+};
+
+// The arguments after the program's name. Only the form is checked here; the moment itself is
+// read later, as the window reads its fields.
+std::variant<Параметры, Ошибка_аргументов> разобрать_аргументы(std::span<const std::string_view>);
+
+} // namespace круголет
