@@ -19,19 +19,23 @@ class Платформа;
 class Окно;
 
 // Window events. A handler tests the kind and, for e_control, the control id only.
-enum Вид_события {
+enum class Вид_события {
     e_create,   // the window is being created; its controls do not exist yet
     e_activate, // the window became the active window (again)
     e_update,   // the window must repaint; the drawing operations of Окно are valid only here
     e_control,  // a control of the window was used (a button clicked): `элемент` is its id
-    e_keyup,    // a key was released in a control: `клавиша` is the virtual-key code
+    e_keyup,    // a key was released in a control: `клавиша` says which
     e_other,    // anything else (key press, character, close request, ...)
 };
 
+// The keys the windows react to. A back end maps its own key codes to these and every other
+// key to `другая`.
+enum class Клавиша { другая, ввод, табуляция, пробел };
+
 struct Событие {
     Вид_события вид;
-    int элемент = 0; // control id, for e_control
-    int клавиша = 0; // key code (13 Enter, 9 Tab, 32 Space), for e_keyup
+    int элемент = 0;                   // control id, for e_control
+    Клавиша клавиша = Клавиша::другая; // for e_keyup
 };
 
 // A handler returns `обработано` when it has handled the event; any other value leaves the
