@@ -165,12 +165,12 @@ TEST_P(Слой_окон, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceR
 
 TEST_P(Слой_окон, WhatTheHandlerLeavesAloneReachesTheControlAsTyping) {
     Окно &окно = создать_главное();
-    Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "5", {0, 0, 100, 24});
+    Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     поле.перехватить_события(отпускания_a_eh);
     поле.установить_фокус();
     стенд->нажать_клавишу(поле, Клавиша::пробел);
     стенд->отпустить_клавишу(поле, Клавиша::пробел);
-    EXPECT_EQ(поле.текст(), "5 ");
+    EXPECT_EQ(поле.текст(), " ");
 }
 
 TEST_P(Слой_окон, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNotMoveIt) {
