@@ -1,7 +1,6 @@
 #include "platform/win32/platform_win32.h"
 
 #include "platform/win32/unicode.h"
-#include "print/win32/printer_win32.h"
 
 namespace круголет {
 
@@ -19,8 +18,8 @@ using Функция_ctl3d = BOOL(WINAPI *)(HINSTANCE);
 
 } // namespace
 
-Платформа_win32::Платформа_win32(HINSTANCE экземпляр)
-    : экземпляр_(экземпляр), принтер_(std::make_unique<Принтер_win32>()) {}
+Платформа_win32::Платформа_win32(HINSTANCE экземпляр, Принтер &принтер)
+    : экземпляр_(экземпляр), принтер_(принтер) {}
 
 Платформа_win32::~Платформа_win32() {
     // The window's procedure reaches its wrapper, which goes with the platform.
@@ -107,7 +106,7 @@ void Платформа_win32::сообщение_об_ошибке(std::string_
 }
 
 Принтер &Платформа_win32::принтер() {
-    return *принтер_;
+    return принтер_;
 }
 
 } // namespace круголет

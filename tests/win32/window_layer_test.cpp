@@ -3,6 +3,7 @@
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/unicode.h"
 #include "platform/win32/window_win32.h"
+#include "print/recording_job.h"
 #include "tests/win32/control_style.h"
 #include "ui/about.h"
 #include "ui/controls.h"
@@ -68,7 +69,8 @@ class Слой_win32 : public ::testing::Test {
     }
     Журнал &журнал() { return *журнал_; }
 
-    Платформа_win32 платформа{GetModuleHandleW(nullptr)};
+    Записывающий_принтер принтер;
+    Платформа_win32 платформа{GetModuleHandleW(nullptr), принтер};
 
   private:
     Журнал *журнал_ = nullptr;
