@@ -101,8 +101,13 @@ int Платформа_win32::цикл_сообщений() {
 }
 
 void Платформа_win32::сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) {
-    MessageBoxW(nullptr, в_utf16(текст).c_str(), в_utf16(заголовок).c_str(),
+    // Owned by the active window, which the system activates again when the box closes; the
+    // focus the box took goes back to the control that had it, so typing goes on there.
+    HWND фокус = GetFocus();
+    MessageBoxW(GetActiveWindow(), в_utf16(текст).c_str(), в_utf16(заголовок).c_str(),
                 MB_ICONHAND | MB_OK | MB_TASKMODAL);
+    if (фокус && IsWindow(фокус))
+        SetFocus(фокус);
 }
 
 Принтер &Платформа_win32::принтер() {
