@@ -18,7 +18,7 @@ int час_eh(Окно &поле, const Событие &событие);
 int минута_eh(Окно &поле, const Событие &событие);
 
 // Whether the key moves on to the next field: Tab and Space.
-bool код_перехода(int код);
+bool код_перехода(Клавиша клавиша);
 
 // The five fields of the main window read and checked; on refusal, after the error box,
 // nothing.

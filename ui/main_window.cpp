@@ -157,13 +157,13 @@ int при_печати(Окно &окно) {
 
 int task_win_eh(Окно &окно, const Событие &событие) {
     switch (событие.вид) {
-    case e_create:
+    case Вид_события::e_create:
         return при_создании(окно);
-    case e_activate:
+    case Вид_события::e_activate:
         return при_активации(окно);
-    case e_update:
+    case Вид_события::e_update:
         return при_перерисовке(окно);
-    case e_control:
+    case Вид_события::e_control:
         switch (событие.элемент) {
         case кнопка_печати:
             return при_печати(окно);

@@ -1,4 +1,5 @@
 #include "platform/win32/platform_win32.h"
+#include "print/win32/printer_win32.h"
 #include "ui/start.h"
 
 #include <windows.h>
@@ -27,7 +28,8 @@ bool с_широким_промежутком(std::wstring_view командна
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE экземпляр, HINSTANCE, PWSTR командная_строка, int) {
-    круголет::Платформа_win32 платформа(экземпляр);
+    круголет::Принтер_win32 принтер;
+    круголет::Платформа_win32 платформа(экземпляр, принтер);
     return круголет::запустить_круголет(платформа, с_широким_промежутком(командная_строка)
                                                        ? круголет::Промежуток::широкий
                                                        : круголет::Промежуток::круг_жизни);

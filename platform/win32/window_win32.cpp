@@ -10,6 +10,19 @@ namespace круголет {
 
 namespace {
 
+Клавиша клавиша_слоя(WPARAM код) {
+    switch (код) {
+    case VK_RETURN:
+        return Клавиша::ввод;
+    case VK_TAB:
+        return Клавиша::табуляция;
+    case VK_SPACE:
+        return Клавиша::пробел;
+    default:
+        return Клавиша::другая;
+    }
+}
+
 Прямоугольник из_rect(const RECT &r) {
     return {r.left, r.top, r.right, r.bottom};
 }
@@ -18,15 +31,15 @@ namespace {
 Событие событие_окна(UINT сообщение, WPARAM w) {
     switch (сообщение) {
     case WM_CREATE:
-        return {e_create};
+        return {Вид_события::e_create};
     case WM_ACTIVATE:
-        return {LOWORD(w) == WA_INACTIVE ? e_other : e_activate};
+        return {LOWORD(w) == WA_INACTIVE ? Вид_события::e_other : Вид_события::e_activate};
     case WM_PAINT:
-        return {e_update};
+        return {Вид_события::e_update};
     case WM_COMMAND:
-        return {e_control, LOWORD(w)};
+        return {Вид_события::e_control, LOWORD(w)};
     default:
-        return {e_other};
+        return {Вид_события::e_other};
     }
 }
 
@@ -163,7 +176,7 @@ void Окно_win32::закрыть_диалог() {
 
 std::optional<LRESULT> Окно_win32::передать(UINT сообщение, WPARAM w) {
     const Событие событие = событие_окна(сообщение, w);
-    if (событие.вид != e_update)
+    if (событие.вид != Вид_события::e_update)
         return обработчик_(*this, событие) == обработано ? std::optional<LRESULT>(0) : std::nullopt;
     // The repaint draws everything, whatever part was invalid; the layer owns the paint cycle.
     PAINTSTRUCT покраска;
@@ -219,8 +232,9 @@ INT_PTR CALLBACK Окно_win32::процедура_диалога(HWND hwnd, UI
 
 LRESULT CALLBACK Окно_win32::процедура_элемента(HWND hwnd, UINT сообщение, WPARAM w, LPARAM l) {
     Окно_win32 *элемент = окно_из(hwnd, GWLP_USERDATA);
-    const Событие событие =
-        сообщение == WM_KEYUP ? Событие{e_keyup, 0, static_cast<int>(w)} : Событие{e_other};
+    const Событие событие = сообщение == WM_KEYUP
+                                ? Событие{Вид_события::e_keyup, 0, клавиша_слоя(w)}
+                                : Событие{Вид_события::e_other};
     if (элемент->обработчик_(*элемент, событие) == обработано)
         return 0;
     return CallWindowProcW(элемент->своя_процедура_, hwnd, сообщение, w, l);

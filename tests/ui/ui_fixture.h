@@ -36,7 +36,7 @@ class Окна : public ::testing::Test {
     // Types the moment into the five fields, replacing what they held.
     void набрать(std::string_view день, std::string_view месяц, std::string_view год,
                  std::string_view час, std::string_view минута);
-    int отпустить_клавишу(int поле, int клавиша);
+    int отпустить_клавишу(int поле, Клавиша клавиша);
     int щелкнуть(int кнопка);
 
     Платформа_для_тестов платформа;
