@@ -1,14 +1,18 @@
 #pragma once
 
+#include "knowledge/library.h"
 #include "knowledge/tables.h"
 #include "platform/window.h"
 
+#include <filesystem>
+
 namespace круголет {
 
-// What the main window carries for the whole run: the fact tables, filled at its creation and
-// read by every conversion.
+// What the main window carries for the whole run: the fact tables, filled at its creation from
+// the library file and read by every conversion.
 struct Состояние_программы final : Данные_окна {
     Знания знания = встроенные_знания();
+    std::filesystem::path библиотека = имя_библиотеки;
 };
 
 inline constexpr std::string_view заголовок_главного_окна = "Ольмарский Календаръ";

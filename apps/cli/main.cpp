@@ -1,9 +1,12 @@
 // krugolet-cli: the conversion of the window, for the command line and for scripts.
 
+#include "apps/cli/console.h"
 #include "apps/cli/json_report.h"
 #include "apps/cli/moment_text.h"
 #include "calendar/report.h"
 #include "knowledge/library.h"
+#include "knowledge/library_place.h"
+#include "krugolet_version.h"
 #include "ui/input_check.h"
 
 #include <CLI/CLI.hpp>
@@ -30,9 +33,7 @@ constexpr std::string_view нет_записи =
     "Нет отчета: в библиотеке нет записи, нужной для этого момента";
 
 Момент сейчас() {
-    const std::time_t t = std::time(nullptr);
-    std::tm местное{};
-    localtime_r(&t, &местное);
+    const std::tm местное = местное_время(std::time(nullptr));
     return {местное.tm_mday, местное.tm_mon + 1, местное.tm_year + 1900, местное.tm_hour,
             местное.tm_min};
 }
@@ -86,17 +87,21 @@ int main(int argc, char **argv) {
     CLI::App app{"Дата и время по Да'Арийскому Круголету: отчет о моменте григорианского "
                  "календаря (без момента: о текущем времени системных часов).",
                  "krugolet-cli"};
-    std::string библиотека = имя_библиотеки.string();
+    настроить_вывод();
+    std::string библиотека;
     bool json = false;
     std::vector<std::string> момент;
-    app.add_option("--library", библиотека, "файл библиотеки (по умолчанию библиотека.txt)");
+    app.add_option("--library", библиотека,
+                   "файл библиотеки (по умолчанию библиотека.txt в текущем каталоге, рядом с "
+                   "программой или в каталоге данных)");
     app.add_flag("--json", json, "все вычисленные значения одним объектом JSON");
+    app.set_version_flag("--version", "krugolet-cli " KRUGOLET_VERSION);
     app.add_option("moment", момент,
                    "ДД.ММ.ГГГГ ЧЧ:ММ; \"-\" с --json: моменты построчно со стандартного ввода")
         ->expected(0, 2);
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp &e) {
+    } catch (const CLI::Success &e) { // --help, --version
         return app.exit(e);
     } catch (const CLI::ParseError &e) {
         std::cerr << e.what() << '\n' << краткая_справка;
@@ -111,7 +116,8 @@ int main(int argc, char **argv) {
     }
 
     Знания знания = встроенные_знания();
-    if (загрузить_библиотеку(библиотека, знания) != Загрузка::выполнена) {
+    const auto файл = библиотека.empty() ? найти_библиотеку() : std::filesystem::path(библиотека);
+    if (загрузить_библиотеку(файл, знания) != Загрузка::выполнена) {
         std::cerr << заголовок_ошибки_библиотеки << '\n' << текст_ошибки_библиотеки << '\n';
         return нет_библиотеки;
     }
