@@ -13,7 +13,7 @@ ensure_packages() {
 }
 
 # What the native programs and their tests need.
-NATIVE_PACKAGES=(cmake ninja-build g++ python3 libgtest-dev libbenchmark-dev libcli11-dev
+NATIVE_PACKAGES=(cmake ninja-build g++ python3 libgtest-dev libbenchmark-dev
                  nlohmann-json3-dev faketime clang-format)
 
 # What scripts/fuzz needs besides: clang with libFuzzer and the sanitizer runtimes.

@@ -1,5 +1,6 @@
 #include "ui/about.h"
 
+#include "krugolet_version.h"
 #include "runtime/format.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
@@ -21,7 +22,7 @@ inline constexpr std::array<Элемент_шаблона, 7> элементы_�
      Вид_элемента::надпись,
      {54, 7, 171, 10},
      "Krugolet — Да'Арийский Круголет Числобога"},
-    {IDC_ABOUT_LINE2, Вид_элемента::надпись, {54, 16, 171, 10}, "Версия 1.0, 7 декабря 2026 г."},
+    {IDC_ABOUT_LINE2, Вид_элемента::надпись, {54, 16, 171, 10}, KRUGOLET_VERSION_LINE},
     {IDC_ABOUT_LINE3,
      Вид_элемента::надпись,
      {54, 26, 171, 9},

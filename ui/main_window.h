@@ -1,16 +1,20 @@
 #pragma once
 
 #include "calendar/range.h"
+#include "knowledge/library.h"
 #include "knowledge/tables.h"
 #include "platform/window.h"
 
+#include <filesystem>
+
 namespace круголет {
 
-// What the main window carries for the whole run: the fact tables, filled at its creation and
-// read by every conversion, and the range of moments it accepts.
+// What the main window carries for the whole run: the fact tables, filled at its creation from
+// the library file and read by every conversion, and the range of moments it accepts.
 struct Состояние_программы final : Данные_окна {
     Знания знания = встроенные_знания();
     Промежуток промежуток = Промежуток::круг_жизни;
+    std::filesystem::path библиотека = имя_библиотеки;
 };
 
 inline constexpr std::string_view заголовок_главного_окна = "Ольмарский Календаръ";

@@ -1,13 +1,22 @@
 #pragma once
 
 #include "calendar/range.h"
+#include "knowledge/library.h"
 #include "platform/window.h"
+
+#include <filesystem>
 
 namespace круголет {
 
+// What the command line and the installation decide before the window opens: the range is the
+// wide one only when the user asked for it, the library is where the program found it.
+struct Параметры_запуска {
+    Промежуток промежуток = Промежуток::круг_жизни;
+    std::filesystem::path библиотека = имя_библиотеки;
+};
+
 // What the windowed program does from start to end: the three-dimensional look, the maximized
-// main window, and the message loop until it is closed. The process's exit code. The range is
-// the wide one only when the user asked for it on the command line.
-int запустить_круголет(Платформа &платформа, Промежуток промежуток = Промежуток::круг_жизни);
+// main window, and the message loop until it is closed. The process's exit code.
+int запустить_круголет(Платформа &платформа, const Параметры_запуска &параметры = {});
 
 } // namespace круголет

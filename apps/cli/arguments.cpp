@@ -29,6 +29,8 @@ std::variant<Параметры, Ошибка_аргументов>
         const std::string_view а = аргументы[i];
         if (а == "--help" || а == "-h") {
             п.справка = true;
+        } else if (а == "--version") {
+            п.версия = true;
         } else if (а == "--json") {
             п.json = true;
         } else if (а == "--extended") {
@@ -49,7 +51,7 @@ std::variant<Параметры, Ошибка_аргументов>
             п.момент.emplace_back(а);
         }
     }
-    if (п.справка)
+    if (п.справка || п.версия)
         return п;
     if (auto ошибка = проверить_момент(п))
         return *ошибка;

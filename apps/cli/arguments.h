@@ -16,6 +16,7 @@ struct Параметры {
     // --extended: the wide range, 1800 to 2099, instead of the Circle of Life of the tables.
     bool широкий = false;
     bool справка = false;
+    bool версия = false;
     // The moment as given: nothing, one argument (the date and time together, or "-") or two.
     std::vector<std::string> момент;
 };

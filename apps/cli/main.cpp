@@ -1,11 +1,14 @@
 // krugolet-cli: the conversion of the window, for the command line and for scripts.
 
 #include "apps/cli/arguments.h"
+#include "apps/cli/console.h"
 #include "apps/cli/json_report.h"
 #include "apps/cli/moment_text.h"
 #include "calendar/input_check.h"
 #include "calendar/report.h"
 #include "knowledge/library.h"
+#include "knowledge/library_place.h"
+#include "krugolet_version.h"
 
 #include <cstdio>
 #include <ctime>
@@ -39,9 +42,11 @@ constexpr std::string_view справка =
     "  ДД.ММ.ГГГГ ЧЧ:ММ  момент; поля читаются, как их читает окно программы\n"
     "                    (0x1F и 0o17 тоже числа, пробелы вокруг поля допустимы)\n"
     "  -                 с --json: моменты построчно со стандартного ввода\n"
-    "  --library ФАЙЛ    другая библиотека вместо библиотека.txt в текущей папке\n"
+    "  --library ФАЙЛ    другая библиотека вместо библиотека.txt (из текущей папки,\n"
+    "                    папки программы или каталога данных)\n"
     "  --json            все вычисленные значения одним объектом JSON\n"
     "  --extended        широкий промежуток: все лета с 1800 по 2099 год\n"
+    "  --version         версия программы\n"
     "  --help            эта справка\n"
     "\n"
     "Промежутки:\n"
@@ -76,9 +81,7 @@ constexpr std::string_view сбой_вывода = "Не удалось запи
 constexpr std::string_view сбой_ввода = "Не удалось прочитать стандартный ввод";
 
 Момент сейчас() {
-    const std::time_t t = std::time(nullptr);
-    std::tm местное{};
-    localtime_r(&t, &местное);
+    const std::tm местное = местное_время(std::time(nullptr));
     return {местное.tm_mday, местное.tm_mon + 1, местное.tm_year + 1900, местное.tm_hour,
             местное.tm_min};
 }
@@ -174,6 +177,7 @@ int без_библиотеки(const std::optional<std::string> &файл, cons
 } // namespace
 
 int main(int argc, char **argv) {
+    настроить_вывод();
     const std::vector<std::string_view> аргументы(argv + 1, argv + argc);
     const auto разбор = разобрать_аргументы(аргументы);
     if (const auto *ошибка = std::get_if<Ошибка_аргументов>(&разбор))
@@ -183,10 +187,14 @@ int main(int argc, char **argv) {
         std::cout << синтаксис << справка;
         return вывод_записан(успех);
     }
+    if (п.версия) {
+        std::cout << "krugolet-cli " KRUGOLET_VERSION "\n";
+        return вывод_записан(успех);
+    }
 
     Знания знания = встроенные_знания();
     if (const auto сбой = загрузить_библиотеку_подробно(
-            п.библиотека ? std::filesystem::path(*п.библиотека) : имя_библиотеки, знания))
+            п.библиотека ? std::filesystem::path(*п.библиотека) : найти_библиотеку(), знания))
         return без_библиотеки(п.библиотека, *сбой);
 
     const Промежуток промежуток = п.широкий ? Промежуток::широкий : Промежуток::круг_жизни;

@@ -340,14 +340,34 @@ TEST(Программа, справка_открывает_модальное_о
     EXPECT_TRUE(Программа_под_тестом::дождаться([&] { return !IsWindow(снова); }));
 }
 
+TEST(Программа, из_другого_каталога_находит_библиотеку_рядом_с_собой) {
+    wchar_t временная[MAX_PATH];
+    GetTempPathW(MAX_PATH, временная);
+    const std::wstring каталог =
+        std::wstring(временная) + L"krugolet-elsewhere-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(каталог.c_str(), nullptr);
+
+    Программа_под_тестом п(каталог);
+    EXPECT_EQ(п.дождаться_окна(класс_диалога, {}, 1500ms), nullptr) << "an error box";
+    ввести_момент(п, L"15", L"3", L"2000", L"20", L"30");
+    п.нажать_клавишу(п.элемент(поле_минуты), VK_RETURN);
+    EXPECT_TRUE(Программа_под_тестом::дождаться(
+        [&] { return п.текст(поле_отчета) == отчет_для(15, 3, 2000, 20, 30); }));
+    EXPECT_EQ(п.закрыть(), DWORD{0});
+    RemoveDirectoryW(каталог.c_str());
+}
+
 TEST(Программа, без_библиотеки_одно_окно_ошибки_и_пустой_отчет) {
     wchar_t временная[MAX_PATH];
     GetTempPathW(MAX_PATH, временная);
     const std::wstring каталог =
         std::wstring(временная) + L"krugolet-no-library-" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(каталог.c_str(), nullptr);
+    // A copy of the program, with no library beside it either.
+    const std::wstring программа = каталог + L"\\krugolet.exe";
+    CopyFileW(L"krugolet.exe", программа.c_str(), FALSE);
 
-    Программа_под_тестом п(каталог);
+    Программа_под_тестом п(каталог, программа);
     HWND ошибка = п.дождаться_окна(класс_диалога, L"Ошибка загрузки библиотеки");
     ASSERT_NE(ошибка, nullptr);
     EXPECT_EQ(п.текст(GetDlgItem(ошибка, 0xFFFF)), в_utf16(текст_ошибки_библиотеки));
@@ -367,6 +387,7 @@ TEST(Программа, без_библиотеки_одно_окно_ошиб�
     EXPECT_FALSE(Программа_под_тестом::дождаться(
         [&] { return п.текст(поле_отчета) != L"" || !IsWindowEnabled(п.главное_окно()); }, 1500ms));
     EXPECT_EQ(п.закрыть(), DWORD{0});
+    DeleteFileW(программа.c_str());
     RemoveDirectoryW(каталог.c_str());
 }
 

@@ -34,9 +34,9 @@ BOOL CALLBACK проверить_окно(HWND окно, LPARAM l) {
     return FALSE;
 }
 
-std::wstring путь_к_программе() {
+std::wstring полный_путь(const std::wstring &программа) {
     wchar_t путь[MAX_PATH];
-    GetFullPathNameW(L"krugolet.exe", MAX_PATH, путь, nullptr);
+    GetFullPathNameW(программа.c_str(), MAX_PATH, путь, nullptr);
     return путь;
 }
 
@@ -47,14 +47,15 @@ LPARAM параметр_клавиши(WORD клавиша, bool отпущен�
     return 1 | (скан << 16) | (отпущена ? (LPARAM{1} << 30) | (LPARAM{1} << 31) : 0);
 }
 
-Программа_под_тестом::Программа_под_тестом(const std::wstring &каталог) {
-    const std::wstring программа = путь_к_программе();
-    std::wstring строка = L"\"" + программа + L"\"";
+Программа_под_тестом::Программа_под_тестом(const std::wstring &каталог,
+                                           const std::wstring &программа) {
+    const std::wstring путь = полный_путь(программа);
+    std::wstring строка = L"\"" + путь + L"\"";
     wchar_t полный_каталог[MAX_PATH];
     GetFullPathNameW(каталог.c_str(), MAX_PATH, полный_каталог, nullptr);
     STARTUPINFOW запуск{};
     запуск.cb = sizeof запуск;
-    if (!CreateProcessW(программа.c_str(), строка.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(путь.c_str(), строка.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         полный_каталог, &запуск, &процесс_))
         throw std::runtime_error("krugolet.exe does not start");
     главное_ = дождаться_окна(класс_главного_окна, {});

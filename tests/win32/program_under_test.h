@@ -15,9 +15,11 @@ namespace круголет {
 
 class Программа_под_тестом {
   public:
-    // Starts krugolet.exe from the current directory with `каталог` as its current directory
-    // (where it looks for its library) and waits until its main window has been made.
-    explicit Программа_под_тестом(const std::wstring &каталог = L".");
+    // Starts the program (krugolet.exe of the current directory unless another is named) with
+    // `каталог` as its current directory, where it looks for its library first, and waits until
+    // its main window has been made.
+    explicit Программа_под_тестом(const std::wstring &каталог = L".",
+                                  const std::wstring &программа = L"krugolet.exe");
     // Closes the main window as a user would and gives the process's exit code, or nothing
     // when the process did not end in time (it is then ended by force).
     std::optional<DWORD> закрыть();
