@@ -2,9 +2,28 @@
 
 // The window layer: the few window-system operations the program's windows use, written once
 // in ui/ against this interface and supplied by a back end (Win32, Qt, or the recording fake of
-// the tests). All text crossing this interface is UTF-8 and breaks lines with a single "\n";
-// a back end whose controls hold "\r\n" converts at its own boundary (platform/line_feeds.h).
-// Everything runs on the one window thread.
+// the tests). The windows were first written for Win32, and they still rely on how it behaves;
+// what follows states that behaviour as the contract every back end keeps, whatever its own
+// toolkit does. tests/window_contract holds the tests every back end must pass.
+//
+// - Threads. Everything runs on the one window thread; every call returns there, and every
+//   handler is called there.
+// - Text. All text crossing this interface is UTF-8 and breaks lines with a single "\n". A
+//   control gives back exactly the text it was given, line feeds included (none added, none
+//   dropped, "\n\n" kept); a back end whose controls hold "\r\n" converts at its own boundary
+//   (platform/line_feeds.h); a "\r" that is not part of a "\r\n" in a control comes back as
+//   it is.
+// - Keys. A control's handler hears a key when it is RELEASED (e_keyup), not when it is
+//   pressed; the press and the character it types reach the handler as e_other and then the
+//   control's own processing. Enter, Tab and Space are told apart (Клавиша); every other key
+//   is `другая`.
+// - Focus. The program, not the toolkit, moves the keyboard focus between the fields of the
+//   main window: in a control with an intercepting handler the back end leaves Tab to the
+//   handler and does not move the focus itself, neither on the press nor on the release.
+//   The focus stays where установить_фокус put it until the user or the program moves it; a
+//   modal dialog or an error box that closes gives it back to the control that had it.
+// - Events the program causes are synchronous: нажать and создать_главное_окно have called
+//   the handler when they return, not later from the event loop.
 
 #include <functional>
 #include <memory>
@@ -21,7 +40,8 @@ class Окно;
 // Window events. A handler tests the kind and, for e_control, the control id only.
 enum class Вид_события {
     e_create,   // the window is being created; its controls do not exist yet
-    e_activate, // the window became the active window (again)
+    e_activate, // the window became the active window (again), also after a dialog or an
+                // error box it owned was closed
     e_update,   // the window must repaint; the drawing operations of Окно are valid only here
     e_control,  // a control of the window was used (a button clicked): `элемент` is its id
     e_keyup,    // a key was released in a control: `клавиша` says which
@@ -74,8 +94,14 @@ enum class Вид_элемента {
 };
 
 // A modal dialog's template. Places are in dialog units of the template's font, relative to
-// the owner's client area. `ресурс` names the same template in the program's resources, so a
-// back end may use either.
+// the owner's client area: one horizontal unit is a quarter of the font's average character
+// width, one vertical unit an eighth of its character height, each rounded to the nearest
+// pixel (x * average width / 4, y * height / 8). The average width is the width of the 52
+// Latin letters "A".."Z" "a".."z" in the font divided by 52, rounded to the nearest pixel;
+// the height is the font's character height (ascent plus descent, no external leading). A place and
+// a size are each converted on their own. A back end without Windows' resources builds the dialog
+// from these fields; `ресурс` names the same template in the program's Windows resources, so the
+// Win32 back end loads that.
 struct Место_в_шаблоне {
     int x = 0;
     int y = 0;
@@ -131,22 +157,29 @@ class Окно {
     // The extent of a single line of text in this window's font.
     virtual Размер размер_текста(std::string_view текст) = 0;
 
-    // Drawing, inside e_update only. The picture is loaded from the bitmap resource, `куда`
-    // is given its size and answers the destination rectangle, the whole picture is drawn
-    // stretched there with a plain copy, and it is released.
-    virtual void залить_фоном() = 0; // the client area in the system's button-face colour
+    // Drawing, inside e_update only; outside it these do nothing. The picture is loaded from
+    // the bitmap resource, `куда` is given its size and answers the destination rectangle, the
+    // whole picture is drawn stretched there with a plain copy, and it is released.
+    // The button-face colour is the colour the system paints buttons and dialogs with (Win32:
+    // COLOR_BTNFACE; Qt: the palette's Button role), so the window looks like a dialog.
+    virtual void залить_фоном() = 0; // the whole client area in the button-face colour
     virtual void нарисовать_картинку(int ресурс,
                                      const std::function<Прямоугольник(Размер)> &куда) = 0;
 
     // Gives every event of this control to the handler before the control's own processing;
-    // a second call replaces the first handler.
+    // a second call replaces the first handler (it is never called twice for one event).
+    // What the handler answers `обработано` the control does not see.
     virtual void перехватить_события(Обработчик обработчик) = 0;
-    // Sends this window, synchronously, the e_control event a click on its control produces.
+    // Sends this window the e_control event a click on its control produces; the handler has
+    // run when this returns.
     virtual void нажать(int номер) = 0;
     virtual void установить_фокус() = 0;
     virtual void установить_значок(int ресурс) = 0;
 
-    // Runs a modal dialog owned by this window and returns when it has been closed.
+    // Runs a modal dialog owned by this window and returns only when it has been closed (by
+    // закрыть_диалог, or by its close box or Escape, which close a dialog whose handler does
+    // not handle them). Meanwhile the owner takes no input and the event loop runs; afterwards
+    // the owner is the active window again, with the focus where it was.
     virtual void открыть_диалог(const Шаблон_диалога &шаблон, Обработчик обработчик) = 0;
     // Closes this dialog, ending its modal run.
     virtual void закрыть_диалог() = 0;
@@ -161,10 +194,12 @@ struct Местное_время {
     int минута;
 };
 
+// The main window is shown maximized without a sizing border, so its client area is the
+// screen less the caption: that is what the windows lay themselves out in.
 struct Экран {
     int ширина;           // horizontal resolution, pixels
     int высота;           // vertical resolution, pixels
-    int высота_заголовка; // height of a window caption
+    int высота_заголовка; // height of a window's caption bar (Win32: SM_CYCAPTION), pixels
 };
 
 // The platform-wide operations and the program's start.
@@ -185,7 +220,10 @@ class Платформа {
 
     virtual Местное_время местное_время() = 0;
     virtual Экран экран() = 0;
-    // An error box: stop icon, one OK button, modal for the whole task; returns when closed.
+    // An error box: stop icon, one OK button, modal for the whole task, owned by the
+    // program's active window (none before the main window is shown). Returns when it has
+    // been closed, and then the window that was active is active again, with the focus in
+    // the control that had it, so that typing goes on there.
     virtual void сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) = 0;
     // The system's default printer.
     virtual Принтер &принтер() = 0;
