@@ -74,7 +74,13 @@ int Платформа_qt::цикл_сообщений() {
 }
 
 void Платформа_qt::сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) {
-    QMessageBox окно(QMessageBox::Critical, в_qt(заголовок), в_qt(текст), QMessageBox::Ok);
+    // The main window may be shown and not yet active: activation comes from the event loop.
+    QWidget *владелец = QApplication::activeWindow();
+    if (!владелец && главное_окно_ && главное_окно_->виджет()->isVisible())
+        владелец = главное_окно_->виджет();
+    const Возврат_фокуса возврат(владелец);
+    QMessageBox окно(QMessageBox::Critical, в_qt(заголовок), в_qt(текст), QMessageBox::Ok,
+                     владелец);
     окно.setWindowModality(Qt::ApplicationModal);
     окно.exec();
 }

@@ -16,6 +16,7 @@ template <class База> class Поверхность final : public База {
     explicit Поверхность(Аргументы &&...аргументы) : База(std::forward<Аргументы>(аргументы)...) {}
 
     void подключить(Окно_qt *окно) { окно_ = окно; }
+    Окно_qt *окно() const { return окно_; }
 
   protected:
     void paintEvent(QPaintEvent *) override {

@@ -5,6 +5,7 @@
 #include "platform/qt/resources_qt.h"
 #include "platform/qt/surface.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QIcon>
@@ -54,6 +55,24 @@ bool своя_табуляция(const QEvent &событие) {
     return код == Qt::Key_Tab || код == Qt::Key_Backtab;
 }
 
+} // namespace
+
+Возврат_фокуса::Возврат_фокуса(QWidget *окно)
+    : окно_(окно), фокус_(окно ? окно->focusWidget() : nullptr) {}
+
+// Qt activates no window of its own accord when a modal one closes, where there is no window
+// manager to do it; and the caller expects the window active when the modal run returns.
+Возврат_фокуса::~Возврат_фокуса() {
+    if (фокус_)
+        фокус_->setFocus(Qt::OtherFocusReason);
+    if (окно_) {
+        окно_->activateWindow();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+namespace {
+
 Прямоугольник из_qrect(const QRect &r) {
     return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
 }
@@ -62,13 +81,13 @@ QRect в_qrect(const Прямоугольник &п) {
     return {п.лево, п.верх, п.право - п.лево, п.низ - п.верх};
 }
 
-// Dialog units as Windows counts them: a quarter of the font's average character width
-// across, an eighth of its height down; the average taken over the Latin alphabet.
+// Dialog units: a quarter of the font's average character width across, an eighth of its
+// character height down; the average taken over the 52 Latin letters.
 Размер единица_диалога(const QFont &шрифт) {
     const QFontMetrics метрики(шрифт);
     const int алфавит = метрики.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(алфавит / 26 + 1) / 2, метрики.height()};
+    return {(алфавит + 26) / 52, метрики.ascent() + метрики.descent()};
 }
 
 int в_пиксели(int единицы, int основа, int доли) {
@@ -203,6 +222,7 @@ void Окно_qt::открыть_диалог(const Шаблон_диалога 
     for (const Элемент_шаблона &э : шаблон.элементы)
         диалог.создать_элемент(э.вид, э.номер, э.текст,
                                из_qrect(место_в_пикселях(э.место, единица)));
+    const Возврат_фокуса возврат(виджет_->window());
     поверхность->exec();
     поверхность->подключить(nullptr);
 }

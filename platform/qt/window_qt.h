@@ -14,6 +14,20 @@ namespace круголет {
 
 class Платформа_qt;
 
+// While a modal window runs: on its end, the window it was opened over is active again, with
+// the focus in the control that had it.
+class Возврат_фокуса {
+  public:
+    explicit Возврат_фокуса(QWidget *окно);
+    ~Возврат_фокуса();
+    Возврат_фокуса(const Возврат_фокуса &) = delete;
+    Возврат_фокуса &operator=(const Возврат_фокуса &) = delete;
+
+  private:
+    QPointer<QWidget> окно_;
+    QPointer<QWidget> фокус_;
+};
+
 // A main window, a dialog or a control of the Qt back end, wrapped around its widget. A window
 // owns the wrappers of its controls; they live as long as it does.
 class Окно_qt final : public QObject, public Окно {

@@ -84,13 +84,6 @@ void Программа_qt::клавиша(Qt::Key код) {
     QTest::keyClick(фокус, код);
 }
 
-void Программа_qt::вернуться_в_главное(int поле) {
-    // Without a window manager no window becomes active again when a box closes.
-    главное()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(главное()));
-    виджет(поле)->setFocus();
-}
-
 void Программа_qt::щелкнуть(int кнопка) {
     QTest::mouseClick(виджет(кнопка), Qt::LeftButton);
 }

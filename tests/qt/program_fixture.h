@@ -33,8 +33,6 @@ class Программа_qt : public ::testing::Test {
 
     // Replaces a field's text by typing, as a user does after selecting it all.
     void набрать(int поле, const QString &текст);
-    // Makes the main window active again, the focus in the field.
-    void вернуться_в_главное(int поле);
     // Presses and releases a key in the widget that has the focus.
     void клавиша(Qt::Key код);
     void щелкнуть(int кнопка);

@@ -172,7 +172,7 @@ TEST_F(Программа, MissingLibraryGivesOneBoxAnEmptyReportAndWorkingButto
     });
     щелкнуть(кнопка_справки);
     EXPECT_TRUE(справка);
-    вернуться_в_главное(поле_дня);
+    виджет(поле_дня)->setFocus();
     набрать(поле_дня, "32");
     щелкнуть(кнопка_расчета);
     EXPECT_EQ(ящики.показаны.size(), 2u);
