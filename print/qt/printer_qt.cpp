@@ -2,10 +2,15 @@
 
 #include "print/qt/progress_dialog.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
 
 #include <cmath>
 
@@ -23,16 +28,12 @@ int разрешение_экрана_по_y() {
 
 class Задание_qt final : public Задание_печати {
   public:
-    Задание_qt(std::unique_ptr<QPrinter> принтер, const QString &заголовок)
-        : принтер_(std::move(принтер)), окно_(заголовок, принтер_->printerName()) {}
+    Задание_qt(std::unique_ptr<QPrinter> принтер, const QString &заголовок,
+               const QString &имя_принтера, Сдача_задания сдать)
+        : принтер_(std::move(принтер)), сдать_(std::move(сдать)), окно_(заголовок, имя_принтера) {}
 
-    ~Задание_qt() override {
-        // A job dropped unfinished prints nothing.
-        if (рисование_.isActive()) {
-            принтер_->abort();
-            рисование_.end();
-        }
-    }
+    // A job dropped unfinished prints nothing.
+    ~Задание_qt() override { бросить(); }
 
     bool начать() { return рисование_.begin(принтер_.get()); }
 
@@ -79,12 +80,24 @@ class Задание_qt final : public Задание_печати {
         if (!рисование_.isActive())
             return;
         if (отменено())
-            принтер_->abort();
+            return бросить();
         рисование_.end();
+        if (сдать_) {
+            сдать_(принтер_->outputFileName());
+            QFile::remove(принтер_->outputFileName());
+        }
     }
 
   private:
+    void бросить() {
+        if (!рисование_.isActive())
+            return;
+        рисование_.end();
+        QFile::remove(принтер_->outputFileName());
+    }
+
     std::unique_ptr<QPrinter> принтер_;
+    Сдача_задания сдать_;
     QPainter рисование_;
     Окно_хода_печати_qt окно_;
     int страниц_ = 0;
@@ -94,9 +107,11 @@ class Задание_qt final : public Задание_печати {
 } // namespace
 
 std::unique_ptr<Задание_печати> начать_задание(std::unique_ptr<QPrinter> принтер,
-                                               std::string_view заголовок) {
+                                               std::string_view заголовок,
+                                               const QString &имя_принтера, Сдача_задания сдать) {
     принтер->setDocName(в_qt(заголовок));
-    auto задание = std::make_unique<Задание_qt>(std::move(принтер), в_qt(заголовок));
+    auto задание = std::make_unique<Задание_qt>(std::move(принтер), в_qt(заголовок), имя_принтера,
+                                                std::move(сдать));
     if (!задание->начать())
         return nullptr;
     return задание;
@@ -106,8 +121,25 @@ std::unique_ptr<Задание_печати> Принтер_qt::начать(std
     const QPrinterInfo по_умолчанию = QPrinterInfo::defaultPrinter();
     if (по_умолчанию.isNull())
         return nullptr;
-    return начать_задание(std::make_unique<QPrinter>(по_умолчанию, QPrinter::HighResolution),
-                          заголовок);
+    const QPrinter образец(по_умолчанию, QPrinter::HighResolution);
+    QTemporaryFile файл(QDir::tempPath() + QStringLiteral("/krugolet-XXXXXX.pdf"));
+    if (!файл.open())
+        return nullptr;
+    файл.setAutoRemove(false);
+
+    auto принтер = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    принтер->setOutputFormat(QPrinter::PdfFormat);
+    принтер->setOutputFileName(файл.fileName());
+    принтер->setResolution(образец.resolution());
+    принтер->setPageLayout(образец.pageLayout());
+    const QByteArray имя = по_умолчанию.printerName().toUtf8();
+    const QByteArray название =
+        QByteArray(заголовок.data(), static_cast<qsizetype>(заголовок.size()));
+    return начать_задание(std::move(принтер), заголовок, по_умолчанию.printerName(),
+                          [имя, название](const QString &путь) {
+                              return cupsPrintFile(имя.constData(), путь.toLocal8Bit().constData(),
+                                                   название.constData(), 0, nullptr) != 0;
+                          });
 }
 
 } // namespace круголет

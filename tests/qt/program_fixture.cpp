@@ -6,6 +6,7 @@
 #include "ui/start.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +26,18 @@ void выйти_когда_свободно(Платформа_qt &платфо�
 }
 
 } // namespace
+
+Ящики::Ящики() {
+    QObject::connect(&часы_, &QTimer::timeout, [this] {
+        auto *ящик = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!ящик || !ящик->isVisible())
+            return;
+        показаны.push_back({ящик->windowTitle().toStdString(), ящик->text().toStdString(),
+                            ящик->icon(), static_cast<int>(ящик->buttons().size())});
+        QTest::mouseClick(ящик->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    часы_.start(10);
+}
 
 void Программа_qt::SetUp() {
     const auto *тест = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -88,7 +101,7 @@ void Программа_qt::щелкнуть(int кнопка) {
     QTest::mouseClick(виджет(кнопка), Qt::LeftButton);
 }
 
-std::string Программа_qt::отчет_для(int день, int месяц, int год, int час, int минута) {
+std::string отчет_для(int день, int месяц, int год, int час, int минута) {
     Знания знания = встроенные_знания();
     EXPECT_EQ(загрузить_библиотеку(std::filesystem::path(KRUGOLET_LIBRARY), знания),
               Загрузка::выполнена);

@@ -7,6 +7,8 @@
 #include "platform/qt/platform_qt.h"
 #include "print/print_job.h"
 
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -15,8 +17,29 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace круголет {
+
+struct Показанный_ящик {
+    std::string заголовок;
+    std::string текст;
+    QMessageBox::Icon значок;
+    int кнопок;
+};
+
+// Notes down every message box that opens while it exists and closes it with its OK button.
+class Ящики {
+  public:
+    Ящики();
+    std::vector<Показанный_ящик> показаны;
+
+  private:
+    QTimer часы_;
+};
+
+// The report that the shipped library gives for a moment; empty outside the span.
+std::string отчет_для(int день, int месяц, int год, int час, int минута);
 
 class Программа_qt : public ::testing::Test {
   protected:
@@ -36,9 +59,6 @@ class Программа_qt : public ::testing::Test {
     // Presses and releases a key in the widget that has the focus.
     void клавиша(Qt::Key код);
     void щелкнуть(int кнопка);
-
-    // The report that the shipped library gives for a moment; empty outside the span.
-    static std::string отчет_для(int день, int месяц, int год, int час, int минута);
 
     // Acts in the next modal window that opens within a few seconds, from within its modal run.
     void в_модальном(std::function<void(QWidget *)> действие, int попыток = 500);

@@ -22,33 +22,6 @@
 namespace круголет {
 namespace {
 
-struct Показанный_ящик {
-    std::string заголовок;
-    std::string текст;
-    QMessageBox::Icon значок;
-    int кнопок;
-};
-
-// Notes down every message box that opens while it exists and closes it with its OK button.
-class Ящики {
-  public:
-    Ящики() {
-        QObject::connect(&часы_, &QTimer::timeout, [this] {
-            auto *ящик = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!ящик || !ящик->isVisible())
-                return;
-            показаны.push_back({ящик->windowTitle().toStdString(), ящик->text().toStdString(),
-                                ящик->icon(), static_cast<int>(ящик->buttons().size())});
-            QTest::mouseClick(ящик->button(QMessageBox::Ok), Qt::LeftButton);
-        });
-        часы_.start(10);
-    }
-    std::vector<Показанный_ящик> показаны;
-
-  private:
-    QTimer часы_;
-};
-
 using Программа = Программа_qt;
 
 TEST_F(Программа, StartsMaximizedFixedWithItsTitleAndFifteenNativeControls) {
