@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
@@ -15,6 +16,16 @@ namespace {
 
 QString в_qt(std::string_view текст) {
     return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
+}
+
+// The drawings stand on the classic button-face grey, so that the bitmaps made of them merge
+// with a Windows window; here that grey becomes the palette's colour of buttons.
+QByteArray на_цвете_кнопок(const QString &путь) {
+    QFile файл(путь);
+    if (!файл.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray цвет = QApplication::palette().color(QPalette::Button).name().toLatin1();
+    return файл.readAll().replace(R"(fill="#c0c0c0")", R"(fill=")" + цвет + '"');
 }
 
 } // namespace
@@ -91,7 +102,7 @@ QSvgRenderer *Платформа_qt::рисунок(int ресурс) {
         const auto путь = рисунок_ресурса(ресурс);
         if (!путь)
             return nullptr;
-        рисунок = std::make_unique<QSvgRenderer>(в_qt(*путь));
+        рисунок = std::make_unique<QSvgRenderer>(на_цвете_кнопок(в_qt(*путь)));
     }
     return рисунок.get();
 }
