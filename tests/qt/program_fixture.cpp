@@ -91,10 +91,12 @@ void Программа_qt::набрать(int поле, const QString &текс
     QTest::keyClicks(в, текст);
 }
 
+// The release goes where the focus is by then, as the keyboard delivers it.
 void Программа_qt::клавиша(Qt::Key код) {
-    QWidget *фокус = QApplication::focusWidget();
-    ASSERT_NE(фокус, nullptr);
-    QTest::keyClick(фокус, код);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyPress(QApplication::focusWidget(), код);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyRelease(QApplication::focusWidget(), код);
 }
 
 void Программа_qt::щелкнуть(int кнопка) {
