@@ -1,7 +1,6 @@
 #include "platform/win32/platform_win32.h"
 
 #include "platform/win32/unicode.h"
-#include "print/win32/printer_win32.h"
 
 namespace круголет {
 
@@ -19,8 +18,8 @@ using Функция_ctl3d = BOOL(WINAPI *)(HINSTANCE);
 
 } // namespace
 
-Платформа_win32::Платформа_win32(HINSTANCE экземпляр)
-    : экземпляр_(экземпляр), принтер_(std::make_unique<Принтер_win32>()) {}
+Платформа_win32::Платформа_win32(HINSTANCE экземпляр, Принтер &принтер)
+    : экземпляр_(экземпляр), принтер_(принтер) {}
 
 Платформа_win32::~Платформа_win32() {
     // The window's procedure reaches its wrapper, which goes with the platform.
@@ -102,12 +101,17 @@ int Платформа_win32::цикл_сообщений() {
 }
 
 void Платформа_win32::сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) {
-    MessageBoxW(nullptr, в_utf16(текст).c_str(), в_utf16(заголовок).c_str(),
+    // Owned by the active window, which the system activates again when the box closes; the
+    // focus the box took goes back to the control that had it, so typing goes on there.
+    HWND фокус = GetFocus();
+    MessageBoxW(GetActiveWindow(), в_utf16(текст).c_str(), в_utf16(заголовок).c_str(),
                 MB_ICONHAND | MB_OK | MB_TASKMODAL);
+    if (фокус && IsWindow(фокус))
+        SetFocus(фокус);
 }
 
 Принтер &Платформа_win32::принтер() {
-    return *принтер_;
+    return принтер_;
 }
 
 } // namespace круголет

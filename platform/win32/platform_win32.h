@@ -11,10 +11,11 @@
 namespace круголет {
 
 // The window layer on user32 and gdi32, through their Unicode calls. Resources (icon,
-// bitmaps, dialog templates) come from the module of `экземпляр`.
+// bitmaps, dialog templates) come from the module of `экземпляр`; the printer is the
+// program's, which outlives the platform.
 class Платформа_win32 final : public Платформа {
   public:
-    explicit Платформа_win32(HINSTANCE экземпляр);
+    Платформа_win32(HINSTANCE экземпляр, Принтер &принтер);
     ~Платформа_win32() override;
 
     void включить_объемный_вид() override;
@@ -32,7 +33,7 @@ class Платформа_win32 final : public Платформа {
     HINSTANCE экземпляр_;
     HMODULE ctl3d_ = nullptr;
     std::unique_ptr<Окно_win32> главное_окно_;
-    std::unique_ptr<Принтер> принтер_;
+    Принтер &принтер_;
 };
 
 // The name of the main window's class, by which other programs find it.

@@ -166,8 +166,13 @@ void Окно_win32::установить_значок(int ресурс) {
 
 void Окно_win32::открыть_диалог(const Шаблон_диалога &шаблон, Обработчик обработчик) {
     Окно_win32 диалог(платформа_, this, обработчик, nullptr);
+    // The system activates the owner again, but the focus goes back to a control only in a
+    // dialog: the owner's field gets it back here.
+    HWND фокус = GetFocus();
     DialogBoxParamW(платформа_.экземпляр(), MAKEINTRESOURCEW(шаблон.ресурс), hwnd_,
                     &процедура_диалога, reinterpret_cast<LPARAM>(&диалог));
+    if (фокус && IsWindow(фокус))
+        SetFocus(фокус);
 }
 
 void Окно_win32::закрыть_диалог() {

@@ -34,13 +34,6 @@ BOOL CALLBACK проверить_окно(HWND окно, LPARAM l) {
     return FALSE;
 }
 
-// The lParam of a key message: one repeat, the key's scan code, and for a release the
-// previous-state and transition bits.
-LPARAM параметр_клавиши(WORD клавиша, bool отпущена) {
-    const LPARAM скан = MapVirtualKeyW(клавиша, MAPVK_VK_TO_VSC);
-    return 1 | (скан << 16) | (отпущена ? (LPARAM{1} << 30) | (LPARAM{1} << 31) : 0);
-}
-
 std::wstring путь_к_программе() {
     wchar_t путь[MAX_PATH];
     GetFullPathNameW(L"krugolet.exe", MAX_PATH, путь, nullptr);
@@ -48,6 +41,11 @@ std::wstring путь_к_программе() {
 }
 
 } // namespace
+
+LPARAM параметр_клавиши(WORD клавиша, bool отпущена) {
+    const LPARAM скан = MapVirtualKeyW(клавиша, MAPVK_VK_TO_VSC);
+    return 1 | (скан << 16) | (отпущена ? (LPARAM{1} << 30) | (LPARAM{1} << 31) : 0);
+}
 
 Программа_под_тестом::Программа_под_тестом(const std::wstring &каталог) {
     const std::wstring программа = путь_к_программе();

@@ -63,6 +63,10 @@ class Программа_под_тестом {
 // The class and title of a message box and of a dialog.
 inline constexpr const wchar_t *класс_диалога = L"#32770";
 
+// The lParam of a key message: one repeat, the key's scan code, and for a release the
+// previous-state and transition bits.
+LPARAM параметр_клавиши(WORD клавиша, bool отпущена);
+
 // The text of a "\n"-broken UTF-8 string as a control of the program holds it.
 std::wstring как_в_элементе(std::string_view текст);
 

@@ -3,6 +3,7 @@
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/unicode.h"
 #include "platform/win32/window_win32.h"
+#include "print/recording_job.h"
 #include "tests/win32/control_style.h"
 #include "ui/about.h"
 #include "ui/controls.h"
@@ -68,7 +69,8 @@ class Слой_win32 : public ::testing::Test {
     }
     Журнал &журнал() { return *журнал_; }
 
-    Платформа_win32 платформа{GetModuleHandleW(nullptr)};
+    Записывающий_принтер принтер;
+    Платформа_win32 платформа{GetModuleHandleW(nullptr), принтер};
 
   private:
     Журнал *журнал_ = nullptr;
@@ -198,68 +200,6 @@ TEST_F(Слой_win32, элемент_встает_в_заданный_прям�
     GetClientRect(hwnd(окно), &клиент);
     EXPECT_EQ(окно.клиентская_область(), (Прямоугольник{0, 0, static_cast<int>(клиент.right),
                                                         static_cast<int>(клиент.bottom)}));
-}
-
-TEST_F(Слой_win32, размер_текста_растет_с_текстом_в_шрифте_окна) {
-    Окно &окно = создать();
-    const Размер две = окно.размер_текста("99");
-    const Размер четыре = окно.размер_текста("9999");
-    EXPECT_GT(две.ширина, 0);
-    EXPECT_GT(две.высота, 0);
-    EXPECT_GT(четыре.ширина, две.ширина);
-    EXPECT_EQ(четыре.высота, две.высота);
-    EXPECT_GT(окно.размер_текста(" Дата(ДД-ММ-ГГГГ): ").ширина, четыре.ширина);
-}
-
-// Counts the key releases a control's handler saw; Enter it keeps for itself.
-int отпусканий_a = 0;
-int отпусканий_b = 0;
-
-int перехватчик_a(Окно &, const Событие &событие) {
-    if (событие.вид != Вид_события::e_keyup)
-        return не_обработано;
-    ++отпусканий_a;
-    return событие.клавиша == Клавиша::ввод ? обработано : не_обработано;
-}
-
-int перехватчик_b(Окно &, const Событие &событие) {
-    if (событие.вид == Вид_события::e_keyup)
-        ++отпусканий_b;
-    return не_обработано;
-}
-
-TEST_F(Слой_win32, перехватчик_поля_видит_отпускание_клавиши_и_повторный_заменяет_прежний) {
-    Окно &окно = создать();
-    Окно &поле = окно.создать_элемент(Вид_элемента::поле, поле_дня, "", {0, 0, 100, 24});
-    HWND h = hwnd(поле);
-    отпусканий_a = отпусканий_b = 0;
-
-    поле.перехватить_события(перехватчик_a);
-    SendMessageW(h, WM_KEYUP, VK_RETURN, 0xC0000001);
-    EXPECT_EQ(отпусканий_a, 1);
-
-    поле.перехватить_события(перехватчик_a);
-    SendMessageW(h, WM_KEYUP, VK_TAB, 0xC0000001);
-    EXPECT_EQ(отпусканий_a, 2) << "attached twice, the handler must still run once";
-
-    поле.перехватить_события(перехватчик_b);
-    SendMessageW(h, WM_KEYUP, VK_SPACE, 0xC0000001);
-    EXPECT_EQ(отпусканий_a, 2);
-    EXPECT_EQ(отпусканий_b, 1);
-
-    // What the handler leaves alone reaches the field as usual: a typed character.
-    SendMessageW(h, WM_CHAR, L'7', 1);
-    EXPECT_EQ(поле.текст(), "7");
-}
-
-TEST_F(Слой_win32, фокус_переходит_к_полю) {
-    Окно &окно = создать();
-    Окно &первое = окно.создать_элемент(Вид_элемента::поле, поле_дня, "", {0, 0, 50, 24});
-    Окно &второе = окно.создать_элемент(Вид_элемента::поле, поле_месяца, "", {60, 0, 110, 24});
-    первое.установить_фокус();
-    EXPECT_EQ(GetFocus(), hwnd(первое));
-    второе.установить_фокус();
-    EXPECT_EQ(GetFocus(), hwnd(второе));
 }
 
 TEST_F(Слой_win32, перерисовка_заливает_цветом_кнопок_и_растягивает_картинку_из_ресурсов) {

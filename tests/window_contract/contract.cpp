@@ -165,12 +165,12 @@ TEST_P(Слой_окон, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceR
 
 TEST_P(Слой_окон, WhatTheHandlerLeavesAloneReachesTheControlAsTyping) {
     Окно &окно = создать_главное();
-    Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "5", {0, 0, 100, 24});
+    Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     поле.перехватить_события(отпускания_a_eh);
     поле.установить_фокус();
     стенд->нажать_клавишу(поле, Клавиша::пробел);
     стенд->отпустить_клавишу(поле, Клавиша::пробел);
-    EXPECT_EQ(поле.текст(), "5 ");
+    EXPECT_EQ(поле.текст(), " ");
 }
 
 TEST_P(Слой_окон, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNotMoveIt) {
@@ -206,6 +206,17 @@ TEST_P(Слой_окон, AModalDialogReturnsOnlyWhenClosedAndHoldsTheControlsOf
     окно.открыть_диалог(шаблон, [](Окно &, const Событие &) { return не_обработано; });
     вернулся = true;
     EXPECT_TRUE(побывал);
+}
+
+TEST_P(Слой_окон, AClosedDialogGivesTheFocusBackToTheFieldThatHadIt) {
+    Окно &окно = создать_главное();
+    окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 50, 24});
+    Окно &поле = окно.создать_элемент(Вид_элемента::поле, 202, "", {60, 0, 110, 24});
+    поле.установить_фокус();
+    стенд->в_следующем_диалоге([](Окно &диалог) { диалог.закрыть_диалог(); });
+    окно.открыть_диалог(шаблон_окна_о_программе(),
+                        [](Окно &, const Событие &) { return не_обработано; });
+    EXPECT_TRUE(стенд->в_фокусе(поле));
 }
 
 TEST_P(Слой_окон, TheErrorBoxReturnsOnceClosedWithTheFocusBackInTheField) {

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,10 @@ struct Фабрика_платформы {
     const char *имя; // ASCII: it names the instantiation's tests
     std::function<std::unique_ptr<Стенд_платформы>()> создать;
 };
+
+inline void PrintTo(const Фабрика_платформы &фабрика, std::ostream *поток) {
+    *поток << фабрика.имя;
+}
 
 std::string имя_стенда(const ::testing::TestParamInfo<Фабрика_платформы> &параметр);
 
