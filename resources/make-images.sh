@@ -3,6 +3,7 @@
 #   star.svg              -> star.bmp      (bitmap 10022, 190 x 190)
 #   eagle.svg             -> eagle.bmp     (bitmap 10023, 187 x 239)
 #   icon-16.svg, icon.svg -> krugolet.ico  (icon 9012, 16, 32 and 48 pixels)
+#   icon-16.svg, icon.svg -> icons/krugolet-N.png (the desktop's icon, N x N pixels)
 # The bitmaps are plain 24-bit BI_RGB DIBs (BMP3) without alpha, since that
 # is what LoadBitmap hands to StretchBlt unchanged; transparent parts become
 # the button-face grey so that the pictures merge with the window.
@@ -37,3 +38,13 @@ rsvg-convert -w 48 -h 48 "$here/icon.svg" -o "$work/icon-48.png"
 convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" "$here/krugolet.ico"
 got=$(identify -format '%wx%h %[channels],' "$here/krugolet.ico")
 [ "$got" = "16x16 srgba,32x32 srgba,48x48 srgba," ] || { echo "make-images.sh: krugolet.ico came out as $got" >&2; exit 1; }
+
+# The desktop's icon theme asks for these sizes; 16 pixels has a drawing of its own.
+mkdir -p "$here/icons"
+for size in 16 22 24 32 48 64 128 256; do
+  source=icon.svg
+  [ "$size" -eq 16 ] && source=icon-16.svg
+  rsvg-convert -w "$size" -h "$size" "$here/$source" -o "$here/icons/krugolet-$size.png"
+  got=$(identify -format '%wx%h' "$here/icons/krugolet-$size.png")
+  [ "$got" = "${size}x${size}" ] || { echo "make-images.sh: icons/krugolet-$size.png came out as $got" >&2; exit 1; }
+done

@@ -16,5 +16,11 @@ ensure_packages() {
 NATIVE_PACKAGES=(cmake ninja-build g++ python3 libgtest-dev libbenchmark-dev
                  nlohmann-json3-dev faketime clang-format)
 
+# What the Linux program and its tests need besides: Qt 6 Widgets with its SVG module, CUPS's
+# library, the font metric-compatible with Times New Roman, and for the printing tests CUPS
+# with a PDF queue and the tools that read the PDFs back.
+QT_PACKAGES=(qt6-base-dev qt6-svg-dev libcups2-dev fonts-liberation cups printer-driver-cups-pdf
+             poppler-utils)
+
 # What scripts/fuzz needs besides: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -1,0 +1,180 @@
+// The Linux program driven as a user drives it, by keys and clicks, on the offscreen platform.
+
+#include "tests/qt/program_fixture.h"
+#include "ui/about.h"
+#include "ui/controls.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+namespace круголет {
+namespace {
+
+using Программа = Программа_qt;
+
+TEST_F(Программа, StartsMaximizedFixedWithItsTitleAndFifteenNativeControls) {
+    запустить({1990, 7, 14, 21, 30});
+    EXPECT_EQ(главное()->windowTitle().toStdString(), "Ольмарский Календаръ");
+    EXPECT_FALSE(главное()->windowIcon().isNull());
+    EXPECT_EQ(главное()->minimumSize(), главное()->maximumSize()) << "the user could resize it";
+    EXPECT_FALSE(главное()->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    for (int поле : {поле_дня, поле_месяца, поле_года, поле_часа, поле_минуты})
+        EXPECT_NE(qobject_cast<QLineEdit *>(виджет(поле)), nullptr) << поле;
+    for (int надпись :
+         {надпись_даты, надпись_времени, черта_после_дня, черта_после_месяца, двоеточие, шапка})
+        EXPECT_NE(qobject_cast<QLabel *>(виджет(надпись)), nullptr) << надпись;
+    for (int кнопка : {кнопка_расчета, кнопка_печати, кнопка_справки})
+        EXPECT_NE(qobject_cast<QPushButton *>(виджет(кнопка)), nullptr) << кнопка;
+    EXPECT_NE(qobject_cast<QPlainTextEdit *>(виджет(поле_отчета)), nullptr);
+    EXPECT_EQ(текст(надпись_даты), "Дата (ДД-ММ-ГГГГ):");
+    EXPECT_EQ(текст(кнопка_справки), "Справка");
+    // Laid out for the screen: every control has left the place it was made at.
+    EXPECT_GT(виджет(поле_отчета)->geometry().bottom(), главное()->height() / 2);
+}
+
+TEST_F(Программа, ClockInsideTheSpanShowsNowAndItsReport) {
+    запустить({1990, 7, 14, 21, 30});
+    EXPECT_EQ(текст(поле_дня), "14");
+    EXPECT_EQ(текст(поле_месяца), "7");
+    EXPECT_EQ(текст(поле_отчета), "Ныне:\n" + отчет_для(14, 7, 1990, 21, 30));
+}
+
+TEST_F(Программа, ClockOutsideTheSpanLeavesTheReportEmptyWithoutABox) {
+    Ящики ящики;
+    запустить({2026, 12, 7, 13, 0});
+    EXPECT_EQ(текст(поле_года), "2026");
+    EXPECT_EQ(текст(поле_отчета), "");
+    EXPECT_TRUE(ящики.показаны.empty());
+}
+
+TEST_F(Программа, TabMovesThroughTheFieldsInDateOrderAndEnterShowsTheReport) {
+    запустить({2026, 12, 7, 13, 0});
+    виджет(поле_дня)->setFocus();
+    набрать(поле_дня, "3");
+    клавиша(Qt::Key_Tab);
+    // Qt's own order would go on to the year field, the next one made.
+    набрать(поле_месяца, "11");
+    клавиша(Qt::Key_Tab);
+    набрать(поле_года, "1917");
+    клавиша(Qt::Key_Tab);
+    набрать(поле_часа, "9");
+    клавиша(Qt::Key_Tab);
+    набрать(поле_минуты, "5");
+    клавиша(Qt::Key_Return);
+    const std::string ожидаемый = отчет_для(3, 11, 1917, 9, 5);
+    ASSERT_FALSE(ожидаемый.empty());
+    EXPECT_EQ(текст(поле_отчета), ожидаемый);
+}
+
+TEST_F(Программа, TabInTheMinuteFieldConvertsAsEnterDoes) {
+    запустить({1990, 7, 14, 21, 30});
+    виджет(поле_минуты)->setFocus();
+    набрать(поле_минуты, "7");
+    клавиша(Qt::Key_Tab);
+    EXPECT_EQ(текст(поле_отчета), отчет_для(14, 7, 1990, 21, 7));
+}
+
+TEST_F(Программа, RefusedInputGivesOneStopBoxAndKeepsTheReport) {
+    запустить({1990, 7, 14, 21, 30});
+    const std::string прежний = текст(поле_отчета);
+    виджет(поле_дня)->setFocus();
+    набрать(поле_дня, "32");
+    Ящики ящики;
+    щелкнуть(кнопка_расчета);
+    ASSERT_EQ(ящики.показаны.size(), 1u);
+    EXPECT_EQ(ящики.показаны[0].заголовок, "Ошибка");
+    EXPECT_EQ(ящики.показаны[0].текст, "Неправильные данные!");
+    EXPECT_EQ(ящики.показаны[0].значок, QMessageBox::Critical);
+    EXPECT_EQ(ящики.показаны[0].кнопок, 1);
+    EXPECT_EQ(текст(поле_отчета), прежний);
+}
+
+TEST_F(Программа, СправкаOpensTheModalAboutWindowAndOkClosesIt) {
+    запустить({1990, 7, 14, 21, 30});
+    bool открыто = false;
+    в_модальном([&](QWidget *окно) {
+        auto *диалог = qobject_cast<QDialog *>(окно);
+        ASSERT_NE(диалог, nullptr);
+        открыто = true;
+        EXPECT_EQ(диалог->windowTitle().toStdString(),
+                  std::string(шаблон_окна_о_программе().заголовок));
+        EXPECT_EQ(диалог->font().family().toStdString(), "Times New Roman");
+        auto *поле = диалог->findChild<QPlainTextEdit *>();
+        ASSERT_NE(поле, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(диалог));
+        QTRY_COMPARE(поле->toPlainText().toStdString(), текст_о_программе());
+        EXPECT_TRUE(поле->isReadOnly());
+        EXPECT_NE(диалог->findChild<QGroupBox *>(), nullptr);
+        QPushButton *ok = nullptr;
+        for (auto *кнопка : диалог->findChildren<QPushButton *>())
+            if (кнопка->text() == "Ok")
+                ok = кнопка;
+        ASSERT_NE(ok, nullptr);
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    щелкнуть(кнопка_справки);
+    EXPECT_TRUE(открыто);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(Программа, MissingLibraryGivesOneBoxAnEmptyReportAndWorkingButtons) {
+    убрать_библиотеку();
+    Ящики ящики;
+    запустить({1990, 7, 14, 21, 30});
+    ASSERT_EQ(ящики.показаны.size(), 1u);
+    EXPECT_EQ(ящики.показаны[0].заголовок, "Ошибка загрузки библиотеки");
+    EXPECT_EQ(текст(поле_отчета), "");
+
+    bool справка = false;
+    в_модальном([&](QWidget *окно) {
+        справка = qobject_cast<QDialog *>(окно) && !qobject_cast<QMessageBox *>(окно);
+        qobject_cast<QDialog *>(окно)->done(0);
+    });
+    щелкнуть(кнопка_справки);
+    EXPECT_TRUE(справка);
+    виджет(поле_дня)->setFocus();
+    набрать(поле_дня, "32");
+    щелкнуть(кнопка_расчета);
+    EXPECT_EQ(ящики.показаны.size(), 2u);
+}
+
+// The pictures come out where the layout puts them: the eagle over the report field at the
+// left, the star right of the heading, neither one the flat background.
+TEST_F(Программа, PicturesAreDrawnWhereTheLayoutPutsThem) {
+    запустить({1990, 7, 14, 21, 30});
+    const QImage снимок = главное()->grab().toImage();
+    const QRgb фон = главное()->palette().color(QPalette::Button).rgb();
+    const int T = виджет(поле_отчета)->geometry().top();
+    const int Hr = виджет(шапка)->geometry().right() + 1;
+    auto не_фон = [&](int x0, int x1, int y0, int y1) {
+        int точек = 0;
+        for (int y = y0; y < y1; y += 2)
+            for (int x = x0; x < x1; x += 2)
+                точек += снимок.pixel(x, y) != фон;
+        return точек;
+    };
+    const int ширина_орла = T * 187 / 239;
+    EXPECT_GT(не_фон(ширина_орла / 4, ширина_орла * 3 / 4, T / 4, T * 3 / 4), 0) << "no eagle";
+    EXPECT_GT(не_фон(Hr + T / 4, Hr + T * 3 / 4, T / 4, T * 3 / 4), 0) << "no star";
+    // Between the eagle and the date's label the background is plain.
+    const int Ld = виджет(надпись_даты)->geometry().left();
+    if (Ld > ширина_орла + 4) {
+        EXPECT_EQ(не_фон(ширина_орла + 2, Ld - 1, T / 2, T / 2 + 1), 0);
+    }
+}
+
+} // namespace
+} // namespace круголет
