@@ -129,7 +129,10 @@ std::string длинный_отчет() {
 class Печать_qt : public ::testing::Test {
   protected:
     void SetUp() override {
-        pdf_ = std::filesystem::temp_directory_path() / "krugolet-qt-print.pdf";
+        // CTest runs the tests of this suite side by side: each has a file of its own.
+        pdf_ = std::filesystem::temp_directory_path() /
+               (std::string("krugolet-qt-print-") +
+                testing::UnitTest::GetInstance()->current_test_info()->name() + ".pdf");
         std::filesystem::remove(pdf_);
     }
     void TearDown() override { std::filesystem::remove(pdf_); }
