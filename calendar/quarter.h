@@ -25,6 +25,10 @@ struct Покровитель {
 std::optional<Покровитель> определение_покровителя(const Знания &знания, std::string_view месяц,
                                                    int число);
 
+// The holiday of a day of the month, as the table names it; nothing on a day without one.
+std::optional<std::string_view> праздник(const Знания &знания, std::string_view месяц, int число);
+
+// The same for the report, which says "нет" on a day without one.
 std::string_view есть_ли_праздник(const Знания &знания, std::string_view месяц, int число);
 
 } // namespace круголет
