@@ -50,8 +50,18 @@ void дописать_строку(std::string &файл, std::string_view ст�
     файл.append(строка).append("\r\n");
 }
 
+// The calendar counts a 29 February in 1900, as its month starts need; the Gregorian calendar of
+// calendar programs has none in a century year not divisible by 400, so there that day is the
+// one after 28 February.
+Момент в_календаре_программ(Момент м) {
+    if (м.месяц == 2 && м.день == 29 && м.год % 100 == 0 && м.год % 400 != 0)
+        return {1, 3, м.год, м.час, м.минута};
+    return м;
+}
+
 // A floating local time: the clock time as the calendar reads it, with no time zone.
-std::string местное_время(const Момент &м) {
+std::string местное_время(const Момент &момент) {
+    const Момент м = в_календаре_программ(момент);
     char текст[64];
     const int длина = std::snprintf(текст, sizeof текст, "%04d%02d%02dT%02d%02d00", м.год, м.месяц,
                                     м.день, м.час, м.минута);

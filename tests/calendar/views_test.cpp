@@ -1,17 +1,11 @@
 #include "calendar/day_text.h"
 #include "calendar/holidays.h"
-#include "calendar/icalendar.h"
 #include "calendar/month_page.h"
-#include "calendar/month_page_text.h"
-#include "calendar/names.h"
 #include "calendar/range.h"
 #include "calendar/year.h"
-#include "runtime/utf8.h"
-#include "tests/support/library_fixture.h"
+#include "knowledge/tables.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace круголет {
 namespace {
@@ -96,8 +90,6 @@ TEST_P(OldDayRefusals, NameTheReasonOrGiveTheDay) {
 
 INSTANTIATE_TEST_SUITE_P(Calendar, OldDayRefusals,
                          ::testing::Values(Отказ_дня{{7308, 9, 41}, Отказ::лето_вне_промежутка},
-                                           Отказ_дня{{7309, 1, 1}, std::nullopt},
-                                           Отказ_дня{{7607, 9, 41}, std::nullopt},
                                            Отказ_дня{{7608, 1, 1}, Отказ::лето_вне_промежутка},
                                            Отказ_дня{{7535, 0, 1}, Отказ::нет_такого_месяца},
                                            Отказ_дня{{7535, 10, 1}, Отказ::нет_такого_месяца},
@@ -139,81 +131,6 @@ TEST(GregorianYearHolidays, YearsSplitAtNewYearsEveAndEndsOfTheRangeGiveWhatLies
     EXPECT_EQ(std::get<Отказ>(праздники_года(знания, 1799)), Отказ::год_вне_промежутка);
     EXPECT_EQ(std::get<Отказ>(праздники_года(знания, 2100)), Отказ::год_вне_промежутка);
     EXPECT_EQ(std::get<Отказ>(праздники_лета(знания, 7608)), Отказ::лето_вне_промежутка);
-}
-
-TEST(MonthFromText, TakesTheNumberOrTheNameInAnyCase) {
-    EXPECT_EQ(месяц_из_текста("рамхат"), 1);
-    EXPECT_EQ(месяц_из_текста("РАМХАТ"), 1);
-    EXPECT_EQ(месяц_из_текста("эЛЕТ"), 6);
-    EXPECT_EQ(месяц_из_текста("Тайлет"), 9);
-    EXPECT_EQ(месяц_из_текста(" 9"), 9);
-    EXPECT_EQ(месяц_из_текста("0"), std::nullopt);
-    EXPECT_EQ(месяц_из_текста("10"), std::nullopt);
-    EXPECT_EQ(месяц_из_текста("Рамхат "), std::nullopt);
-    EXPECT_EQ(месяц_из_текста("Ramhat"), std::nullopt);
-}
-
-TEST(MonthPageText, PutsTheFirstDayUnderItsWeekdayAndListsTheHolidays) {
-    const auto страница = std::get<Страница_месяца>(страница_месяца(таблицы(), 7536, 1));
-    ASSERT_EQ(страница.первый_столбец, 4);
-    std::istringstream строки(текст_страницы(страница));
-    std::string строка;
-    std::getline(строки, строка);
-    EXPECT_EQ(строка, "Рамхат 7536 лета: с 19:00 19.09.2027 до 19:00 30.10.2027");
-    std::getline(строки, строка);
-    std::getline(строки, строка);
-    // Columns of twelve characters: Четверг heads the fourth.
-    EXPECT_EQ(число_знаков(строка.substr(0, строка.find("Четверг"))), 36u) << строка;
-    std::getline(строки, строка);
-    EXPECT_EQ(строка, std::string(36, ' ') + " 1 19.09*    2 20.09     3 21.09     4 22.09*    5 "
-                                             "23.09     6 24.09*");
-    while (std::getline(строки, строка) && строка != "Праздники:") {
-    }
-    std::size_t праздников = 0;
-    while (std::getline(строки, строка))
-        праздников += строка.find(" — ") != std::string::npos;
-    EXPECT_EQ(праздников, 15u);
-}
-
-// A folded file read back as RFC 5545 reads it: every line within 75 octets and ended by CR LF,
-// continuation lines joined without their blank.
-std::vector<std::string> развернутые_строки(const std::string &файл) {
-    std::vector<std::string> строки;
-    for (std::size_t начало = 0; начало < файл.size();) {
-        const auto конец = файл.find("\r\n", начало);
-        EXPECT_NE(конец, std::string::npos);
-        if (конец == std::string::npos)
-            break;
-        const std::string_view строка(файл.data() + начало, конец - начало);
-        EXPECT_LE(строка.size(), 75u) << строка;
-        if (строка.starts_with(' ')) {
-            EXPECT_NE(static_cast<unsigned char>(строка[1]) & 0xC0, 0x80) << строка;
-            строки.back() += строка.substr(1);
-        } else {
-            строки.emplace_back(строка);
-        }
-        начало = конец + 2;
-    }
-    return строки;
-}
-
-TEST(IcalendarFile, FoldsLongLinesBetweenCharactersAndEscapesText) {
-    День_круголета день = std::get<День_круголета>(день_круголета(таблицы(), {7536, 1, 1}));
-    const std::string имя = "День Перемен, Коляда; \\ а дальше долгое имя, чтобы строка "
-                            "свернулась дважды: ёжик, ёлка, щука, язь и ещё немного слов";
-    день.праздник = имя;
-    const auto строки =
-        развернутые_строки(файл_icalendar(std::span(&день, 1), {"1.2.0", "20261207T000000Z"}));
-    EXPECT_EQ(строки.front(), "BEGIN:VCALENDAR");
-    EXPECT_EQ(строки.back(), "END:VCALENDAR");
-    EXPECT_NE(
-        std::find(строки.begin(), строки.end(),
-                  "SUMMARY:День Перемен\\, Коляда\\; \\\\ а дальше долгое имя\\, чтобы строка "
-                  "свернулась дважды: ёжик\\, ёлка\\, щука\\, язь и ещё немного слов"),
-        строки.end());
-    EXPECT_NE(std::find(строки.begin(), строки.end(),
-                        "DESCRIPTION:1 Рамхат 7536 лета\\nДень недели: Четверг\\nЧертог: Рамхат"),
-              строки.end());
 }
 
 } // namespace

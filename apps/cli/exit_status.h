@@ -1,0 +1,14 @@
+#pragma once
+
+namespace круголет {
+
+// What the exit status of krugolet-cli says; --help lists them.
+enum Выход {
+    успех = 0,
+    нет_отчета = 1,
+    неверный_ввод = 2,
+    нет_библиотеки = 3,
+    сбой_ввода_вывода = 4
+};
+
+} // namespace круголет
