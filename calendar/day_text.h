@@ -21,7 +21,8 @@ std::string строка_дня(const День_круголета &день);
 // its hall, each line ended by a line feed.
 std::string описание_дня(const День_круголета &день);
 
-// The heading, then one line for each holiday: the day's line and, after a dash, its name.
+// The heading, then one line for each of the days that has a holiday: the day's line and,
+// after a dash, the holiday's name.
 std::string список_праздников(std::string_view заголовок,
                               std::span<const День_круголета> праздники);
 

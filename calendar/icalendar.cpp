@@ -1,35 +1,28 @@
 #include "calendar/icalendar.h"
 
 #include "calendar/day_text.h"
+#include "runtime/format.h"
 #include "runtime/utf8.h"
-
-#include <cstdio>
 
 namespace круголет {
 namespace {
 
 constexpr std::size_t предел_строки = 75;
 
-// TEXT values escape the backslash, ";", "," and line breaks.
-std::string экранированный(std::string_view текст) {
-    std::string итог;
-    итог.reserve(текст.size());
-    for (const char знак : текст) {
-        switch (знак) {
-        case '\\':
-        case ';':
-        case ',':
-            итог += '\\';
-            итог += знак;
+// TEXT values escape the backslash, ";", "," and line breaks; the runs between are copied whole.
+void дописать_текст(std::string &строка, std::string_view текст) {
+    for (std::size_t от = 0; от < текст.size();) {
+        std::size_t до = от;
+        while (до < текст.size() && текст[до] != '\\' && текст[до] != ';' && текст[до] != ',' &&
+               текст[до] != '\n')
+            ++до;
+        строка.append(текст, от, до - от);
+        if (до == текст.size())
             break;
-        case '\n':
-            итог += "\\n";
-            break;
-        default:
-            итог += знак;
-        }
+        строка += '\\';
+        строка += текст[до] == '\n' ? 'n' : текст[до];
+        от = до + 1;
     }
-    return итог;
 }
 
 // A line longer than the limit goes on in lines that begin with a blank, which counts towards
@@ -60,19 +53,15 @@ void дописать_строку(std::string &файл, std::string_view ст�
 }
 
 // A floating local time: the clock time as the calendar reads it, with no time zone.
-std::string местное_время(const Момент &момент) {
+void дописать_местное_время(std::string &строка, const Момент &момент) {
     const Момент м = в_календаре_программ(момент);
-    char текст[64];
-    const int длина = std::snprintf(текст, sizeof текст, "%04d%02d%02dT%02d%02d00", м.год, м.месяц,
-                                    м.день, м.час, м.минута);
-    return std::string(текст, static_cast<std::size_t>(длина));
-}
-
-std::string uid(const Старая_дата &д) {
-    char текст[64];
-    const int длина =
-        std::snprintf(текст, sizeof текст, "%d-%02d-%02d@krugolet", д.лето, д.месяц, д.число);
-    return std::string(текст, static_cast<std::size_t>(длина));
+    дописать_число(строка, м.год, 4);
+    дописать_число(строка, м.месяц, 2);
+    дописать_число(строка, м.день, 2);
+    строка += 'T';
+    дописать_число(строка, м.час, 2);
+    дописать_число(строка, м.минута, 2);
+    строка += "00";
 }
 
 } // namespace
@@ -82,19 +71,38 @@ std::string файл_icalendar(std::span<const День_круголета> пр
     файл.reserve(400 * (праздники.size() + 1));
     дописать_строку(файл, "BEGIN:VCALENDAR");
     дописать_строку(файл, "VERSION:2.0");
-    дописать_строку(файл, "PRODID:-//Krugolet//Krugolet " + std::string(выпуск.версия) + "//RU");
+    дописать_строку(файл, сцепленные({"PRODID:-//Krugolet//Krugolet ", выпуск.версия, "//RU"}));
     дописать_строку(файл, "CALSCALE:GREGORIAN");
+    const std::string отметка = сцепленные({"DTSTAMP:", выпуск.отметка_utc});
+    // One line is written at a time, into the same buffer, and then folded into the file.
+    std::string строка;
     for (const auto &день : праздники) {
         дописать_строку(файл, "BEGIN:VEVENT");
-        дописать_строку(файл, "UID:" + uid(день.дата));
-        дописать_строку(файл, "DTSTAMP:" + std::string(выпуск.отметка_utc));
-        дописать_строку(файл, "DTSTART:" + местное_время(день.начало));
-        дописать_строку(файл, "DTEND:" + местное_время(день.конец));
-        дописать_строку(файл, "SUMMARY:" + экранированный(день.праздник.value_or("")));
-        дописать_строку(файл, "DESCRIPTION:" +
-                                  экранированный(старая_дата_текстом(день) +
-                                                 "\nДень недели: " + std::string(день.день_недели) +
-                                                 "\nЧертог: " + std::string(день.чертог)));
+        строка = "UID:";
+        дописать_число(строка, день.дата.лето);
+        строка += '-';
+        дописать_число(строка, день.дата.месяц, 2);
+        строка += '-';
+        дописать_число(строка, день.дата.число, 2);
+        строка += "@krugolet";
+        дописать_строку(файл, строка);
+        дописать_строку(файл, отметка);
+        строка = "DTSTART:";
+        дописать_местное_время(строка, день.начало);
+        дописать_строку(файл, строка);
+        строка = "DTEND:";
+        дописать_местное_время(строка, день.конец);
+        дописать_строку(файл, строка);
+        строка = "SUMMARY:";
+        дописать_текст(строка, день.праздник.value_or(""));
+        дописать_строку(файл, строка);
+        строка = "DESCRIPTION:";
+        дописать_текст(строка, старая_дата_текстом(день));
+        строка += "\\nДень недели: ";
+        дописать_текст(строка, день.день_недели);
+        строка += "\\nЧертог: ";
+        дописать_текст(строка, день.чертог);
+        дописать_строку(файл, строка);
         // A holiday leaves the time free.
         дописать_строку(файл, "TRANSP:TRANSPARENT");
         дописать_строку(файл, "END:VEVENT");

@@ -2,11 +2,10 @@
 
 #include "calendar/day_text.h"
 #include "calendar/names.h"
+#include "runtime/format.h"
 #include "runtime/utf8.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <iterator>
 
 namespace круголет {
 namespace {
@@ -22,54 +21,68 @@ std::size_t ширина_столбца() {
 // " 1 19.09*": the old day, the Gregorian day on whose evening it begins, and a star for a
 // holiday.
 std::string ячейка(const День_круголета &день) {
-    char текст[64];
-    const int длина = std::snprintf(текст, sizeof текст, "%2d %02d.%02d%s", день.дата.число,
-                                    день.начало.день, день.начало.месяц, день.праздник ? "*" : "");
-    return std::string(текст, static_cast<std::size_t>(длина));
+    std::string текст(день.дата.число < 10 ? " " : "");
+    дописать_число(текст, день.дата.число);
+    текст += ' ';
+    дописать_число(текст, день.начало.день, 2);
+    текст += '.';
+    дописать_число(текст, день.начало.месяц, 2);
+    if (день.праздник)
+        текст += '*';
+    return текст;
 }
 
-// Cells padded to the column width, the last one not, and no blanks at the end of the line.
-void дописать_ряд(std::string &текст, const std::vector<std::string> &ячейки) {
-    const std::size_t ширина = ширина_столбца();
-    std::string ряд;
-    for (const auto &я : ячейки) {
-        ряд += я;
-        ряд.append(ширина - std::min(ширина, число_знаков(я)), ' ');
+// The lines of the grid, each cell padded with blanks to its column; a line ends with its last
+// cell, so no blanks trail it.
+class Сетка {
+  public:
+    explicit Сетка(std::string &текст) : текст_(текст) {}
+
+    void ячейка(std::size_t столбец, std::string_view ячейка) {
+        текст_.append(столбец * ширина_ - занято_, ' ');
+        текст_ += ячейка;
+        занято_ = столбец * ширина_ + число_знаков(ячейка);
     }
-    ряд.erase(ряд.find_last_not_of(' ') + 1);
-    текст += ряд;
-    текст += '\n';
-}
+
+    void конец_строки() {
+        текст_ += '\n';
+        занято_ = 0;
+    }
+
+  private:
+    std::string &текст_;
+    const std::size_t ширина_ = ширина_столбца();
+    std::size_t занято_ = 0;
+};
 
 } // namespace
 
 std::string текст_страницы(const Страница_месяца &страница) {
-    std::string текст;
     if (страница.дни.empty())
-        return текст;
-    текст += std::string(страница.имя) + " " + std::to_string(страница.лето) + " лета: с " +
-             время_и_дата(страница.дни.front().начало) + " до " +
-             время_и_дата(страница.дни.back().конец) + "\n\n";
-
-    дописать_ряд(текст, std::vector<std::string>(дни_недели.begin(), дни_недели.end()));
-    std::vector<std::string> ряд(static_cast<std::size_t>(страница.первый_столбец) - 1);
+        return {};
+    std::string текст = сцепленные({страница.имя, " ", std::to_string(страница.лето), " лета: с ",
+                                    время_и_дата(страница.дни.front().начало), " до ",
+                                    время_и_дата(страница.дни.back().конец), "\n\n"});
+    Сетка сетка(текст);
+    for (std::size_t столбец = 0; столбец < дни_недели.size(); ++столбец)
+        сетка.ячейка(столбец, дни_недели[столбец]);
+    сетка.конец_строки();
+    std::size_t столбец = static_cast<std::size_t>(страница.первый_столбец) - 1;
     for (const auto &день : страница.дни) {
-        ряд.push_back(ячейка(день));
-        if (ряд.size() == дни_недели.size()) {
-            дописать_ряд(текст, ряд);
-            ряд.clear();
+        сетка.ячейка(столбец, ячейка(день));
+        if (++столбец == дни_недели.size()) {
+            сетка.конец_строки();
+            столбец = 0;
         }
     }
-    if (!ряд.empty())
-        дописать_ряд(текст, ряд);
+    if (столбец != 0)
+        сетка.конец_строки();
 
     текст += "\nРядом с числом дня — григорианская дата его начала (в 19:00); * — праздник.\n";
-    std::vector<День_круголета> праздники;
-    std::copy_if(страница.дни.begin(), страница.дни.end(), std::back_inserter(праздники),
-                 [](const День_круголета &день) { return день.праздник.has_value(); });
-    if (!праздники.empty()) {
+    if (std::any_of(страница.дни.begin(), страница.дни.end(),
+                    [](const День_круголета &день) { return день.праздник.has_value(); })) {
         текст += '\n';
-        текст += список_праздников("Праздники:", праздники);
+        текст += список_праздников("Праздники:", страница.дни);
     }
     return текст;
 }

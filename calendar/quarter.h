@@ -2,6 +2,7 @@
 
 #include "knowledge/tables.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,10 +26,11 @@ struct Покровитель {
 std::optional<Покровитель> определение_покровителя(const Знания &знания, std::string_view месяц,
                                                    int число);
 
-// The holiday of a day of the month, as the table names it; nothing on a day without one.
-std::optional<std::string_view> праздник(const Знания &знания, std::string_view месяц, int число);
-
-// The same for the report, which says "нет" on a day without one.
 std::string_view есть_ли_праздник(const Знания &знания, std::string_view месяц, int число);
+
+// The holidays of every day of a month at once, under the lookup's rule that the first row for a
+// day names it; the place of a day is its number, place 0 stays empty.
+std::array<std::optional<std::string_view>, 42> праздники_месяца(const Знания &знания,
+                                                                 std::string_view месяц);
 
 } // namespace круголет

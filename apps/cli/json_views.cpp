@@ -1,16 +1,24 @@
 #include "apps/cli/json_views.h"
 
-#include <cstdio>
+#include "runtime/format.h"
+
 #include <string>
 
 namespace круголет {
 namespace {
 
 std::string момент_json(const Момент &м) {
-    char текст[64];
-    const int длина = std::snprintf(текст, sizeof текст, "%04d-%02d-%02dT%02d:%02d", м.год, м.месяц,
-                                    м.день, м.час, м.минута);
-    return std::string(текст, static_cast<std::size_t>(длина));
+    std::string текст;
+    дописать_число(текст, м.год, 4);
+    текст += '-';
+    дописать_число(текст, м.месяц, 2);
+    текст += '-';
+    дописать_число(текст, м.день, 2);
+    текст += 'T';
+    дописать_число(текст, м.час, 2);
+    текст += ':';
+    дописать_число(текст, м.минута, 2);
+    return текст;
 }
 
 nlohmann::json праздник_json(const День_круголета &день) {

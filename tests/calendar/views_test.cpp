@@ -35,6 +35,16 @@ TEST(YearPages, EveryYearHasTheDaysOfItsKindAndItsPagesJoinWithoutGapOrOverlap) 
     EXPECT_EQ(конец_прежнего, границы(Промежуток::широкий).конец);
 }
 
+TEST(MonthPage, LibraryRowsAddHolidaysButNeverReplaceTheBuiltInOnes) {
+    Знания знания = встроенные_знания();
+    знания.праздник.добавить({"Рамхат", 1}, "Другое");
+    знания.праздник.добавить({"Рамхат", 2}, " Новое ");
+    const auto страница = std::get<Страница_месяца>(страница_месяца(знания, 7536, 1));
+    EXPECT_EQ(страница.дни[0].праздник, "Новолетие");
+    EXPECT_EQ(страница.дни[1].праздник, "Новое");
+    EXPECT_EQ(страница.дни[2].праздник, std::nullopt);
+}
+
 struct Известный_день {
     Старая_дата дата;
     Момент начало;
