@@ -34,7 +34,7 @@ def sentences(text):
 
 # Words with which a text hands a statement over to the tradition instead of making it.
 HEDGE = re.compile(r"традици\w*(?: (?:приписыва|наделя|отвод|да)\w*)?|предани\w*|легенд\w*|"
-                   r"сказани\w*|\bво? (?:иных|многих|других|некоторых) описаниях\b|"
+                   r"\bсказани\w*|\bво? (?:иных|многих|других|некоторых) описаниях\b|"
                    r"приписыва\w*|\bсчита(?:ется|ют|лось)\b|принято считать|\bговорят\b",
                    re.IGNORECASE)
 
