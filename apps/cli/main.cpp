@@ -212,7 +212,8 @@ int без_библиотеки(const std::optional<std::string> &файл, cons
 
 int main(int argc, char **argv) {
     настроить_вывод();
-    const std::vector<std::string_view> аргументы(argv + 1, argv + argc);
+    const auto слова = аргументы_программы(argc, argv);
+    const std::vector<std::string_view> аргументы(слова.begin(), слова.end());
     const auto разбор = разобрать_аргументы(аргументы);
     if (const auto *ошибка = std::get_if<Ошибка_аргументов>(&разбор))
         return ошибка_использования(ошибка->текст);
@@ -228,7 +229,7 @@ int main(int argc, char **argv) {
 
     Знания знания = встроенные_знания();
     if (const auto сбой = загрузить_библиотеку_подробно(
-            п.библиотека ? std::filesystem::path(*п.библиотека) : найти_библиотеку(), знания))
+            п.библиотека ? путь_из_utf8(*п.библиотека) : найти_библиотеку(), знания))
         return без_библиотеки(п.библиотека, *сбой);
 
     if (п.вид)
