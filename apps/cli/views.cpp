@@ -8,6 +8,7 @@
 #include "calendar/month_page_text.h"
 #include "calendar/names.h"
 #include "calendar/range.h"
+#include "calendar/year.h"
 #include "krugolet_version.h"
 #include "runtime/integer_text.h"
 
@@ -42,7 +43,7 @@ const std::string годы_промежутка =
 }
 
 // The year, the month and the day, as many as the view takes, in that order.
-Числа прочитать(const Запрос_вида &запрос) {
+Числа числа_вида(const Запрос_вида &запрос) {
     const auto &а = запрос.аргументы;
     const auto лето = прочитать_целое(а[0]);
     if (!лето)
@@ -62,7 +63,8 @@ const std::string годы_промежутка =
                             " вне промежутка: берутся лета от Сотворения Мира " + лета_промежутка;
     if (лето >= первый_год && лето <= последний_год)
         сообщение += "; " + std::to_string(лето) + " год приходится на лета " +
-                     std::to_string(лето + 5508) + " и " + std::to_string(лето + 5509);
+                     std::to_string(лето_от_сотворения(лето - 1868)) + " и " +
+                     std::to_string(лето_от_сотворения(лето - 1867));
     return неверно(std::move(сообщение));
 }
 
@@ -112,7 +114,7 @@ std::string заголовок_праздников(int год) {
 
 std::variant<std::string, Отказ_вида> вывод_вида(const Знания &знания, const Запрос_вида &запрос,
                                                  bool json) {
-    const auto числа = прочитать(запрос);
+    const auto числа = числа_вида(запрос);
     if (const auto *ошибка = std::get_if<Отказ_вида>(&числа))
         return *ошибка;
     const auto дата = std::get<Старая_дата>(числа);
