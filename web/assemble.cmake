@@ -1,6 +1,6 @@
 # Assembles the site: the page's files, the core and its WebAssembly module, the library, the
-# favicon, and the service worker with the list of every file and a cache name that changes with
-# their contents.
+# program's icon and favicon, and the service worker with the list of every file and a cache
+# name that changes with their contents.
 #   cmake -DSOURCE=web -DSITE=out -DCORE=krugolet-core.js -DLIBRARY=библиотека.txt
 #         -DRESOURCES=resources -DVERSION=1.2.0 -P assemble.cmake
 
@@ -11,6 +11,7 @@ get_filename_component(core_name ${CORE} NAME_WE)
 file(COPY ${CORE} ${core_dir}/${core_name}.wasm DESTINATION ${SITE}/js)
 file(COPY ${LIBRARY} DESTINATION ${SITE})
 file(COPY_FILE ${RESOURCES}/krugolet.ico ${SITE}/favicon.ico)
+file(COPY ${RESOURCES}/icon.svg DESTINATION ${SITE}/icons)
 
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 list(SORT files)

@@ -5,8 +5,8 @@
 #   icon-maskable-512.png        on a full square of ground colour, the icon inside the central
 #                                circle that every mask keeps (the manifest's "maskable")
 #   apple-touch-icon.png         180 x 180 on the ground colour: iOS fills transparency with black
-#   icon.svg                     the drawing itself, for browsers that take a vector favicon
-# The favicon is the Windows program's own krugolet.ico, copied when the site is assembled.
+# The drawing itself (icons/icon.svg) and the favicon, the Windows program's own krugolet.ico,
+# are copied when the site is assembled.
 # The PNGs are reduced to 256 colours with full transparency (pngquant), a third of their size or
 # less: they are part of what a phone downloads.
 # Needs rsvg-convert (librsvg2-bin), ImageMagick's convert and identify (imagemagick), pngquant.
@@ -47,5 +47,3 @@ grounded() {
 # The kept circle has 80% of the side as its diameter; the star's points reach just inside it.
 grounded icon-maskable-512.png 512 400
 grounded apple-touch-icon.png 180 150
-
-cp "$svg" "$out/icon.svg"
