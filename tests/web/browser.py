@@ -49,11 +49,12 @@ def chromium(width=1280, height=900):
     options = webdriver.ChromeOptions()
     for flag in ("--headless=new --no-sandbox --disable-gpu --disable-dev-shm-usage "
                  "--disable-background-networking --disable-component-update --disable-sync "
-                 "--no-first-run --lang=ru").split():
+                 "--no-first-run --lang=ru-RU").split():
         options.add_argument(flag)
     options.add_argument(f"--user-data-dir={tempfile.mkdtemp(prefix='krugolet-chromium-')}")
     options.add_argument(f"--window-size={width},{height}")
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    options.add_experimental_option("prefs", {"intl.accept_languages": "ru-RU,ru"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 

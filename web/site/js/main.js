@@ -4,7 +4,8 @@ import { loadCore } from './core.js';
 import { fillHelp } from './help-view.js';
 import { MomentForm } from './moment-form.js';
 import { keepOffline } from './offline.js';
-import { showResult } from './result-view.js';
+import { clockMoment } from './moment.js';
+import { hasResult, showResult } from './result-view.js';
 import { momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
 
@@ -51,13 +52,15 @@ function showPresent() {
 }
 
 // A moment from the address: its fields are checked as typed ones are, and a refused one leaves
-// the last report where it is.
+// the last report where it is; opened with the page, it leaves the present moment's report.
 function showMoment(fields) {
   stopPresent();
   form.fill(fields);
   const result = core.compute(fields);
   if (!result.report) {
     form.showRefusal(result);
+    const present = core.compute(clockMoment());
+    if (!hasResult() && present.report) showResult(present, { present: true });
     return;
   }
   form.clearRefusal();

@@ -9,3 +9,7 @@ export function showResult({ old_date: date, report: text }, { present }) {
   oldDate.textContent = date;
   report.textContent = text;
 }
+
+export function hasResult() {
+  return report.textContent !== '';
+}
