@@ -14,6 +14,8 @@ import sys
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    # Connections kept open between requests, as web hosts keep them.
+    protocol_version = "HTTP/1.1"
     extensions_map = {
         **http.server.SimpleHTTPRequestHandler.extensions_map,
         ".js": "text/javascript",
