@@ -33,7 +33,7 @@ class LayoutTest(BrowserTest):
                     self.open(address)
                     scroll_width, inner_width = self.driver.execute_script(OVERFLOW)
                     self.assertLessEqual(scroll_width, inner_width)
-                    self.driver.execute_script("window.scrollTo(0, 0)")
+                    self.driver.execute_script("document.activeElement.blur(); window.scrollTo(0, 0)")
                     self.driver.save_screenshot(str(shots / f"{name}-{view}.png"))
         self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
