@@ -3,7 +3,7 @@ import createModule from './krugolet-core.js';
 
 const libraryUrl = new URL('../библиотека.txt', import.meta.url);
 
-export class LoadError extends Error {
+class LoadError extends Error {
   constructor(title, message) {
     super(message);
     this.title = title;

@@ -3,8 +3,8 @@ import { startClock } from './clock.js';
 import { loadCore } from './core.js';
 import { fillHelp } from './help-view.js';
 import { MomentForm } from './moment-form.js';
-import { keepOffline } from './offline.js';
 import { clockMoment } from './moment.js';
+import { keepOffline } from './offline.js';
 import { hasResult, showResult } from './result-view.js';
 import { momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
@@ -18,7 +18,7 @@ let pickedEntry = false;
 const form = new MomentForm(document.getElementById('moment-form'), {
   onConvert: (fields) => convert(fields, false),
   onPick: (fields) => convert(fields, true),
-  onNow: () => go(nowAddress, false),
+  onNow: () => go(nowAddress, location.hash === nowAddress),
   onPrint: () => window.print(),
 });
 
@@ -36,7 +36,8 @@ function stopPresent() {
 
 // The present moment, moving on with the clock. The fields follow it until the user types.
 function showPresent() {
-  if (stopClock) return;
+  stopPresent();
+  form.edited = false;
   stopClock = startClock((moment) => {
     const result = core.compute(moment);
     if (!result.report) {
@@ -46,7 +47,7 @@ function showPresent() {
     showResult(result, { present: true });
     if (!form.edited) {
       form.fill(result.moment.map(String));
-      form.showMoment(result.moment);
+      form.setPicker(result.moment);
     }
   });
 }
@@ -64,7 +65,7 @@ function showMoment(fields) {
     return;
   }
   form.clearRefusal();
-  form.showMoment(result.moment);
+  form.setPicker(result.moment);
   showResult(result, { present: false });
 }
 
@@ -94,7 +95,6 @@ function show() {
   if (route.view === 'moment') {
     showMoment(route.fields);
   } else {
-    form.edited = false;
     showPresent();
   }
 }

@@ -51,7 +51,7 @@ export class MomentForm {
     this.edited = false;
   }
 
-  showMoment(moment) {
+  setPicker(moment) {
     this.picker.value = isoMoment(moment);
   }
 

@@ -2,6 +2,8 @@
 //   (nothing)            the present moment, moving on with the clock
 //   2000-03-15T20:30     a Gregorian moment
 //   help                 the help
+// A view that shows more than a moment is named by a word, its values after slashes. Any other
+// address shows the present moment.
 import { fromIsoMoment, isoMoment } from './moment.js';
 
 export function parseAddress(hash) {
