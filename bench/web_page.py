@@ -9,6 +9,7 @@ in the page.
 
 import gzip
 import pathlib
+import re
 import shutil
 import statistics
 import sys
@@ -22,6 +23,13 @@ LOADS = 10
 # A page with one line of text, timed the same way as the report.
 BLANK = '<!doctype html><html lang="ru"><meta charset="utf-8"><title>-</title>' \
         '<p elementtiming="report">.</p></html>'
+
+
+def without_scripts(index):
+    """The page as HTML and CSS alone, no scripts, no core: its title timed as the report is."""
+    index = re.sub(r'<link rel="(modulepreload|preload)"[^>]*>\n|<script [^>]*></script>', "", index)
+    index = index.replace(' elementtiming="report"', "")
+    return index.replace('<span class="name">', '<span class="name" elementtiming="report">')
 
 # When the report's text was first painted, in ms from the start of the navigation.
 PAINTED = """
@@ -61,12 +69,27 @@ def transfer_sizes(site):
 
 
 def navigation_times(driver, url, loads):
+    """Per load: ms to the painted report, and the ms of CPU that the page's main thread spent
+    on the way (Chromium's TaskDuration in thread ticks, less at the mercy of other processes)."""
     times = []
     for _ in range(loads):
         driver.get("about:blank")
+        driver.execute_cdp_cmd("Performance.disable", {})
+        driver.execute_cdp_cmd("Performance.enable", {"timeDomain": "threadTicks"})
         driver.get(url)
-        times.append(driver.execute_async_script(PAINTED))
+        painted = driver.execute_async_script(PAINTED)
+        metrics = driver.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]
+        cpu = next(m["value"] for m in metrics if m["name"] == "TaskDuration") * 1000
+        times.append((painted, cpu))
     return times
+
+
+def summary(name, times):
+    painted = [t for t, _ in times]
+    cpu = [c for _, c in times]
+    print(f"{name}, ms: median {statistics.median(painted):.0f}, "
+          f"all {sorted(round(t) for t in painted)}; main thread CPU median "
+          f"{statistics.median(cpu):.0f}")
 
 
 def main():
@@ -80,6 +103,8 @@ def main():
     with tempfile.TemporaryDirectory() as served:
         shutil.copytree(site, served, dirs_exist_ok=True)
         (pathlib.Path(served) / "blank.html").write_text(BLANK, encoding="utf-8")
+        index = (site / "index.html").read_text(encoding="utf-8")
+        (pathlib.Path(served) / "static.html").write_text(without_scripts(index), encoding="utf-8")
         server = Server(pathlib.Path(served))
         driver = chromium()
         try:
@@ -87,21 +112,20 @@ def main():
             driver.execute_cdp_cmd("Network.enable", {})
             driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
             driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
-            blank, page = [], []
-            for _ in range(LOADS):  # alternating, so that both see the same load on the machine
+            blank, static, page = [], [], []
+            for _ in range(LOADS):  # in turn, so that all see the same load on the machine
                 blank += navigation_times(driver, server.url + "blank.html", 1)
+                static += navigation_times(driver, server.url + "static.html", 1)
                 page += navigation_times(driver, server.url + "#2000-03-15T20:30", 1)
-            print(f"blank page painted, ms: median {statistics.median(blank):.0f}, "
-                  f"all {sorted(round(t) for t in blank)}")
-            print(f"report painted, ms: median {statistics.median(page):.0f}, "
-                  f"all {sorted(round(t) for t in page)}")
+            summary("blank page painted", blank)
+            summary("the page without scripts painted", static)
+            summary("report painted", page)
             # A later visit: the page from the service worker's copy.
             driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
             driver.get(server.url)
             driver.execute_async_script("navigator.serviceWorker.ready.then(arguments[0])")
-            kept = navigation_times(driver, server.url + "#2000-03-15T20:30", LOADS)
-            print(f"report painted from the service worker's copy, ms: median "
-                  f"{statistics.median(kept):.0f}, all {sorted(round(t) for t in kept)}")
+            summary("report painted from the service worker's copy",
+                    navigation_times(driver, server.url + "#2000-03-15T20:30", LOADS))
             driver.get(server.url + "blank.html")
             driver.set_script_timeout(60)
             rounds = driver.execute_async_script(COMPUTE)
