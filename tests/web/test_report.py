@@ -118,6 +118,7 @@ class ReportTest(BrowserTest):
         script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                              {"source": SHIFTED_CLOCK})
         try:
+            self.driver.get("about:blank")  # a new document, so that the clock script runs
             first = self.open().encode()
             WebDriverWait(self.driver, 5).until(lambda d: page_report(d).encode() != first)
             self.assertEqual(first, cli_report("15.03.2000 20:30"))
