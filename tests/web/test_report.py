@@ -59,14 +59,19 @@ const [addresses, done] = [arguments[0], arguments[arguments.length - 1]];
 })();
 """
 
-# The clock of the page set to 20:30:59 on 15.03.2000, running on from there.
+# The clock of the page set to 20:30:58.5 on 15.03.2000 when the page first asks for the time
+# (once its core has loaded, however long that took), running on from there.
 SHIFTED_CLOCK = """
 (() => {
   const Real = Date;
-  const shift = new Real(2000, 2, 15, 20, 30, 59, 0).getTime() - Real.now();
+  let shift = null;
+  const now = () => {
+    if (shift === null) shift = new Real(2000, 2, 15, 20, 30, 58, 500).getTime() - Real.now();
+    return Real.now() + shift;
+  };
   globalThis.Date = class extends Real {
-    constructor(...args) { super(...(args.length ? args : [Real.now() + shift])); }
-    static now() { return Real.now() + shift; }
+    constructor(...args) { super(...(args.length ? args : [now()])); }
+    static now() { return now(); }
   };
 })();
 """
