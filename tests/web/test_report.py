@@ -3,7 +3,6 @@ names its field and leaves the last report; the address and Back follow the conv
 
 import datetime
 import random
-import time
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -170,10 +169,10 @@ class ReportTest(BrowserTest):
         self.type_moment((15, 3, 2000, 20, 30))
         WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#2000-03-15T20:30"))
         self.driver.back()
-        WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#2000-07-07T10:05"))
-        time.sleep(0.2)
+        WebDriverWait(self.driver, 5).until(
+            lambda d: d.find_element(By.ID, "hour").get_attribute("value") == "10")
+        self.assertTrue(self.driver.current_url.endswith("#2000-07-07T10:05"))
         self.assertEqual(page_report(self.driver).encode(), cli_report("7.7.2000 10:05"))
-        self.assertEqual(self.driver.find_element(By.ID, "hour").get_attribute("value"), "10")
         self.driver.back()
         WebDriverWait(self.driver, 5).until(
             lambda d: d.find_element(By.ID, "caption").is_displayed())
