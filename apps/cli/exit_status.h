@@ -8,7 +8,8 @@ enum Выход {
     нет_отчета = 1,
     неверный_ввод = 2,
     нет_библиотеки = 3,
-    сбой_ввода_вывода = 4
+    // Output that cannot be written, input that cannot be read, memory that cannot be had.
+    сбой_среды = 4
 };
 
 } // namespace круголет

@@ -1,6 +1,7 @@
 // krugolet-cli: the conversion of the window, for the command line and for scripts.
 
 #include "apps/cli/arguments.h"
+#include "apps/cli/batch_line.h"
 #include "apps/cli/console.h"
 #include "apps/cli/exit_status.h"
 #include "apps/cli/json_report.h"
@@ -11,10 +12,12 @@
 #include "knowledge/library.h"
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
+#include "runtime/utf8.h"
 
 #include <cstdio>
 #include <ctime>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +49,7 @@ constexpr std::string_view справка =
     "  --extended        широкий промежуток: все лета с 1800 по 2099 год\n"
     "  --version         версия программы\n"
     "  --help            эта справка\n"
+    "  --                конец параметров: дальше только поля момента\n"
     "\n"
     "Виды календаря, на весь широкий промежуток (--extended для них не нужен):\n"
     "  --old ЛЕТО МЕСЯЦ ЧИСЛО\n"
@@ -90,7 +94,8 @@ constexpr std::string_view справка =
     "  2  неправильные данные (введенный момент вне промежутка тоже), нет такого дня,\n"
     "     месяца, лета или года или ошибка в аргументах\n"
     "  3  библиотека отсутствует или повреждена\n"
-    "  4  не удалось записать на стандартный вывод или прочитать стандартный ввод\n";
+    "  4  не удалось записать на стандартный вывод или прочитать стандартный ввод,\n"
+    "     или не хватило памяти\n";
 
 constexpr std::string_view вне_промежутка =
     "Нет отчета: момент лежит вне Круга Жизни с 22.09.1868 19:00 до 22.09.2012 19:00";
@@ -102,6 +107,11 @@ constexpr std::string_view нет_записи =
     "Нет отчета: в библиотеке нет записи, нужной для этого момента";
 constexpr std::string_view сбой_вывода = "Не удалось записать на стандартный вывод";
 constexpr std::string_view сбой_ввода = "Не удалось прочитать стандартный ввод";
+constexpr std::string_view нет_памяти = "Не хватает памяти";
+constexpr std::string_view длинная_строка = "Строка длиннее 1 МиБ";
+
+// How much of a line too long to read is echoed back.
+constexpr std::size_t знаков_эха = 80;
 
 Момент сейчас() {
     const std::tm местное = местное_время(std::time(nullptr));
@@ -126,7 +136,7 @@ int вывод_записан(int код) {
     if (std::cout.flush())
         return код;
     std::cerr << сбой_вывода << '\n';
-    return сбой_ввода_вывода;
+    return сбой_среды;
 }
 
 int текстом(const Знания &знания, const Момент &м, Промежуток промежуток,
@@ -154,22 +164,33 @@ std::pair<nlohmann::json, bool> json_момента(const Знания &знан
     return {json_расчета(*р, *м), true};
 }
 
+// A refused line is echoed under "input"; one too long to read, by its start only.
+std::pair<nlohmann::json, bool> json_строки(const Знания &знания, const Строка_пакета &строка,
+                                            Промежуток промежуток) {
+    if (строка.длинная)
+        return {{{"error", длинная_строка},
+                 {"input", строка.текст.substr(0, смещение_знака(строка.текст, знаков_эха))}},
+                false};
+    auto [объект, есть] =
+        json_момента(знания, прочитать_момент(строка.текст, промежуток), промежуток);
+    if (!есть)
+        объект["input"] = строка.текст;
+    return {std::move(объект), есть};
+}
+
 int json_строками(const Знания &знания, Промежуток промежуток) {
     bool все = true;
-    std::string строка;
-    while (std::cout && std::getline(std::cin, строка)) {
-        if (!строка.empty() && строка.back() == '\r')
-            строка.pop_back();
-        auto [объект, есть] =
-            json_момента(знания, прочитать_момент(строка, промежуток), промежуток);
-        if (!есть)
-            объект["input"] = строка;
+    while (std::cout) {
+        const auto строка = следующая_строка(*std::cin.rdbuf());
+        if (!строка)
+            break;
+        const auto [объект, есть] = json_строки(знания, *строка, промежуток);
         все = все && есть;
         std::cout << текст_json(объект) << '\n';
     }
     if (std::ferror(stdin)) {
         std::cerr << сбой_ввода << '\n';
-        return сбой_ввода_вывода;
+        return сбой_среды;
     }
     return вывод_записан(все ? успех : нет_отчета);
 }
@@ -208,10 +229,7 @@ int без_библиотеки(const std::optional<std::string> &файл, cons
     return нет_библиотеки;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
-    настроить_вывод();
+int выполнить(int argc, char **argv) {
     const auto слова = аргументы_программы(argc, argv);
     const std::vector<std::string_view> аргументы(слова.begin(), слова.end());
     const auto разбор = разобрать_аргументы(аргументы);
@@ -257,4 +275,17 @@ int main(int argc, char **argv) {
         return неверный_ввод;
     }
     return текстом(знания, *м, промежуток, ныне ? "Ныне:\n" : "");
+}
+
+} // namespace
+
+// A library or a line of input too large for the memory there is ends in a message of its own.
+int main(int argc, char **argv) {
+    настроить_вывод();
+    try {
+        return выполнить(argc, argv);
+    } catch (const std::bad_alloc &) {
+        std::cerr << нет_памяти << '\n';
+        return сбой_среды;
+    }
 }
