@@ -41,6 +41,7 @@ class Окно_для_тестов final : public Окно {
     void перехватить_события(Обработчик обработчик) override;
     void нажать(int номер) override;
     void установить_фокус() override;
+    void выделить_текст() override;
     void установить_значок(int ресурс) override { значок = ресурс; }
     void открыть_диалог(const Шаблон_диалога &шаблон, Обработчик обработчик) override;
     void закрыть_диалог() override;
@@ -61,6 +62,7 @@ class Окно_для_тестов final : public Окно {
     Обработчик обработчик = nullptr;                        // of a main window or a dialog
     Обработчик перехватчик = nullptr;                       // attached to a control
     int перехватов = 0;                                     // how many times one was attached
+    bool текст_выделен = false;                             // typing replaces the whole text, once
     bool закрыт = false;                                    // a dialog that has been closed
     std::vector<std::unique_ptr<Окно_для_тестов>> элементы; // in creation order
 
@@ -151,6 +153,7 @@ class Платформа_для_тестов final : public Платформа {
     // The control with the focus loses it, and with it the keys pressed there.
     void забыть_нажатия();
     bool вмещает(const Окно_для_тестов &поле, std::string_view текст);
+    void заменить_выделенное(Окно_для_тестов &поле);
     int перерисовок_идет = 0;
 };
 
