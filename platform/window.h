@@ -26,7 +26,7 @@
 //   without automatic scrolling does. A text fits when its extent in the control's font
 //   (размер_текста of the control) is no wider than the control's text area: its client width
 //   less the few pixels the toolkit keeps free on either side (Win32: the edit's format
-//   rectangle, 2 pixels in from its border; Qt: the line edit's contents less 2 pixels either
+//   rectangle, 2 pixels in from either edge; Qt: the line edit's contents less 2 pixels either
 //   side and one for the cursor). What the user types or pastes is cut from its end, a
 //   character at a time, until the whole text fits, so a typed character that does not fit
 //   is refused. The text the program gives a field (создать_элемент, установить_текст) is

@@ -62,7 +62,6 @@ class Окно_для_тестов final : public Окно {
     Обработчик обработчик = nullptr;                        // of a main window or a dialog
     Обработчик перехватчик = nullptr;                       // attached to a control
     int перехватов = 0;                                     // how many times one was attached
-    bool текст_выделен = false;                             // typing replaces the whole text, once
     bool закрыт = false;                                    // a dialog that has been closed
     std::vector<std::unique_ptr<Окно_для_тестов>> элементы; // in creation order
 
@@ -73,7 +72,8 @@ class Окно_для_тестов final : public Окно {
     Платформа_для_тестов &платформа_;
     Окно_для_тестов *родитель_;
     std::unique_ptr<Данные_окна> данные_;
-    std::set<Клавиша> нажатые_; // pressed here since the control last had the focus
+    std::set<Клавиша> нажатые_;  // pressed here since the control last had the focus
+    bool текст_выделен_ = false; // typing replaces the whole text, once
 };
 
 struct Нарисованная_картинка {
@@ -116,9 +116,6 @@ class Платформа_для_тестов final : public Платформа {
     std::function<void(Окно_для_тестов &)> в_диалоге;
     // Called while an error box is shown.
     std::function<void(const Показанная_ошибка &)> при_ошибке;
-    // Pixels a single-line field keeps free on either side of its text, as a bordered Windows
-    // edit without a font of its own does.
-    int отступ_поля = 2;
 
     // Events a test sends: to a control they go through the attached handler first, to a
     // window through its handler; the handler's answer is returned.
