@@ -280,6 +280,15 @@ TEST(Программа, отвергнутый_момент_показывае�
     }
 }
 
+// A key from the keyboard, not posted to a window: it goes where the focus is.
+void клавиатура(WORD клавиша, bool отпущена) {
+    INPUT ввод{};
+    ввод.type = INPUT_KEYBOARD;
+    ввод.ki.wVk = клавиша;
+    ввод.ki.dwFlags = отпущена ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &ввод, sizeof ввод);
+}
+
 TEST(Программа, после_окна_ошибки_главное_окно_снова_активно_и_ввод_идет_в_поле_с_фокусом) {
     Программа_под_тестом п;
     SetForegroundWindow(п.главное_окно());
@@ -298,25 +307,10 @@ TEST(Программа, после_окна_ошибки_главное_окн�
     EXPECT_TRUE(Программа_под_тестом::дождаться([&] {
         return п.активное_окно() == п.главное_окно() && п.фокус() == п.элемент(поле_месяца);
     }));
-    // A key from the keyboard, not posted to a window: it goes where the focus is.
-    INPUT клавиша[2]{};
-    for (INPUT &к : клавиша) {
-        к.type = INPUT_KEYBOARD;
-        к.ki.wVk = '7';
-    }
-    клавиша[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, клавиша, sizeof(INPUT));
+    клавиатура('7', false);
+    клавиатура('7', true);
     EXPECT_TRUE(Программа_под_тестом::дождаться([&] { return п.текст(поле_месяца) == L"27"; }))
         << в_utf8(п.текст(поле_месяца));
-}
-
-// A key from the keyboard, not posted to a window: it goes where the focus is.
-void клавиатура(WORD клавиша, bool отпущена) {
-    INPUT ввод{};
-    ввод.type = INPUT_KEYBOARD;
-    ввод.ki.wVk = клавиша;
-    ввод.ki.dwFlags = отпущена ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &ввод, sizeof ввод);
 }
 
 // Enter closes the box on its press; its release then comes to the field, which has the focus
