@@ -188,9 +188,6 @@ class Окно {
     // run when this returns.
     virtual void нажать(int номер) = 0;
     virtual void установить_фокус() = 0;
-    // Selects the whole text of a single-line field, with the caret at its end, so that what
-    // the user types next replaces it.
-    virtual void выделить_текст() = 0;
     virtual void установить_значок(int ресурс) = 0;
 
     // Runs a modal dialog owned by this window and returns only when it has been closed (by

@@ -9,8 +9,8 @@ namespace круголет {
 
 // Key handlers of the five input fields, attached by the main window. On the release of Enter
 // each asks the main window for a conversion; on Tab or Space it moves the focus to the next
-// field and selects its text, or, in the minute field, asks for a conversion too. Everything
-// else is left to the field.
+// field, or, in the minute field, asks for a conversion too. Everything else is left to the
+// field.
 int число_eh(Окно &поле, const Событие &событие);
 int месяц_eh(Окно &поле, const Событие &событие);
 int год_eh(Окно &поле, const Событие &событие);

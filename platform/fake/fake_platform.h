@@ -41,7 +41,6 @@ class Окно_для_тестов final : public Окно {
     void перехватить_события(Обработчик обработчик) override;
     void нажать(int номер) override;
     void установить_фокус() override;
-    void выделить_текст() override;
     void установить_значок(int ресурс) override { значок = ресурс; }
     void открыть_диалог(const Шаблон_диалога &шаблон, Обработчик обработчик) override;
     void закрыть_диалог() override;
@@ -72,8 +71,7 @@ class Окно_для_тестов final : public Окно {
     Платформа_для_тестов &платформа_;
     Окно_для_тестов *родитель_;
     std::unique_ptr<Данные_окна> данные_;
-    std::set<Клавиша> нажатые_;  // pressed here since the control last had the focus
-    bool текст_выделен_ = false; // typing replaces the whole text, once
+    std::set<Клавиша> нажатые_; // pressed here since the control last had the focus
 };
 
 struct Нарисованная_картинка {
@@ -150,7 +148,6 @@ class Платформа_для_тестов final : public Платформа {
     // The control with the focus loses it, and with it the keys pressed there.
     void забыть_нажатия();
     bool вмещает(const Окно_для_тестов &поле, std::string_view текст);
-    void заменить_выделенное(Окно_для_тестов &поле);
     int перерисовок_идет = 0;
 };
 

@@ -10,7 +10,6 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <utility>
@@ -202,11 +201,6 @@ void Окно_qt::нажать(int номер) {
 
 void Окно_qt::установить_фокус() {
     виджет_->setFocus(Qt::OtherFocusReason);
-}
-
-void Окно_qt::выделить_текст() {
-    if (auto *поле = qobject_cast<QLineEdit *>(виджет_.data()))
-        поле->selectAll();
 }
 
 void Окно_qt::установить_значок(int ресурс) {

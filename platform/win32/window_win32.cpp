@@ -154,10 +154,6 @@ void Окно_win32::установить_фокус() {
     SetFocus(hwnd_);
 }
 
-void Окно_win32::выделить_текст() {
-    SendMessageW(hwnd_, EM_SETSEL, 0, -1);
-}
-
 void Окно_win32::установить_значок(int ресурс) {
     HINSTANCE экземпляр = платформа_.экземпляр();
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,

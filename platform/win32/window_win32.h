@@ -38,7 +38,6 @@ class Окно_win32 final : public Окно {
     void перехватить_события(Обработчик обработчик) override;
     void нажать(int номер) override;
     void установить_фокус() override;
-    void выделить_текст() override;
     void установить_значок(int ресурс) override;
     void открыть_диалог(const Шаблон_диалога &шаблон, Обработчик обработчик) override;
     void закрыть_диалог() override;

@@ -61,23 +61,6 @@ TEST_F(Поля, TabAndSpaceMoveTheFocusInReadingOrder) {
     EXPECT_EQ(отчет(), прежний);
 }
 
-// The fields hold the clock's moment; a moment typed over it, a number in each field and a
-// Space after each, replaces it field by field.
-TEST_F(Поля, AMomentTypedWithSpacesReplacesTheNumbersInTheFields) {
-    элемент(поле_дня).установить_фокус();
-    элемент(поле_дня).выделить_текст();
-    const std::vector<std::pair<int, std::string>> числа{
-        {поле_дня, "31"}, {поле_месяца, "12"}, {поле_года, "2011"}, {поле_часа, "0"}};
-    for (const auto &[поле, число] : числа) {
-        платформа.ввести(элемент(поле), число);
-        отпустить_клавишу(поле, Клавиша::пробел);
-    }
-    платформа.ввести(элемент(поле_минуты), "31");
-    отпустить_клавишу(поле_минуты, Клавиша::ввод);
-    EXPECT_TRUE(платформа.ошибки.empty());
-    EXPECT_EQ(отчет(), отчет_верного());
-}
-
 TEST_F(Поля, TabOrSpaceInTheMinuteFieldCalculatesAndKeepsTheFocus) {
     for (Клавиша клавиша : {Клавиша::табуляция, Клавиша::пробел}) {
         SCOPED_TRACE(static_cast<int>(клавиша));

@@ -246,17 +246,6 @@ TEST_P(Слой_окон, ASingleLineFieldTakesOnlyWhatFitsItsWidth) {
               длинное);
 }
 
-TEST_P(Слой_окон, WhatIsTypedIntoAFieldWhoseTextIsSelectedReplacesIt) {
-    Окно &окно = создать_главное();
-    Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "2026", {0, 0, 100, 24});
-    поле.установить_фокус();
-    поле.выделить_текст();
-    стенд->набрать(поле, "19");
-    EXPECT_EQ(поле.текст(), "19");
-    стенд->набрать(поле, "00");
-    EXPECT_EQ(поле.текст(), "1900");
-}
-
 TEST_P(Слой_окон, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceRunsOnce) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
