@@ -139,7 +139,7 @@ FAULTY_YEARS = (
     (lambda c: c.__setitem__(5, (c[6][0][:2] + c[5][0][:2], c[7][1])), "only 2 sentences"),
     (lambda c: [c.__setitem__(p, (c[4][0][:1] + c[p][0][1:], c[p][1])) for p in (5, 6)],
      "more than two years"),
-    (lambda c: c.__setitem__(5, ((c[5][0][0] + " " + c[5][0][1],) + c[5][0][2:], c[5][1])),
+    (lambda c: c.__setitem__(6, ((c[6][0][0] + " " + c[6][0][1],) + c[6][0][2:], c[6][1])),
      "not one sentence"),
     (lambda c: c.__setitem__(5, (("Это лето не похоже на прошлое лето: этого лета ждут, и в это "
                                   "лето всё удаётся.",) + c[5][0][1:], c[5][1])),
@@ -200,6 +200,12 @@ FRAMES = (
     (last_replaced(lambda p: f"{p}: в это лето всё идёт своим чередом."), whole(r"\bв это лето\b"),
      "«в это лето»", 30),
     (last_replaced(lambda p: f"{p}: спешка здесь опасна."), whole(r"\bопасн"), "«опасно»", 8),
+    (last_replaced(lambda p: f"{p}: человек этого лета упорен."), whole(r"\bчеловек\w* этого лета"),
+     "«человек этого лета»", 16),
+    (last_replaced(lambda p: f"{p}: дети этого лета упорны."),
+     whole(r"\b(?:дет(?:и|ей|ям|ьми)|ребён\w*) этого лета"), "«дети этого лета»", 16),
+    (last_replaced(lambda p: f"{p}: в такое лето всё спорится."), whole(r"\bв такое лето\b"),
+     "«в такое лето»", 16),
     (first_replaced(lambda p: f"Кто {p} раз отмерит, тот один раз отрежет."), whole(r"^Кто\b"),
      "an opening «Кто…»", 6),
     (lambda p, first, second: (first, second[:-1] + (f"Дорога в {p} вёрст, долгая, трудная и не "
