@@ -177,7 +177,8 @@ def seasons_named(sentence):
 # A season set against one of its own months: «Зимой Лис не высовывается, а в Элете выходит» (Элет
 # is a winter month).
 SEASON_NOUN = re.compile(r"\b(?:осен|зим(?!ов)|весн)\w*", re.IGNORECASE)
-SAME_SEASON_TURN = re.compile(r"[,;]\s+(?:а|зато|но)\s+(?:[\w-]+\s+){0,3}?(?:в|во|к|с|до|когда в)\s+"
+SAME_SEASON_TURN = re.compile(r"[,;]\s+(?:а|зато|но)\s+(?:[\w-]+\s+){0,3}?"
+                              r"(?:в|во|к|с|до|когда в)\s+"
                               rf"(?:{'|'.join(MONTHS)})\w*", re.IGNORECASE)
 
 
@@ -203,8 +204,8 @@ def check_seasons(where, sentence):
     check(not summer, f"{where}: «{summer}»: лето is the year, not a season: {sentence}")
 
 
-# «Стихия» is a term of this calendar: one of the nine elements, named in the same sentence; not «его
-# стихия» for what someone is good at.
+# «Стихия» is a term of this calendar: one of the nine elements, named in the same sentence; not
+# «его стихия» for what someone is good at.
 ELEMENT_WORD = re.compile(r"\bстихи(?:я|и|ю|ей|е|й|ям|ями|ях)\b", re.IGNORECASE)
 
 
@@ -344,8 +345,8 @@ FRAMES = (
     # A text that opens «Кто…, тот/тому…».
     ("an opening «Кто…»", r"^Кто\b", 6),
     # A closing «— его путь», «— их стихия», «— как раз для него».
-    ("a closing «— его путь»", r"— (?:его|её|их|ему|им) (?:путь|поприще|поле|призвание|стихия|выбор|"
-     r"дело|дороги)\.$|\bкак раз для н\w+\.$|— для н(?:его|её|их)\.$", 6),
+    ("a closing «— его путь»", r"— (?:его|её|их|ему|им) (?:путь|поприще|поле|призвание|стихия|"
+     r"выбор|дело|дороги)\.$|\bкак раз для н\w+\.$|— для н(?:его|её|их)\.$", 6),
 )
 # A sentence that names a month or a season: about half the texts do without one.
 SEASON_NAMED_LIMIT = 80
@@ -358,14 +359,17 @@ IMAGES = (
     ("the snake's skin", r"\bкож(?:а|и|е|у|ей|у)\b"),
     ("«пятно на белом»", r"\b(?:пятн|след|чернил)\w* на (?:бел|снег)\w*|\bкак пятно\b"),
     ("a horse worked to exhaustion",
-     r"\bзагнан\w*|\bзагоня\w*|\bнадсад\w*|\bнадрыва\w*|\bпостромк\w*|\bбез (?:отдыха|передышки)\b"),
-    ("kin gathered under one roof", r"\bпод (?:одной )?(?:крыш|кровл)\w*|\bсобира\w* (?:всю )?родн\w*"),
+     r"\bзагнан\w*|\bзагоня\w*|\bнадсад\w*|\bнадрыва\w*|\bпостромк\w*|"
+     r"\bбез (?:отдыха|передышки)\b"),
+    ("kin gathered under one roof",
+     r"\bпод (?:одной )?(?:крыш|кровл)\w*|\bсобира\w* (?:всю )?родн\w*"),
     ("«заложить сад»", r"\b(?:заклад|залож|посад)\w*\s+(?:\w+\s+)?сад\w*|\bсад\w*,? заложенн\w*"),
     ("a current under the ice", r"\bпод(?:о)? льд\w*|\bпод лёд\b"),
     ("long nights", r"\b(?:долг|длинн|тёмн)\w* ноч\w*"),
     ("the tide", r"\bприлив\w*|\bотлив\w*"),
     ("growth rings", r"\bгодов\w* кольц\w*|\bкольцо за кольцом\b"),
-    ("burnt bridges", r"\b(?:сжига|жечь|жгут|сжечь)\w* мост\w*|\bмост\w* (?:\w+ )?(?:жечь|сжигать)\b|"
+    ("burnt bridges", r"\b(?:сжига|жечь|жгут|сжечь)\w* мост\w*|"
+     r"\bмост\w* (?:\w+ )?(?:жечь|сжигать)\b|"
      r"\bмост\w*, однако, не стоит жечь"),
     ("a star-chaser who does not look down", r"\bне глядя вниз\b|\bгонится за звездой\b"),
     ("blind devotion", r"\bслеп\w* преданн\w*"),
@@ -477,7 +481,8 @@ REPEATS = (
     ("четверть", "«в эту пору»", r"\bв эту пору\b", 8),
     ("четверть", "«умеет»", r"\bуме(?:ет|ют)\b", 8),
     ("четверть", "«лежит в Чертоге»", r"\bлеж(?:ит|ат) в Чертоге\b", 8),
-    ("четверть", "«по N … длится Чертог …, а с N+1 … начинается»", r"\bпо \d+ \w+ длится Чертог\b", 4),
+    ("четверть", "«по N … длится Чертог …, а с N+1 … начинается»",
+     r"\bпо \d+ \w+ длится Чертог\b", 4),
     ("бог", "«По преданию»", r"\bпо преданию\b", 3),
     ("описание_чертога", "«традиция»", r"\bтрадици\w*", 3),
 )

@@ -43,7 +43,8 @@ FAULTY_TEXTS = (
     ("К Элет всё готово.", "«К Элет»"),
     # The idioms of the warm season and a season set against its own month.
     ("Лето клонится к концу, и в Тайлете наступает канун Новолетия.", "«Лето клонится»"),
-    ("Когда в конце Вэйлета наступает Чертог Коня, жар лета доходит до высшей точки.", "«жар лета»"),
+    ("Когда в конце Вэйлета наступает Чертог Коня, жар лета доходит до высшей точки.",
+     "«жар лета»"),
     ("Звёздный Дельфин плывёт по ночной воде, и красное лето ведёт дружбу высоким путём.",
      "«красное лето»"),
     ("41 Тайлета — последний день лета и канун Новолетия.", "«последний день лета»"),
@@ -266,7 +267,8 @@ def with_frame(put, has, count):
     taken from the three blocks in turn so that the blocks stay alike."""
     characteristics = copy.deepcopy(years.CHARACTERISTICS)
     lacking = sorted((p for p in characteristics if not has(*characteristics[p])),
-                     key=lambda p: (breaks_another_rule(put, p, *characteristics[p]), (p - 1) % 48, p))
+                     key=lambda p: (breaks_another_rule(put, p, *characteristics[p]),
+                                    (p - 1) % 48, p))
     for p in lacking[:count - (len(characteristics) - len(lacking))]:
         characteristics[p] = put(p, *characteristics[p])
     return characteristics
