@@ -269,6 +269,7 @@ def check_text(where, text):
     hedges = HEDGE.findall(text)
     check(len(hedges) <= 1, f"{where}: {len(hedges)} hedges {hedges}")
     for sentence in sentences(text):
+        check(not sentence[0].isdigit(), f"{where}: a sentence that starts with a digit: {sentence}")
         check_agreement(where, sentence)
         check_seasons(where, sentence)
         check_wording(where, sentence)
@@ -483,8 +484,17 @@ REPEATS = (
     ("четверть", "«лежит в Чертоге»", r"\bлеж(?:ит|ат) в Чертоге\b", 8),
     ("четверть", "«по N … длится Чертог …, а с N+1 … начинается»",
      r"\bпо \d+ \w+ длится Чертог\b", 4),
+    # Neighbouring quarters give different traits, and the one born in them is not always the
+    # subject: «Человек этих дней…», «Тому, кто появился на свет…».
+    ("четверть", "«все эти дни»", r"\bвсе эти дни\b", 1),
+    ("четверть", "«отжившее»", r"\bотжив\w*", 1),
+    ("четверть", "«раньше других»", r"\bраньше (?:других|всех)\b", 1),
+    ("четверть", "a sentence that opens «Родившийся…» or «Рождённый…»",
+     r"(?:^|[.!?] )(?:Родивш|Рождённ)\w*", 16),
     ("бог", "«По преданию»", r"\bпо преданию\b", 3),
     ("описание_чертога", "«традиция»", r"\bтрадици\w*", 3),
+    # A hall's traits come through its beast or tree, not through «…, и рождённые под ним так же…».
+    ("описание_чертога", "«так же»", r"\bтак же\b", 3),
 )
 
 
