@@ -76,16 +76,22 @@ class Задание_qt final : public Задание_печати {
         return отменено_;
     }
 
-    void закончить() override {
+    bool закончить() override {
         if (!рисование_.isActive())
-            return;
-        if (отменено())
-            return бросить();
-        рисование_.end();
-        if (сдать_) {
-            сдать_(принтер_->outputFileName());
-            QFile::remove(принтер_->outputFileName());
+            return false;
+        if (отменено()) {
+            бросить();
+            return true;
         }
+        if (!рисование_.end()) {
+            QFile::remove(принтер_->outputFileName());
+            return false;
+        }
+        if (!сдать_)
+            return true;
+        const bool сдано = сдать_(принтер_->outputFileName());
+        QFile::remove(принтер_->outputFileName());
+        return сдано;
     }
 
   private:

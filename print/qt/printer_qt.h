@@ -23,7 +23,7 @@ using Сдача_задания = std::function<bool(const QString &файл)>;
 
 // A job under this title, drawn by the printer given into its PDF output file, with its
 // progress window; nullptr when the printer cannot start it. Once the job has ended uncancelled
-// `сдать` (when given) hands the file on; a cancelled or dropped job leaves no file.
+// `сдать` (when given) hands the file on; a cancelled, dropped or refused job leaves no file.
 std::unique_ptr<Задание_печати> начать_задание(std::unique_ptr<QPrinter> принтер,
                                                std::string_view заголовок,
                                                const QString &имя_принтера,
