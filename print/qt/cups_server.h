@@ -21,6 +21,7 @@ inline constexpr std::chrono::seconds срок_молчания_сервера{5
 // A printer's page: its resolution and paper, in hundredths of a millimetre as IPP gives them.
 struct Принтер_сервера {
     std::string имя;
+    std::string адрес; // its IPP URI on the server
     // A PDF page has one scale for both directions: the vertical resolution, by which the rows
     // of a page are counted.
     int точек_на_дюйм;
@@ -36,7 +37,8 @@ struct Принтер_сервера {
 // server's default); nothing when there is none or the server does not answer.
 std::optional<Принтер_сервера> принтер_по_умолчанию();
 
-// Hands a PDF file to the printer as a job under this title; whether the server took it.
-bool сдать_в_cups(const std::string &принтер, const std::string &файл, const std::string &название);
+// Hands a PDF file to the printer at this IPP URI as a job under this title; whether the server
+// took it.
+bool сдать_в_cups(const std::string &адрес, const std::string &файл, const std::string &название);
 
 } // namespace круголет

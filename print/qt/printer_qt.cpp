@@ -153,9 +153,9 @@ std::unique_ptr<Задание_печати> Принтер_qt::начать(std
     const std::string название(заголовок);
     return начать_задание(
         std::move(лист), файл.fileName(), заголовок, QString::fromStdString(принтер->имя),
-        [имя = принтер->имя, название](const QString &путь) {
+        [адрес = принтер->адрес, название](const QString &путь) {
             const std::string файл = QFile::encodeName(путь).toStdString();
-            return итог_вне_окна([&] { return сдать_в_cups(имя, файл, название); });
+            return итог_вне_окна([&] { return сдать_в_cups(адрес, файл, название); });
         });
 }
 
