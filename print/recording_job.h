@@ -38,8 +38,6 @@ class Записывающий_принтер : public Принтер {
     // The screen's resolution read at each page in turn; the last one stays.
     std::vector<int> S{96};
     bool подключен = true;
-    // Whether it takes the jobs that end uncancelled.
-    bool принимает = true;
     // The user cancels the job once this many pages have ended.
     std::optional<std::size_t> отменить_после_страниц;
 

@@ -32,15 +32,6 @@ TEST(Печать_текста, a_job_that_cannot_start_fails_and_draws_nothing)
     EXPECT_EQ(текст_ошибки_печати, "Не могу инициализировать принтер");
 }
 
-// The pages are drawn, but the printer does not take the job: the run must not pass for printed.
-TEST(PrintTxt, AFinishedJobThePrinterRefusesFails) {
-    Записывающий_принтер принтер;
-    принтер.принимает = false;
-    EXPECT_FALSE(print_txt(принтер, "отчёт", 6));
-    EXPECT_EQ(принтер.запись.страницы.size(), 1u);
-    EXPECT_EQ(принтер.запись.закончено_заданий, 1);
-}
-
 TEST(Печать_текста, a_text_that_fills_the_last_row_exactly_prints_no_further_page) {
     const std::pair<std::string, std::size_t> тексты_и_страницы[]{
         {повтор("ряд\n", 63) + "ряд", 1}, {повтор("ряд\n", 64), 1}, {повтор("ряд\n", 128), 2}};

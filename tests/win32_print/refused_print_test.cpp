@@ -10,21 +10,16 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 
 namespace круголет {
 namespace {
 
 using namespace std::chrono_literals;
 
-std::wstring переменная_среды(const wchar_t *имя) {
-    wchar_t значение[256]{};
-    const DWORD длина = GetEnvironmentVariableW(имя, значение, std::size(значение));
-    return длина < std::size(значение) ? значение : L"";
-}
-
 TEST(Win32Printing, AJobTheDefaultQueueRefusesGivesTheErrorBox) {
-    const std::wstring очередь = переменная_среды(L"LPDEST");
-    ASSERT_FALSE(очередь.empty()) << "name the refusing queue in LPDEST";
+    const wchar_t *очередь = _wgetenv(L"LPDEST");
+    ASSERT_NE(очередь, nullptr) << "name the refusing queue in LPDEST";
     if (принтер_по_умолчанию() != очередь)
         GTEST_SKIP() << "the default printer is not the queue " << в_utf8(очередь)
                      << ": no print server (scripts/print-server start)";
