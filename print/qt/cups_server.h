@@ -3,8 +3,8 @@
 // The print server as the Linux program uses it: its default printer with the page that printer
 // prints on, and the handing over of a finished job. Every exchange goes over a connection of
 // its own that gives up after a few seconds of silence, so a server that takes the connection
-// and never answers costs seconds, not the minutes of CUPS's default connection. The calls block:
-// they are made off the window's thread. No Qt here: they run on a thread of their own.
+// and never answers costs seconds, not the minutes of CUPS's default connection. The calls still
+// block for those seconds: they are made on a thread of their own, and so use no Qt.
 
 #include <chrono>
 #include <optional>
@@ -18,7 +18,8 @@ namespace круголет {
 // stuck, and are still short enough for the user to wait for the error box.
 inline constexpr std::chrono::seconds срок_молчания_сервера{5};
 
-// A printer's page: its resolution and paper, in hundredths of a millimetre as IPP gives them.
+// A printer of the server with its default page: the resolution, and the paper with its margins
+// in hundredths of a millimetre, as IPP gives them.
 struct Принтер_сервера {
     std::string имя;
     std::string адрес; // its IPP URI on the server
