@@ -1,11 +1,19 @@
 """Checks that every text of the library passes before the file is written.
 
-The year characteristics are written one by one, so most of each text belongs to its year alone.
+The year characteristics are written one by one, so most of each text belongs to its year alone,
+and no frame of words comes back often enough for a reader of several years to notice it.
 Character readings are the program's own interpretation: a text attributes something to the
 tradition at most once, and only where the tradition says it.
+
+The calendar has three seasons of three months each, and its «лето» is the year: Осень is Рамхат,
+Айлет and Бейлет (about 22 September to 21 January), Зима is Гэйлет, Дайлет and Элет (about 22
+January to 22 May, with the thaw in Дайлет and sowing in Элет), Весна is Вэйлет, Хейлет and Тайлет
+(about 23 May to 21 September: warmth, growth and harvest).
 """
 import collections
 import re
+
+from .year_names import ELEMENTS
 
 
 class TextError(ValueError):
@@ -26,6 +34,7 @@ def sentences(text):
 
 # Words with which a text hands a statement over to the tradition instead of making it.
 HEDGE = re.compile(r"традици\w*(?: (?:приписыва|наделя|отвод|да)\w*)?|предани\w*|легенд\w*|"
+                   r"\bсказани\w*|\bво? (?:иных|многих|других|некоторых) описаниях\b|"
                    r"приписыва\w*|\bсчита(?:ется|ют|лось)\b|принято считать|\bговорят\b",
                    re.IGNORECASE)
 
@@ -47,6 +56,194 @@ COLOUR_PRONOUN = re.compile(r"\b(?:цвет\w*|окрас\w*) (его|её|ее)
 # Only the place in the Circle of Life starts again after year 144; the count of years goes on.
 COUNT_OF_YEARS = re.compile(r"сч[её]т\w* (?:лет|годам)")
 AGAIN = re.compile(r"\b(?:заново|сначала|вновь|снова)\b")
+
+
+MONTHS = ("Рамхат", "Айлет", "Бейлет", "Гэйлет", "Дайлет", "Элет", "Вэйлет", "Хейлет", "Тайлет")
+
+# Words that name a season, or a month, which stands for its season.
+SEASON_WORDS = (
+    ("осень", r"осен\w*|Рамхат\w*|Айлет\w*|Бейлет\w*"),
+    ("зима", r"зим(?!ов)\w*|Гэйлет\w*|Дайлет\w*|Элет\w*"),
+    ("весна", r"весн\w*|весенн\w*|вешн\w*|Вэйлет\w*|Хейлет\w*|Тайлет\w*"),
+)
+SEASON_WORD = re.compile("|".join(rf"\b(?P<s{i}>{words})" for i, (_, words) in
+                                  enumerate(SEASON_WORDS)), re.IGNORECASE)
+
+
+def seasons_of(sentence):
+    """(position, season) of every word in the sentence that names a season or a month."""
+    return [(m.start(), SEASON_WORDS[int(m.lastgroup[1:])][0])
+            for m in SEASON_WORD.finditer(sentence)]
+
+
+# Snow and ice, the thaw, the breaking of the ice, ploughing, sowing, the first grass and the
+# calving belong to Зима (the thaw to Дайлет, ploughing and sowing to Элет); Весна begins in late
+# May.
+THAW_AND_PLOUGH = re.compile(
+    r"\b(?:вскрыва\w*|вскрыл\w*|ледоход\w*|ледолом\w*|лёд (?:трога|тронул|сход|сошёл|ломает)\w*|"
+    r"(?:трога|тронул)\w* лёд|половод\w*|распутиц\w*|оттаива\w*|оттая\w*|оттепел\w*|проталин\w*|"
+    r"капел\w*|подснежник\w*|талы[ейм]\w*|та(?:ет|ют|ял\w*|яни\w*)|(?:сход|сош)\w* снег\w*|"
+    r"снег\w* (?:сход|сош|та)\w*|пахат\w*|паш(?:ет|ут|ем)|вспах\w*|пахот\w*|плуг\w*|"
+    r"борозд\w*|сеят\w*|се(?:ет|ют|ял\w*)|посев\w*|засева\w*|засеян\w*|сев[аеу]?|"
+    r"на пашню|(?:перв|молод)(?:ая|ой|ую) трав\w*|тел(?:ят|ит)ся|отёл\w*|"
+    r"снег\w*|сугроб\w*|лёд|льд(?:а|у|ом|ы|ов|ами|ах)?|подо льдом)\b", re.IGNORECASE)
+
+# «Лето» is the year of this calendar, never a season. «Летом» stays only where an adjective of
+# the year goes with it («священным летом»).
+SUMMER = re.compile(r"(?:\b(?P<before>[\w]+)\s+)?\bлетом\b|\bк лету\b|"
+                    r"\bлетн(?:ий|яя|ее|ие|его|ей|ему|им|ими|их|юю|ею)\b|"
+                    r"\b(?:осен|зим|весн)\w* и лет[оау]\b|\bлет[оау] и (?:осен|зим|весн)\w*|"
+                    # The idioms of the warm season: «красное лето», «жар лета», «лето клонится к
+                    # концу», «последний день лета».
+                    r"\bкрасн\w* лет[оау]\b|\bжар\w* лета\b|\bлето клонится\b|"
+                    r"\bпоследн\w* (?:день|дня|днём|дне) лета\b",
+                    re.IGNORECASE)
+SEASON_DEMONSTRATIVES = ("этим", "тем", "прошлым", "будущим", "прошедшим", "следующим")
+
+
+def summer_as_season(sentence):
+    for match in SUMMER.finditer(sentence):
+        before = (match.group("before") or "").lower()
+        of_the_year = before.endswith(("ым", "им")) and before not in SEASON_DEMONSTRATIVES
+        if not (match.group(0).lower().endswith("летом") and of_the_year):
+            return match.group(0)
+    return None
+
+
+# After a preposition that governs the genitive, dative or prepositional case a month's name is
+# declined: «в Рамхате», «до Тайлета», «к Элету».
+MONTH_UNDECLINED = re.compile(
+    r"\b(?:в|во|о|об|при|до|после|с|со|от|из|у|около|к|ко|по|среди|посреди|перед|между)\s+"
+    rf"(?:{'|'.join(MONTHS)})\b(?!-)", re.IGNORECASE)
+
+# Calques and slips that an editor marked in these texts; each stands for the habit behind it.
+START_VERB = r"(?:начина(?:ть|ет|ют|ем|ешь|йте|й|л|ла|ли|ло)|нача(?:ть|л|ла|ли|ло)|начн\w+)"
+# A word between the verb and its object: anything but a preposition, or «в это лето».
+BETWEEN = (r"(?:\s+(?:в (?:это|этот|такое|такой) (?:лето|год)|"
+           r"(?!(?:в|во|на|к|ко|из|у|от|до|для|за|под|над|с|со|о|об|по|при)\b)[\w-]+),?)")
+CALQUES = (
+    (rf"\b{START_VERB}{BETWEEN}{{0,4}}?\s+(?:семью|сад|свадьбу|дружбу|договор|дом|брак)\b",
+     "«начинать» a family, garden, wedding, friendship, treaty or house"),
+    (r"\bнепочат\w* снег", "«непочатый снег» for untouched snow"),
+    (r"\bпри полном дне\b", "«при полном дне»"),
+    (r"\bзакрыва\w*(?: \w+)? ссор", "«закрывать ссоры»"),
+    (r"\bжарк\w* на затеи\b", "«жаркая на затеи»"),
+    (r"\bневолю (?:\w+ )?не прощ", "«неволю не прощает»"),
+    (r"\bот отрыва от\b", "«от отрыва от»"),
+    (r"\bцел\w*,? добыт\w*", "a goal «добытая»"),
+    (r"\bремесл\w* рук\b", "«ремесло рук»"),
+    (r"\bсмотр\w* в смысл", "«смотреть в смысл»"),
+    (r"\bцел\w* по росту\b", "«цели по росту»"),
+    (r"\bраздвига\w* горизонт", "«раздвигает горизонт»"),
+    (r"\bвыход\w* на крыло\b", "«выходит на крыло»"),
+    (r"\bломает колесо\b", "a horse «ломает колесо»"),
+    (r"\bсторожев\w* охран\w*", "«сторожевая охрана»"),
+    (r"\bнеистребим\w*", "«неистребим»"),
+    (r"\bбыстр\w* голов\w*", "«быстрая голова»"),
+    (r"\bнес[ёеу]\w* сани\b", "an animal «несёт сани»"),
+    (r"\bход\w* за плугом\b", "an animal «ходит за плугом»"),
+    (r"\bнеостановим\w*", "«неостановимый»"),
+    (r"\bщедрост\w* к слабым\b", "«щедрость к слабым»"),
+    (r"\bнагражда\w*", "«награждает» a quality"),
+    (r"\bбрехн\w*", "«брехня»"),
+    (r"\bпроводк\w*", "«проводка»"),
+    (r"\bслуша\w* опыта\b", "«слушать опыта»"),
+    (r"\bстанов\w* видно\b", "«становится видно»"),
+    (r"\bне успеть никому\b", "«не успеть никому»"),
+    (r"\bзрело скрыто\b", "«зрело скрыто»"),
+    (r"\bгде покровительству\w*", "«где покровительствует»"),
+    (r"\bвзваливает охотно\b", "«взваливает охотно»"),
+    (r"[,;]\s+(?:а\s+)?(?:осень|зима|весна)\s+(?:на|для)\s+(?!исходе|пороге|носу|дворе)",
+     "a season with its verb left out and no dash"),
+    (r",\s+(?:он|она|оно|они) же,?\s+[А-ЯЁ]", "«он же, она же» of a register"),
+)
+CALQUE = [(re.compile(pattern, re.IGNORECASE), what) for pattern, what in CALQUES]
+
+
+def season_stretches(sentence):
+    """(season, text from the season's word up to the next word of another season)."""
+    marks = seasons_of(sentence)
+    stretches = []
+    for i, (start, season) in enumerate(marks):
+        end = next((s for s, other in marks[i + 1:] if other != season), len(sentence))
+        stretches.append((season, sentence[start:end]))
+    return stretches
+
+
+def seasons_named(sentence):
+    return [season for _, season in seasons_of(sentence)]
+
+
+# A season set against one of its own months: «Зимой Лис не высовывается, а в Элете выходит» (Элет
+# is a winter month).
+SEASON_NOUN = re.compile(r"\b(?:осен|зим(?!ов)|весн)\w*", re.IGNORECASE)
+SAME_SEASON_TURN = re.compile(r"[,;]\s+(?:а|зато|но)\s+(?:[\w-]+\s+){0,3}?"
+                              r"(?:в|во|к|с|до|когда в)\s+"
+                              rf"(?:{'|'.join(MONTHS)})\w*", re.IGNORECASE)
+
+
+def season_against_its_month(sentence):
+    first = SEASON_NOUN.search(sentence)
+    turn = first and SAME_SEASON_TURN.search(sentence, first.end())
+    between = turn and re.search(rf"(?:{'|'.join(MONTHS)})", sentence[first.end():turn.start()])
+    if not turn or between:  # «Зимой, в Дайлете, …, а в Элете …» sets two months apart
+        return None
+    month = re.search(rf"(?:{'|'.join(MONTHS)})", turn.group(0), re.IGNORECASE).group(0)
+    same = seasons_named(first.group(0)) == seasons_named(month)
+    return turn.group(0) if same else None
+
+
+def check_seasons(where, sentence):
+    against = season_against_its_month(sentence)
+    check(not against, f"{where}: a season set against its own month «{against}»: {sentence}")
+    for season, stretch in season_stretches(sentence):
+        thaw = season == "весна" and THAW_AND_PLOUGH.search(stretch)
+        check(not thaw, f"{where}: «{thaw and thaw.group(0)}» in Весна, which begins in late May: "
+              f"{sentence}")
+    summer = summer_as_season(sentence)
+    check(not summer, f"{where}: «{summer}»: лето is the year, not a season: {sentence}")
+
+
+# «Стихия» is a term of this calendar: one of the nine elements, named in the same sentence; not
+# «его стихия» for what someone is good at.
+ELEMENT_WORD = re.compile(r"\bстихи(?:я|и|ю|ей|е|й|ям|ями|ях)\b", re.IGNORECASE)
+
+
+# The meaning of a month's name stands in one form, the one the program prints beside the month
+# («месяц Новых Даров»); Бейлет's is cut to «месяц Белого Сияния».
+MONTH_MEANINGS = ("Божественного Начала", "Новых Даров", "Белого Сияния", "Вьюг и Стужи",
+                  "Пробуждения Природы", "Посева и Наречения", "Ветров", "Получения Даров Природы",
+                  "Завершения")
+MONTH_MEANING = re.compile(r"\b[Мм]есяц(?:а|у|ем|е)?\s+(?P<rest>[^,.;:!?()—]+)")
+MEANING_FIRST_WORDS = tuple(m.split()[0].lower() for m in MONTH_MEANINGS)
+
+
+def month_meaning_astray(sentence):
+    """The words after «месяц» when they give a month's meaning in another form."""
+    for match in MONTH_MEANING.finditer(sentence):
+        rest = match.group("rest").strip()
+        first = rest.split()[0]
+        if any(first.startswith(month) for month in MONTHS):
+            continue
+        if first[0].islower() and first not in MEANING_FIRST_WORDS:
+            continue
+        following = [rest[len(m):].split()[:1] for m in MONTH_MEANINGS if rest.startswith(m)]
+        if not any(not after or after[0] != "и" and after[0][0].islower() for after in following):
+            return match.group(0).strip()
+    return None
+
+
+def check_wording(where, sentence):
+    astray = month_meaning_astray(sentence)
+    check(not astray, f"{where}: a month's meaning not in its one form: «{astray}»")
+    loose = ELEMENT_WORD.search(sentence) and not element_genders(sentence)
+    check(not loose, f"{where}: «стихия» that is none of the nine elements: {sentence}")
+    month = MONTH_UNDECLINED.search(sentence)
+    check(not month, f"{where}: a month's name not declined after its preposition: "
+          f"«{month and month.group(0)}»")
+    for pattern, what in CALQUE:
+        found = pattern.search(sentence)
+        check(not found, f"{where}: calque {what}: «{found and found.group(0)}»")
 
 
 def element_genders(sentence):
@@ -73,6 +270,8 @@ def check_text(where, text):
     check(len(hedges) <= 1, f"{where}: {len(hedges)} hedges {hedges}")
     for sentence in sentences(text):
         check_agreement(where, sentence)
+        check_seasons(where, sentence)
+        check_wording(where, sentence)
         restarts = COUNT_OF_YEARS.search(sentence) and AGAIN.search(sentence)
         check(not restarts or re.search(r"\bне\b", sentence), f"{where}: the count of years "
               f"does not start again: {sentence}")
@@ -90,6 +289,7 @@ def texts_of(rows):
 def check_library(rows):
     for (table, key), text in texts_of(rows).items():
         check_text(f"{table} {key}", text)
+    check_repeats(rows)
 
 
 def check_characteristics(characteristics):
@@ -101,6 +301,10 @@ def check_characteristics(characteristics):
         check(4 <= len(first) + len(second) <= 6, f"лето {p}: {len(first) + len(second)} sentences")
         check(1 <= len(second) <= 2, f"лето {p}: {len(second)} sentences in the second paragraph")
         check(len(set(first + second)) == len(first + second), f"лето {p}: a sentence twice")
+        this_year = THIS_YEAR.findall(" ".join(first + second))
+        check(len(this_year) <= THIS_YEAR_LIMIT, f"лето {p}: «это лето» {len(this_year)} times")
+        check(len(" ".join(second)) >= SECOND_PARAGRAPH_LENGTH, f"лето {p}: a second paragraph of "
+              f"{len(' '.join(second))} characters, shorter than its neighbours'")
         for sentence in first + second:
             whole = sentence == sentence.strip() and "  " not in sentence and sentence[-1] in ".!?…"
             check(whole and sentences(sentence) == [sentence],
@@ -112,3 +316,182 @@ def check_characteristics(characteristics):
     for p, (first, second) in characteristics.items():
         own = [s for s in first + second if years_of[s] == {p}]
         check(len(set(own)) >= 3, f"лето {p}: only {len(set(own))} sentences of its own")
+    check_frames(characteristics)
+
+
+# Within one text: «это лето» in any case at most twice, and a second paragraph long enough to say
+# something of the person beside its neighbours of 150 to 240 characters.
+THIS_YEAR = re.compile(r"\bэт(?:о|ого|ому|им|ом) лет(?:о|а|у|ом|е)\b", re.IGNORECASE)
+THIS_YEAR_LIMIT = 2
+SECOND_PARAGRAPH_LENGTH = 100
+
+# Frames: no build of words comes back often enough across the 144 years for a reader of several
+# of them to notice. Limits count texts, not sentences.
+OPENING_WORDS, OPENING_LIMIT = 3, 12
+FRAMES = (
+    ("«Рождённый в это лето»", r"\bрождённ\w* в это лето\b", 24),
+    ("«в этот год»", r"\bв этот год\b", 24),
+    ("«благоволит»", r"\bблаговол\w*", 12),
+    ("«предостерегает»", r"\bпредостерега\w*", 12),
+    ("«Это год»", r"\bэто год\b", 12),
+    ("«хорошо/стоит начинать»", r"\b(?:хорошо|стоит|лучше) начина\w*|\bначина\w* стоит\b", 12),
+    ("«в это лето»", r"\bв это лето\b", 30),
+    # What took the place of «Рождённый в это лето» must not become the next frame.
+    ("«человек этого лета»", r"\bчеловек\w* этого лета\b", 16),
+    ("«дети этого лета»", r"\b(?:дет(?:и|ей|ям|ьми)|ребён\w*) этого лета\b", 16),
+    ("«в такое лето»", r"\bв такое лето\b", 16),
+    # A warning «X опасно: …».
+    ("«опасно»", r"\bопасн\w*", 8),
+    # A text that opens «Кто…, тот/тому…».
+    ("an opening «Кто…»", r"^Кто\b", 6),
+    # A closing «— его путь», «— их стихия», «— как раз для него».
+    ("a closing «— его путь»", r"— (?:его|её|их|ему|им) (?:путь|поприще|поле|призвание|стихия|"
+     r"выбор|дело|дороги)\.$|\bкак раз для н\w+\.$|— для н(?:его|её|их)\.$", 6),
+)
+# A sentence that names a month or a season: about half the texts do without one.
+SEASON_NAMED_LIMIT = 80
+# A month named in the texts of one name: in at most two of its nine years (the Змей sheds its skin
+# in Вэйлет, the Тур goes out to pasture in Элет once, not in every year of the name).
+MONTH_PER_NAME_LIMIT = 2
+# Images that once came back from year to year; each may stand in at most two texts.
+IMAGES = (
+    ("«первым выходит в поле»", r"\bперв\w* выход\w*|\bвыход\w* (?:\w+ )?перв\w*|одним из первых"),
+    ("the snake's skin", r"\bкож(?:а|и|е|у|ей|у)\b"),
+    ("«пятно на белом»", r"\b(?:пятн|след|чернил)\w* на (?:бел|снег)\w*|\bкак пятно\b"),
+    ("a horse worked to exhaustion",
+     r"\bзагнан\w*|\bзагоня\w*|\bнадсад\w*|\bнадрыва\w*|\bпостромк\w*|"
+     r"\bбез (?:отдыха|передышки)\b"),
+    ("kin gathered under one roof",
+     r"\bпод (?:одной )?(?:крыш|кровл)\w*|\bсобира\w* (?:всю )?родн\w*"),
+    ("«заложить сад»", r"\b(?:заклад|залож|посад)\w*\s+(?:\w+\s+)?сад\w*|\bсад\w*,? заложенн\w*"),
+    ("a current under the ice", r"\bпод(?:о)? льд\w*|\bпод лёд\b"),
+    ("long nights", r"\b(?:долг|длинн|тёмн)\w* ноч\w*"),
+    ("the tide", r"\bприлив\w*|\bотлив\w*"),
+    ("growth rings", r"\bгодов\w* кольц\w*|\bкольцо за кольцом\b"),
+    ("burnt bridges", r"\b(?:сжига|жечь|жгут|сжечь)\w* мост\w*|"
+     r"\bмост\w* (?:\w+ )?(?:жечь|сжигать)\b|"
+     r"\bмост\w*, однако, не стоит жечь"),
+    ("a star-chaser who does not look down", r"\bне глядя вниз\b|\bгонится за звездой\b"),
+    ("blind devotion", r"\bслеп\w* преданн\w*"),
+    ("suspicion", r"\bподозрит\w*"),
+    ("looking down from a height", r"\bсвысока\b|\bпод ногами\b|\bидти внизу\b"),
+    ("milk shared", r"\bмолок\w*"),
+    ("the winds of Вэйлет", r"\bветр\w* Вэйлета\b"),
+)
+IMAGE_LIMIT = 2
+# A sentence that walks through the three seasons in turn: «Осенью…, зимой…, а весной…».
+SEASON_ROUND_LIMIT = 36
+# A sentence that turns from one season to another: «Зимой…, а в Вэйлете…».
+SEASON_TURN = re.compile(r"[,;]\s+(?:а|зато|но|и)\s+(?:[\w-]+\s+){0,3}?(?:"
+                         + "|".join(rf"\b(?:{words})" for _, words in SEASON_WORDS) + ")",
+                         re.IGNORECASE)
+SEASON_TURN_LIMIT = 48
+# A closing sentence of advice: «Хорошо начинать…», «Браться стоит…».
+ADVICE = re.compile(r"(?:хорошо|плохо|лучше|стоит|начинать|браться|затевать|заводить|"
+                    r"осваивать|с этого лета хорошо)\b", re.IGNORECASE)
+ADVICE_LIMIT = 24
+# The year's own name first: «Лунный Странник…», «Белым Храмом…».
+NAME_FIRST = re.compile(rf"(?:{'|'.join(adjectives[0][:-2] for _, adjectives, _ in ELEMENTS)})"
+                        r"\w*\s")
+NAME_FIRST_LIMIT = 72
+# Years 1-48, 49-96 and 97-144 were once written in three voices; the build of a text must not
+# tell its block. A feature's count may differ between two blocks by at most this many texts.
+BLOCKS = (range(1, 49), range(49, 97), range(97, 145))
+BLOCK_SPREAD = 12
+
+
+def opening(sentence):
+    return tuple(re.findall(r"[\wё]+", sentence.lower())[:OPENING_WORDS])
+
+
+def walks_the_seasons(sentence):
+    named = iter(seasons_named(sentence))
+    return all(season in named for season in ("осень", "зима", "весна"))
+
+
+def turns_the_season(sentence):
+    return len(set(seasons_named(sentence))) >= 2 and bool(SEASON_TURN.search(sentence))
+
+
+def years_where(characteristics, test):
+    return sorted(p for p, paragraphs in characteristics.items() if test(*paragraphs))
+
+
+def check_limit(years, limit, what):
+    check(len(years) <= limit, f"лето: {what} in {len(years)} texts, more than {limit}: "
+          f"{years[:30]}")
+
+
+def block_features(first, second):
+    return {
+        "two sentences in the second paragraph": len(second) == 2,
+        "six sentences": len(first) + len(second) == 6,
+        "a walk through the seasons": any(walks_the_seasons(s) for s in first + second),
+        "the year's name first": bool(NAME_FIRST.match(first[0])),
+        "advice last": bool(ADVICE.match(second[-1])),
+    }
+
+
+def check_frames(characteristics):
+    for what, pattern, limit in FRAMES:
+        found = years_where(characteristics, lambda first, second: re.search(
+            pattern, " ".join(first + second), re.IGNORECASE))
+        check_limit(found, limit, what)
+    rounds = years_where(characteristics, lambda first, second: any(
+        walks_the_seasons(s) for s in first + second))
+    check_limit(rounds, SEASON_ROUND_LIMIT, "a sentence «Осенью…, зимой…, весной…»")
+    turns = years_where(characteristics, lambda first, second: any(
+        turns_the_season(s) for s in first + second))
+    check_limit(turns, SEASON_TURN_LIMIT, "a sentence «Зимой…, а в Вэйлете…»")
+    advice = years_where(characteristics, lambda first, second: ADVICE.match(second[-1]))
+    check_limit(advice, ADVICE_LIMIT, "a closing sentence of advice")
+    name_first = years_where(characteristics, lambda first, second: NAME_FIRST.match(first[0]))
+    check_limit(name_first, NAME_FIRST_LIMIT, "the year's name as the first words")
+    named = years_where(characteristics, lambda first, second: any(
+        seasons_named(s) for s in first + second))
+    check_limit(named, SEASON_NAMED_LIMIT, "a month or season named")
+    for what, pattern in IMAGES:
+        found = years_where(characteristics, lambda first, second: re.search(
+            pattern, " ".join(first + second), re.IGNORECASE))
+        check_limit(found, IMAGE_LIMIT, f"the image {what}")
+    for month in MONTHS:
+        for name in range(16):
+            found = years_where(characteristics, lambda first, second: re.search(
+                rf"\b{month}", " ".join(first + second)))
+            found = [p for p in found if (p - 1) % 16 == name]
+            check_limit(found, MONTH_PER_NAME_LIMIT, f"{month} in the years of name {name + 1}")
+    openings = collections.defaultdict(set)
+    for p, (first, second) in characteristics.items():
+        for sentence in first + second:
+            openings[opening(sentence)].add(p)
+    for words, found in openings.items():
+        check_limit(sorted(found), OPENING_LIMIT, f"the opening «{' '.join(words)}…»")
+    for feature in block_features(("",), ("",)):
+        counts = [sum(block_features(*characteristics[p])[feature] for p in block if
+                      p in characteristics) for block in BLOCKS]
+        check(max(counts) - min(counts) <= BLOCK_SPREAD, f"лето: {feature} in {counts} texts of "
+              f"the three blocks: the blocks read as three writers")
+
+
+# Quarter, god and hall texts are read one after another too: no turn of words in more of them than
+# a reader passes over. (table, what, pattern, limit); the limit counts texts of that table.
+REPEATS = (
+    ("четверть", "«целиком»", r"\bцеликом\b", 4),
+    ("четверть", "«в эти дни»", r"\bв эти дни\b", 8),
+    ("четверть", "«в эту пору»", r"\bв эту пору\b", 8),
+    ("четверть", "«умеет»", r"\bуме(?:ет|ют)\b", 8),
+    ("четверть", "«лежит в Чертоге»", r"\bлеж(?:ит|ат) в Чертоге\b", 8),
+    ("четверть", "«по N … длится Чертог …, а с N+1 … начинается»",
+     r"\bпо \d+ \w+ длится Чертог\b", 4),
+    ("бог", "«По преданию»", r"\bпо преданию\b", 3),
+    ("описание_чертога", "«традиция»", r"\bтрадици\w*", 3),
+)
+
+
+def check_repeats(rows):
+    texts = texts_of(rows)
+    for table, what, pattern, limit in REPEATS:
+        found = sorted(str(key) for (t, key), text in texts.items() if t == table and
+                       re.search(pattern, text, re.IGNORECASE))
+        check(len(found) <= limit, f"{table}: {what} in {len(found)} texts, more than {limit}: "
+              f"{found}")
