@@ -219,4 +219,11 @@ TEST_F(ОконнаяПрограмма, WithoutADisplaySaysSoAndEndsWithStatusO
                                  "Расчет без окна: krugolet-cli\n");
 }
 
+TEST_F(ОконнаяПрограмма, StartsWithoutAWordOnTheTerminal) {
+    const Итог итог = запустить({"--extended"});
+    EXPECT_EQ(итог.код, -1) << "the program ended by itself";
+    EXPECT_EQ(итог.ошибки, "");
+    EXPECT_EQ(итог.вывод, "");
+}
+
 } // namespace
