@@ -102,6 +102,19 @@ TEST_F(Программа, RefusedInputGivesOneStopBoxAndKeepsTheReport) {
     EXPECT_EQ(текст(поле_отчета), прежний);
 }
 
+// What a new user types today, started from the menu entry of the Circle of Life.
+TEST_F(Программа, ADateAfterTheCircleOfLifeNamesTheRangeAndTheWideOne) {
+    запустить({2026, 12, 7, 13, 0});
+    виджет(поле_дня)->setFocus();
+    Ящики ящики;
+    клавиша(Qt::Key_Return);
+    ASSERT_EQ(ящики.показаны.size(), 1u);
+    EXPECT_EQ(ящики.показаны[0].текст,
+              "Неправильные данные!\nМомент лежит вне Круга Жизни с 22.09.1868 19:00 до "
+              "22.09.2012 19:00. Пункт меню «Круголет» (krugolet --extended) принимает моменты с "
+              "19.09.1800 19:00 до 21.09.2099 19:00.");
+}
+
 TEST_F(Программа, СправкаOpensTheModalAboutWindowAndOkClosesIt) {
     запустить({1990, 7, 14, 21, 30});
     bool открыто = false;
