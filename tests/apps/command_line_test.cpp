@@ -36,8 +36,6 @@ TEST_P(CommandLine, TakesItsOptionsAnywhereAndNamesTheFirstWordItRefuses) {
 INSTANTIATE_TEST_SUITE_P(
     Words, CommandLine,
     testing::Values(
-        Случай{{}, false, false, false, std::nullopt},
-        Случай{{"--extended"}, true, false, false, std::nullopt},
         Случай{{"--help", "--extended", "--version"}, true, true, true, std::nullopt},
         Случай{{"-h"}, false, false, true, std::nullopt},
         // Only the whole word counts; a single "-" is a word, not an option.
@@ -46,8 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                false,
                false,
                "неизвестный параметр: --extended=1"},
-        Случай{{"--extended", "-", "--versions"}, true, false, false, "лишний аргумент: -"},
-        Случай{{"15.03.2000", "--extnded"}, false, false, false, "лишний аргумент: 15.03.2000"}));
+        Случай{{"--extended", "-", "--versions"}, true, false, false, "лишний аргумент: -"}));
 
 } // namespace
 } // namespace круголет

@@ -2,7 +2,6 @@
 // redirected, as from a console or a script, and with nowhere to write, as from a shortcut.
 
 #include "apps/gui/command_line.h"
-#include "krugolet_version.h"
 #include "platform/win32/unicode.h"
 #include "tests/win32/program_under_test.h"
 
@@ -24,9 +23,9 @@ struct Итог {
 };
 
 std::string прочитать(const std::wstring &файл) {
-    std::ifstream f(файл.c_str(), std::ios::binary);
     std::stringstream s;
-    s << f.rdbuf();
+    s << std::ifstream(файл.c_str(), std::ios::binary).rdbuf();
+    DeleteFileW(файл.c_str());
     return s.str();
 }
 
@@ -72,34 +71,36 @@ DWORD код_выхода(HANDLE процесс) {
     CloseHandle(ошибки);
     итог.вывод = прочитать(основа + L".out");
     итог.ошибки = прочитать(основа + L".err");
-    DeleteFileW((основа + L".out").c_str());
-    DeleteFileW((основа + L".err").c_str());
     return итог;
 }
 
-TEST(WindowProgramCommandLine, MistakesGoToStandardErrorWithStatusTwo) {
-    for (const auto &[слова, первая] :
-         {std::pair{L"--extnded", "неизвестный параметр: --extnded"},
-          std::pair{L"--extended \"15 03 2000\"", "лишний аргумент: 15 03 2000"}}) {
-        const Итог итог = запустить(слова);
-        EXPECT_EQ(итог.код, DWORD{2}) << в_utf8(слова);
-        EXPECT_EQ(итог.ошибки, std::string(первая) + "\n" + std::string(синтаксис_окна) +
-                                   std::string(краткая_справка_окна));
-        EXPECT_EQ(итог.вывод, "");
-    }
+struct Случай {
+    const wchar_t *слова;
+    DWORD код;
+    std::string вывод;
+    std::string ошибки;
+};
+
+class WindowProgramCommandLine : public testing::TestWithParam<Случай> {};
+
+TEST_P(WindowProgramCommandLine, WritesToTheStreamItWasGivenAndEnds) {
+    const Итог итог = запустить(GetParam().слова);
+    EXPECT_EQ(итог.код, GetParam().код);
+    EXPECT_EQ(итог.вывод, GetParam().вывод);
+    EXPECT_EQ(итог.ошибки, GetParam().ошибки);
 }
 
-TEST(WindowProgramCommandLine, HelpAndVersionGoToStandardOutput) {
-    const Итог справка = запустить(L"--help");
-    EXPECT_EQ(справка.код, DWORD{0});
-    EXPECT_EQ(справка.вывод, std::string(синтаксис_окна) + std::string(справка_окна));
-    const Итог версия = запустить(L"--extended --version");
-    EXPECT_EQ(версия.код, DWORD{0});
-    EXPECT_EQ(версия.вывод, "krugolet " KRUGOLET_VERSION "\n");
-}
+const std::string после_ошибки = std::string(синтаксис_окна) + std::string(краткая_справка_окна);
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, WindowProgramCommandLine,
+    testing::Values(
+        // A quoted word with blanks is one word.
+        Случай{L"--extended \"15 03 2000\"", 2, "", "лишний аргумент: 15 03 2000\n" + после_ошибки},
+        Случай{L"--help", 0, std::string(синтаксис_окна) + std::string(справка_окна), ""}));
 
 // Started as a shortcut starts it: no standard handles and no console to borrow.
-TEST(WindowProgramCommandLine, WithNowhereToWriteAMistakeIsShownInABox) {
+TEST(WindowProgramWithoutAConsole, ShowsAMistakeInABox) {
     STARTUPINFOW запуск{};
     запуск.cb = sizeof запуск;
     std::wstring строка = L"krugolet.exe --extnded";
