@@ -1,11 +1,11 @@
 #include "knowledge/library.h"
 
+#include "knowledge/regular_file.h"
 #include "runtime/cp1251.h"
 #include "runtime/integer_text.h"
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -182,6 +182,8 @@ std::optional<std::string> загрузить_строку(std::string_view ст
 
 std::optional<Сбой_загрузки> загрузить_строку(std::string_view байты, std::size_t номер,
                                               Знания &знания) {
+    if (номер > наибольшее_число_строк)
+        return Сбой_загрузки{номер, "больше 100 000 строк"};
     std::string строка = из_1251(байты);
     std::erase(строка, '\r');
     auto причина = загрузить_строку(строка, знания);
@@ -190,7 +192,7 @@ std::optional<Сбой_загрузки> загрузить_строку(std::st
     return Сбой_загрузки{номер, std::move(*причина)};
 }
 
-constexpr std::string_view слишком_большой = "файл больше 64 МиБ";
+constexpr std::string_view слишком_большой = "файл больше 32 МиБ";
 
 // Reads the file piece by piece and loads each line as soon as it is whole, so that a file that
 // is too large, or has no line feeds at all, is refused after reading no more than the limit.
@@ -262,23 +264,23 @@ class Чтение_файла {
 
 std::optional<Сбой_загрузки> загрузить_библиотеку_подробно(const std::filesystem::path &файл,
                                                            Знания &знания) {
-    std::error_code код;
-    if (std::filesystem::is_regular_file(файл, код) &&
-        std::filesystem::file_size(файл, код) > наибольший_файл)
+    auto открытый = открыть_обычный_файл(файл);
+    if (auto *причина = std::get_if<std::string>(&открытый))
+        return Сбой_загрузки{0, std::move(*причина)};
+    auto &вход = std::get<Обычный_файл>(открытый);
+    if (вход.размер() > наибольший_файл)
         return Сбой_загрузки{0, std::string(слишком_большой)};
-    std::ifstream вход(файл, std::ios::binary);
-    if (!вход)
-        return Сбой_загрузки{0, "файл не открывается"};
     Чтение_файла чтение(знания);
     std::array<char, 1 << 16> кусок;
-    while (вход.read(кусок.data(), кусок.size()) || вход.gcount() > 0)
-        if (auto сбой = чтение.дописать(
-                std::string_view(кусок.data(), static_cast<std::size_t>(вход.gcount())));
-            сбой)
+    for (;;) {
+        const auto прочитано = вход.прочитать(кусок);
+        if (!прочитано)
+            return Сбой_загрузки{0, "файл не читается"};
+        if (*прочитано == 0)
+            return чтение.завершить();
+        if (auto сбой = чтение.дописать(std::string_view(кусок.data(), *прочитано)); сбой)
             return сбой;
-    if (вход.bad())
-        return Сбой_загрузки{0, "файл не читается"};
-    return чтение.завершить();
+    }
 }
 
 Загрузка загрузить_библиотеку(const std::filesystem::path &файл, Знания &знания) {

@@ -17,6 +17,20 @@
 //   pressed; the press and the character it types reach the handler as e_other and then the
 //   control's own processing. Enter, Tab and Space are told apart (Клавиша); every other key
 //   is `другая`.
+// - A release is heard only where its press went. The handler hears e_keyup only when the
+//   first press of that key (not a repeat of a key held down) reached the same control and the
+//   focus has not left the control since. Any other release, such as that of the Enter whose
+//   press closed an error box or a dialog and gave the focus back to the field, reaches the
+//   handler as e_other.
+// - Single-line fields (Вид_элемента::поле) take only what fits their width, as a Windows edit
+//   without automatic scrolling does. A text fits when its extent in the control's font
+//   (размер_текста of the control) is no wider than the control's text area: its client width
+//   less the few pixels the toolkit keeps free on either side (Win32: the edit's format
+//   rectangle, 2 pixels in from either edge; Qt: the line edit's contents less 2 pixels either
+//   side and one for the cursor). What the user types or pastes is cut from its end, a
+//   character at a time, until the whole text fits, so a typed character that does not fit
+//   is refused. The text the program gives a field (создать_элемент, установить_текст) is
+//   kept whole.
 // - Focus. The program, not the toolkit, moves the keyboard focus between the fields of the
 //   main window: in a control with an intercepting handler the back end leaves Tab to the
 //   handler and does not move the focus itself, neither on the press nor on the release.
@@ -178,8 +192,9 @@ class Окно {
 
     // Runs a modal dialog owned by this window and returns only when it has been closed (by
     // закрыть_диалог, or by its close box or Escape, which close a dialog whose handler does
-    // not handle them). Meanwhile the owner takes no input and the event loop runs; afterwards
-    // the owner is the active window again, with the focus where it was.
+    // not handle them). Enter in the dialog clicks its default push button: the handler hears
+    // e_control with that button's id. Meanwhile the owner takes no input and the event loop
+    // runs; afterwards the owner is the active window again, with the focus where it was.
     virtual void открыть_диалог(const Шаблон_диалога &шаблон, Обработчик обработчик) = 0;
     // Closes this dialog, ending its modal run.
     virtual void закрыть_диалог() = 0;

@@ -24,3 +24,10 @@ QT_PACKAGES=(qt6-base-dev qt6-svg-dev libcups2-dev fonts-liberation cups printer
 
 # What scripts/fuzz needs besides: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# What the web page needs to be built: emscripten, with the acorn that it minifies its output
+# with; and for its tests besides: a real headless browser with its driver and selenium, and for
+# the printed pages poppler's tools and the font metric-compatible with Times New Roman.
+WEB_BUILD_PACKAGES=(cmake ninja-build python3 emscripten node-acorn)
+WEB_PACKAGES=("${WEB_BUILD_PACKAGES[@]}" chromium chromium-driver python3-selenium poppler-utils
+              fonts-liberation)

@@ -1,10 +1,68 @@
 #include "apps/cli/arguments.h"
 
+#include "apps/cli/moment_text.h"
+
+#include <algorithm>
+
 namespace круголет {
 
 namespace {
 
-constexpr std::string_view параметр_библиотеки = "--library";
+// Options that only switch something on.
+struct Флаг {
+    std::string_view имя;
+    bool Параметры::*поле;
+};
+
+constexpr Флаг флаги[] = {
+    {"--help", &Параметры::справка},     {"-h", &Параметры::справка},
+    {"--version", &Параметры::версия},   {"--json", &Параметры::json},
+    {"--extended", &Параметры::широкий},
+};
+
+// Options that take a value, as the next argument or after "=" in the same one; a missing
+// value and an empty one are the same mistake.
+struct Параметр_со_значением {
+    std::string_view имя;
+    std::optional<std::string> Параметры::*поле;
+    std::string_view нет_значения;
+};
+
+constexpr Параметр_со_значением со_значением[] = {
+    {"--library", &Параметры::библиотека, "нет имени файла"},
+};
+
+// After it every argument is a field of the moment, even one that begins with "-".
+constexpr std::string_view конец_параметров = "--";
+
+bool похоже_на_параметр(std::string_view аргумент) {
+    return аргумент.size() > 1 && аргумент.starts_with('-');
+}
+
+// Takes the option at i into the parameters, and its value with it (moving i past a value
+// given as the next argument); what was wrong when it cannot.
+std::optional<Ошибка_аргументов> взять_параметр(std::span<const std::string_view> аргументы,
+                                                std::size_t &i, Параметры &п) {
+    const std::string_view а = аргументы[i];
+    if (const auto *флаг = std::ranges::find(флаги, а, &Флаг::имя); флаг != std::end(флаги)) {
+        п.*флаг->поле = true;
+        return std::nullopt;
+    }
+    const auto равно = а.find('=');
+    const std::string_view имя = а.substr(0, равно);
+    const auto *с = std::ranges::find(со_значением, имя, &Параметр_со_значением::имя);
+    if (с == std::end(со_значением))
+        return Ошибка_аргументов{"неизвестный параметр: " + std::string(а)};
+    std::string_view значение;
+    if (равно != std::string_view::npos)
+        значение = а.substr(равно + 1);
+    else if (i + 1 < аргументы.size())
+        значение = аргументы[++i];
+    if (значение.empty())
+        return Ошибка_аргументов{"у " + std::string(имя) + " " + std::string(с->нет_значения)};
+    п.*с->поле = std::string(значение);
+    return std::nullopt;
+}
 
 // The moment's arguments once they are all collected: one argument holds the date and the time
 // together, "-" asks for lines of standard input and wants --json.
@@ -15,7 +73,7 @@ std::optional<Ошибка_аргументов> проверить_момент
     if (один == "-")
         return п.json ? std::nullopt
                       : std::optional(Ошибка_аргументов{"\"-\" читает моменты только с --json"});
-    if (один.find(' ') == std::string::npos)
+    if (один.find_first_of(пробельные_знаки) == std::string::npos)
         return Ошибка_аргументов{"не хватает времени: ожидается ДД.ММ.ГГГГ ЧЧ:ММ"};
     return std::nullopt;
 }
@@ -25,30 +83,17 @@ std::optional<Ошибка_аргументов> проверить_момент
 std::variant<Параметры, Ошибка_аргументов>
 разобрать_аргументы(std::span<const std::string_view> аргументы) {
     Параметры п;
+    bool параметры_кончились = false;
     for (std::size_t i = 0; i < аргументы.size(); ++i) {
         const std::string_view а = аргументы[i];
-        if (а == "--help" || а == "-h") {
-            п.справка = true;
-        } else if (а == "--version") {
-            п.версия = true;
-        } else if (а == "--json") {
-            п.json = true;
-        } else if (а == "--extended") {
-            п.широкий = true;
-        } else if (а == параметр_библиотеки) {
-            if (i + 1 == аргументы.size())
-                return Ошибка_аргументов{"у --library нет имени файла"};
-            п.библиотека = std::string(аргументы[++i]);
-        } else if (а.starts_with("--library=")) {
-            п.библиотека = std::string(а.substr(параметр_библиотеки.size() + 1));
-            if (п.библиотека->empty())
-                return Ошибка_аргументов{"у --library= пустое имя файла"};
-        } else if (а.size() > 1 && а.starts_with('-')) {
-            return Ошибка_аргументов{"неизвестный параметр: " + std::string(а)};
-        } else if (п.момент.size() == 2) {
-            return Ошибка_аргументов{"лишний аргумент: " + std::string(а)};
-        } else {
+        if (!параметры_кончились && а == конец_параметров) {
+            параметры_кончились = true;
+        } else if (параметры_кончились || !похоже_на_параметр(а)) {
+            if (п.момент.size() == 2)
+                return Ошибка_аргументов{"лишний аргумент: " + std::string(а)};
             п.момент.emplace_back(а);
+        } else if (auto ошибка = взять_параметр(аргументы, i, п)) {
+            return *ошибка;
         }
     }
     if (п.справка || п.версия)

@@ -1,6 +1,7 @@
 // krugolet-cli: the conversion of the window, for the command line and for scripts.
 
 #include "apps/cli/arguments.h"
+#include "apps/cli/batch_line.h"
 #include "apps/cli/console.h"
 #include "apps/cli/json_report.h"
 #include "apps/cli/moment_text.h"
@@ -9,10 +10,12 @@
 #include "knowledge/library.h"
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
+#include "runtime/utf8.h"
 
 #include <cstdio>
 #include <ctime>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,7 +29,8 @@ enum Выход {
     нет_отчета = 1,
     неверный_ввод = 2,
     нет_библиотеки = 3,
-    сбой_ввода_вывода = 4
+    // Output that cannot be written, input that cannot be read, memory that cannot be had.
+    сбой_среды = 4
 };
 
 constexpr std::string_view синтаксис =
@@ -48,6 +52,7 @@ constexpr std::string_view справка =
     "  --extended        широкий промежуток: все лета с 1800 по 2099 год\n"
     "  --version         версия программы\n"
     "  --help            эта справка\n"
+    "  --                конец параметров: дальше только поля момента\n"
     "\n"
     "Промежутки:\n"
     "  без --extended  53-й Круг Жизни, как в таблицах календаря:\n"
@@ -67,7 +72,8 @@ constexpr std::string_view справка =
     "  1  нет отчета: момент системных часов вне промежутка или в библиотеке нет записи\n"
     "  2  неправильные данные (введенный момент вне промежутка тоже) или ошибка в аргументах\n"
     "  3  библиотека отсутствует или повреждена\n"
-    "  4  не удалось записать на стандартный вывод или прочитать стандартный ввод\n";
+    "  4  не удалось записать на стандартный вывод или прочитать стандартный ввод,\n"
+    "     или не хватило памяти\n";
 
 constexpr std::string_view вне_промежутка =
     "Нет отчета: момент лежит вне Круга Жизни с 22.09.1868 19:00 до 22.09.2012 19:00";
@@ -79,6 +85,11 @@ constexpr std::string_view нет_записи =
     "Нет отчета: в библиотеке нет записи, нужной для этого момента";
 constexpr std::string_view сбой_вывода = "Не удалось записать на стандартный вывод";
 constexpr std::string_view сбой_ввода = "Не удалось прочитать стандартный ввод";
+constexpr std::string_view нет_памяти = "Не хватает памяти";
+constexpr std::string_view длинная_строка = "Строка длиннее 1 МиБ";
+
+// How much of a line too long to read is echoed back.
+constexpr std::size_t знаков_эха = 80;
 
 Момент сейчас() {
     const std::tm местное = местное_время(std::time(nullptr));
@@ -107,7 +118,7 @@ int вывод_записан(int код) {
     if (std::cout.flush())
         return код;
     std::cerr << сбой_вывода << '\n';
-    return сбой_ввода_вывода;
+    return сбой_среды;
 }
 
 int текстом(const Знания &знания, const Момент &м, Промежуток промежуток,
@@ -135,22 +146,33 @@ std::pair<nlohmann::json, bool> json_момента(const Знания &знан
     return {json_расчета(*р, *м), true};
 }
 
+// A refused line is echoed under "input"; one too long to read, by its start only.
+std::pair<nlohmann::json, bool> json_строки(const Знания &знания, const Строка_пакета &строка,
+                                            Промежуток промежуток) {
+    if (строка.длинная)
+        return {{{"error", длинная_строка},
+                 {"input", строка.текст.substr(0, смещение_знака(строка.текст, знаков_эха))}},
+                false};
+    auto [объект, есть] =
+        json_момента(знания, прочитать_момент(строка.текст, промежуток), промежуток);
+    if (!есть)
+        объект["input"] = строка.текст;
+    return {std::move(объект), есть};
+}
+
 int json_строками(const Знания &знания, Промежуток промежуток) {
     bool все = true;
-    std::string строка;
-    while (std::cout && std::getline(std::cin, строка)) {
-        if (!строка.empty() && строка.back() == '\r')
-            строка.pop_back();
-        auto [объект, есть] =
-            json_момента(знания, прочитать_момент(строка, промежуток), промежуток);
-        if (!есть)
-            объект["input"] = строка;
+    while (std::cout) {
+        const auto строка = следующая_строка(*std::cin.rdbuf());
+        if (!строка)
+            break;
+        const auto [объект, есть] = json_строки(знания, *строка, промежуток);
         все = все && есть;
         std::cout << в_строку(объект) << '\n';
     }
     if (std::ferror(stdin)) {
         std::cerr << сбой_ввода << '\n';
-        return сбой_ввода_вывода;
+        return сбой_среды;
     }
     return вывод_записан(все ? успех : нет_отчета);
 }
@@ -174,10 +196,7 @@ int без_библиотеки(const std::optional<std::string> &файл, cons
     return нет_библиотеки;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
-    настроить_вывод();
+int выполнить(int argc, char **argv) {
     const std::vector<std::string_view> аргументы(argv + 1, argv + argc);
     const auto разбор = разобрать_аргументы(аргументы);
     if (const auto *ошибка = std::get_if<Ошибка_аргументов>(&разбор))
@@ -219,4 +238,17 @@ int main(int argc, char **argv) {
         return неверный_ввод;
     }
     return текстом(знания, *м, промежуток, ныне ? "Ныне:\n" : "");
+}
+
+} // namespace
+
+// A library or a line of input too large for the memory there is ends in a message of its own.
+int main(int argc, char **argv) {
+    настроить_вывод();
+    try {
+        return выполнить(argc, argv);
+    } catch (const std::bad_alloc &) {
+        std::cerr << нет_памяти << '\n';
+        return сбой_среды;
+    }
 }

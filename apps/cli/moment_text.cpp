@@ -35,14 +35,16 @@ std::optional<Момент> прочитать_момент(std::string_view д�
 }
 
 std::optional<Момент> прочитать_момент(std::string_view строка, Промежуток промежуток) {
-    const auto начало = строка.find_first_not_of(' ');
+    const auto начало = строка.find_first_not_of(пробельные_знаки);
     if (начало == std::string_view::npos)
         return std::nullopt;
-    строка.remove_prefix(начало);
-    const auto пробел = строка.find(' ');
+    строка = строка.substr(начало, строка.find_last_not_of(пробельные_знаки) + 1 - начало);
+    const auto пробел = строка.find_first_of(пробельные_знаки);
     if (пробел == std::string_view::npos)
         return std::nullopt;
-    return прочитать_момент(строка.substr(0, пробел), строка.substr(пробел + 1), промежуток);
+    return прочитать_момент(строка.substr(0, пробел),
+                            строка.substr(строка.find_first_not_of(пробельные_знаки, пробел)),
+                            промежуток);
 }
 
 } // namespace круголет

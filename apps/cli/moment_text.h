@@ -12,7 +12,10 @@ namespace круголет {
 std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время,
                                        Промежуток промежуток = Промежуток::круг_жизни);
 
-// The same for one line holding the date, blanks and the time.
+// Blanks of any kind separate the date from the time.
+inline constexpr std::string_view пробельные_знаки = " \t";
+
+// The same for one line holding the date, blanks and the time, with blanks around them allowed.
 std::optional<Момент> прочитать_момент(std::string_view строка,
                                        Промежуток промежуток = Промежуток::круг_жизни);
 

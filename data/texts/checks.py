@@ -92,7 +92,11 @@ THAW_AND_PLOUGH = re.compile(
 # the year goes with it («священным летом»).
 SUMMER = re.compile(r"(?:\b(?P<before>[\w]+)\s+)?\bлетом\b|\bк лету\b|"
                     r"\bлетн(?:ий|яя|ее|ие|его|ей|ему|им|ими|их|юю|ею)\b|"
-                    r"\b(?:осен|зим|весн)\w* и лет[оау]\b|\bлет[оау] и (?:осен|зим|весн)\w*",
+                    r"\b(?:осен|зим|весн)\w* и лет[оау]\b|\bлет[оау] и (?:осен|зим|весн)\w*|"
+                    # The idioms of the warm season: «красное лето», «жар лета», «лето клонится к
+                    # концу», «последний день лета».
+                    r"\bкрасн\w* лет[оау]\b|\bжар\w* лета\b|\bлето клонится\b|"
+                    r"\bпоследн\w* (?:день|дня|днём|дне) лета\b",
                     re.IGNORECASE)
 SEASON_DEMONSTRATIVES = ("этим", "тем", "прошлым", "будущим", "прошедшим", "следующим")
 
@@ -151,6 +155,7 @@ CALQUES = (
     (r"\bвзваливает охотно\b", "«взваливает охотно»"),
     (r"[,;]\s+(?:а\s+)?(?:осень|зима|весна)\s+(?:на|для)\s+(?!исходе|пороге|носу|дворе)",
      "a season with its verb left out and no dash"),
+    (r",\s+(?:он|она|оно|они) же,?\s+[А-ЯЁ]", "«он же, она же» of a register"),
 )
 CALQUE = [(re.compile(pattern, re.IGNORECASE), what) for pattern, what in CALQUES]
 
@@ -169,7 +174,28 @@ def seasons_named(sentence):
     return [season for _, season in seasons_of(sentence)]
 
 
+# A season set against one of its own months: «Зимой Лис не высовывается, а в Элете выходит» (Элет
+# is a winter month).
+SEASON_NOUN = re.compile(r"\b(?:осен|зим(?!ов)|весн)\w*", re.IGNORECASE)
+SAME_SEASON_TURN = re.compile(r"[,;]\s+(?:а|зато|но)\s+(?:[\w-]+\s+){0,3}?"
+                              r"(?:в|во|к|с|до|когда в)\s+"
+                              rf"(?:{'|'.join(MONTHS)})\w*", re.IGNORECASE)
+
+
+def season_against_its_month(sentence):
+    first = SEASON_NOUN.search(sentence)
+    turn = first and SAME_SEASON_TURN.search(sentence, first.end())
+    between = turn and re.search(rf"(?:{'|'.join(MONTHS)})", sentence[first.end():turn.start()])
+    if not turn or between:  # «Зимой, в Дайлете, …, а в Элете …» sets two months apart
+        return None
+    month = re.search(rf"(?:{'|'.join(MONTHS)})", turn.group(0), re.IGNORECASE).group(0)
+    same = seasons_named(first.group(0)) == seasons_named(month)
+    return turn.group(0) if same else None
+
+
 def check_seasons(where, sentence):
+    against = season_against_its_month(sentence)
+    check(not against, f"{where}: a season set against its own month «{against}»: {sentence}")
     for season, stretch in season_stretches(sentence):
         thaw = season == "весна" and THAW_AND_PLOUGH.search(stretch)
         check(not thaw, f"{where}: «{thaw and thaw.group(0)}» in Весна, which begins in late May: "
@@ -178,7 +204,40 @@ def check_seasons(where, sentence):
     check(not summer, f"{where}: «{summer}»: лето is the year, not a season: {sentence}")
 
 
+# «Стихия» is a term of this calendar: one of the nine elements, named in the same sentence; not
+# «его стихия» for what someone is good at.
+ELEMENT_WORD = re.compile(r"\bстихи(?:я|и|ю|ей|е|й|ям|ями|ях)\b", re.IGNORECASE)
+
+
+# The meaning of a month's name stands in one form, the one the program prints beside the month
+# («месяц Новых Даров»); Бейлет's is cut to «месяц Белого Сияния».
+MONTH_MEANINGS = ("Божественного Начала", "Новых Даров", "Белого Сияния", "Вьюг и Стужи",
+                  "Пробуждения Природы", "Посева и Наречения", "Ветров", "Получения Даров Природы",
+                  "Завершения")
+MONTH_MEANING = re.compile(r"\b[Мм]есяц(?:а|у|ем|е)?\s+(?P<rest>[^,.;:!?()—]+)")
+MEANING_FIRST_WORDS = tuple(m.split()[0].lower() for m in MONTH_MEANINGS)
+
+
+def month_meaning_astray(sentence):
+    """The words after «месяц» when they give a month's meaning in another form."""
+    for match in MONTH_MEANING.finditer(sentence):
+        rest = match.group("rest").strip()
+        first = rest.split()[0]
+        if any(first.startswith(month) for month in MONTHS):
+            continue
+        if first[0].islower() and first not in MEANING_FIRST_WORDS:
+            continue
+        following = [rest[len(m):].split()[:1] for m in MONTH_MEANINGS if rest.startswith(m)]
+        if not any(not after or after[0] != "и" and after[0][0].islower() for after in following):
+            return match.group(0).strip()
+    return None
+
+
 def check_wording(where, sentence):
+    astray = month_meaning_astray(sentence)
+    check(not astray, f"{where}: a month's meaning not in its one form: «{astray}»")
+    loose = ELEMENT_WORD.search(sentence) and not element_genders(sentence)
+    check(not loose, f"{where}: «стихия» that is none of the nine elements: {sentence}")
     month = MONTH_UNDECLINED.search(sentence)
     check(not month, f"{where}: a month's name not declined after its preposition: "
           f"«{month and month.group(0)}»")
@@ -230,6 +289,7 @@ def texts_of(rows):
 def check_library(rows):
     for (table, key), text in texts_of(rows).items():
         check_text(f"{table} {key}", text)
+    check_repeats(rows)
 
 
 def check_characteristics(characteristics):
@@ -241,6 +301,10 @@ def check_characteristics(characteristics):
         check(4 <= len(first) + len(second) <= 6, f"лето {p}: {len(first) + len(second)} sentences")
         check(1 <= len(second) <= 2, f"лето {p}: {len(second)} sentences in the second paragraph")
         check(len(set(first + second)) == len(first + second), f"лето {p}: a sentence twice")
+        this_year = THIS_YEAR.findall(" ".join(first + second))
+        check(len(this_year) <= THIS_YEAR_LIMIT, f"лето {p}: «это лето» {len(this_year)} times")
+        check(len(" ".join(second)) >= SECOND_PARAGRAPH_LENGTH, f"лето {p}: a second paragraph of "
+              f"{len(' '.join(second))} characters, shorter than its neighbours'")
         for sentence in first + second:
             whole = sentence == sentence.strip() and "  " not in sentence and sentence[-1] in ".!?…"
             check(whole and sentences(sentence) == [sentence],
@@ -255,6 +319,12 @@ def check_characteristics(characteristics):
     check_frames(characteristics)
 
 
+# Within one text: «это лето» in any case at most twice, and a second paragraph long enough to say
+# something of the person beside its neighbours of 150 to 240 characters.
+THIS_YEAR = re.compile(r"\bэт(?:о|ого|ому|им|ом) лет(?:о|а|у|ом|е)\b", re.IGNORECASE)
+THIS_YEAR_LIMIT = 2
+SECOND_PARAGRAPH_LENGTH = 100
+
 # Frames: no build of words comes back often enough across the 144 years for a reader of several
 # of them to notice. Limits count texts, not sentences.
 OPENING_WORDS, OPENING_LIMIT = 3, 12
@@ -265,7 +335,50 @@ FRAMES = (
     ("«предостерегает»", r"\bпредостерега\w*", 12),
     ("«Это год»", r"\bэто год\b", 12),
     ("«хорошо/стоит начинать»", r"\b(?:хорошо|стоит|лучше) начина\w*|\bначина\w* стоит\b", 12),
+    ("«в это лето»", r"\bв это лето\b", 30),
+    # What took the place of «Рождённый в это лето» must not become the next frame.
+    ("«человек этого лета»", r"\bчеловек\w* этого лета\b", 16),
+    ("«дети этого лета»", r"\b(?:дет(?:и|ей|ям|ьми)|ребён\w*) этого лета\b", 16),
+    ("«в такое лето»", r"\bв такое лето\b", 16),
+    # A warning «X опасно: …».
+    ("«опасно»", r"\bопасн\w*", 8),
+    # A text that opens «Кто…, тот/тому…».
+    ("an opening «Кто…»", r"^Кто\b", 6),
+    # A closing «— его путь», «— их стихия», «— как раз для него».
+    ("a closing «— его путь»", r"— (?:его|её|их|ему|им) (?:путь|поприще|поле|призвание|стихия|"
+     r"выбор|дело|дороги)\.$|\bкак раз для н\w+\.$|— для н(?:его|её|их)\.$", 6),
 )
+# A sentence that names a month or a season: about half the texts do without one.
+SEASON_NAMED_LIMIT = 80
+# A month named in the texts of one name: in at most two of its nine years (the Змей sheds its skin
+# in Вэйлет, the Тур goes out to pasture in Элет once, not in every year of the name).
+MONTH_PER_NAME_LIMIT = 2
+# Images that once came back from year to year; each may stand in at most two texts.
+IMAGES = (
+    ("«первым выходит в поле»", r"\bперв\w* выход\w*|\bвыход\w* (?:\w+ )?перв\w*|одним из первых"),
+    ("the snake's skin", r"\bкож(?:а|и|е|у|ей|у)\b"),
+    ("«пятно на белом»", r"\b(?:пятн|след|чернил)\w* на (?:бел|снег)\w*|\bкак пятно\b"),
+    ("a horse worked to exhaustion",
+     r"\bзагнан\w*|\bзагоня\w*|\bнадсад\w*|\bнадрыва\w*|\bпостромк\w*|"
+     r"\bбез (?:отдыха|передышки)\b"),
+    ("kin gathered under one roof",
+     r"\bпод (?:одной )?(?:крыш|кровл)\w*|\bсобира\w* (?:всю )?родн\w*"),
+    ("«заложить сад»", r"\b(?:заклад|залож|посад)\w*\s+(?:\w+\s+)?сад\w*|\bсад\w*,? заложенн\w*"),
+    ("a current under the ice", r"\bпод(?:о)? льд\w*|\bпод лёд\b"),
+    ("long nights", r"\b(?:долг|длинн|тёмн)\w* ноч\w*"),
+    ("the tide", r"\bприлив\w*|\bотлив\w*"),
+    ("growth rings", r"\bгодов\w* кольц\w*|\bкольцо за кольцом\b"),
+    ("burnt bridges", r"\b(?:сжига|жечь|жгут|сжечь)\w* мост\w*|"
+     r"\bмост\w* (?:\w+ )?(?:жечь|сжигать)\b|"
+     r"\bмост\w*, однако, не стоит жечь"),
+    ("a star-chaser who does not look down", r"\bне глядя вниз\b|\bгонится за звездой\b"),
+    ("blind devotion", r"\bслеп\w* преданн\w*"),
+    ("suspicion", r"\bподозрит\w*"),
+    ("looking down from a height", r"\bсвысока\b|\bпод ногами\b|\bидти внизу\b"),
+    ("milk shared", r"\bмолок\w*"),
+    ("the winds of Вэйлет", r"\bветр\w* Вэйлета\b"),
+)
+IMAGE_LIMIT = 2
 # A sentence that walks through the three seasons in turn: «Осенью…, зимой…, а весной…».
 SEASON_ROUND_LIMIT = 36
 # A sentence that turns from one season to another: «Зимой…, а в Вэйлете…».
@@ -334,6 +447,19 @@ def check_frames(characteristics):
     check_limit(advice, ADVICE_LIMIT, "a closing sentence of advice")
     name_first = years_where(characteristics, lambda first, second: NAME_FIRST.match(first[0]))
     check_limit(name_first, NAME_FIRST_LIMIT, "the year's name as the first words")
+    named = years_where(characteristics, lambda first, second: any(
+        seasons_named(s) for s in first + second))
+    check_limit(named, SEASON_NAMED_LIMIT, "a month or season named")
+    for what, pattern in IMAGES:
+        found = years_where(characteristics, lambda first, second: re.search(
+            pattern, " ".join(first + second), re.IGNORECASE))
+        check_limit(found, IMAGE_LIMIT, f"the image {what}")
+    for month in MONTHS:
+        for name in range(16):
+            found = years_where(characteristics, lambda first, second: re.search(
+                rf"\b{month}", " ".join(first + second)))
+            found = [p for p in found if (p - 1) % 16 == name]
+            check_limit(found, MONTH_PER_NAME_LIMIT, f"{month} in the years of name {name + 1}")
     openings = collections.defaultdict(set)
     for p, (first, second) in characteristics.items():
         for sentence in first + second:
@@ -345,3 +471,27 @@ def check_frames(characteristics):
                       p in characteristics) for block in BLOCKS]
         check(max(counts) - min(counts) <= BLOCK_SPREAD, f"лето: {feature} in {counts} texts of "
               f"the three blocks: the blocks read as three writers")
+
+
+# Quarter, god and hall texts are read one after another too: no turn of words in more of them than
+# a reader passes over. (table, what, pattern, limit); the limit counts texts of that table.
+REPEATS = (
+    ("четверть", "«целиком»", r"\bцеликом\b", 4),
+    ("четверть", "«в эти дни»", r"\bв эти дни\b", 8),
+    ("четверть", "«в эту пору»", r"\bв эту пору\b", 8),
+    ("четверть", "«умеет»", r"\bуме(?:ет|ют)\b", 8),
+    ("четверть", "«лежит в Чертоге»", r"\bлеж(?:ит|ат) в Чертоге\b", 8),
+    ("четверть", "«по N … длится Чертог …, а с N+1 … начинается»",
+     r"\bпо \d+ \w+ длится Чертог\b", 4),
+    ("бог", "«По преданию»", r"\bпо преданию\b", 3),
+    ("описание_чертога", "«традиция»", r"\bтрадици\w*", 3),
+)
+
+
+def check_repeats(rows):
+    texts = texts_of(rows)
+    for table, what, pattern, limit in REPEATS:
+        found = sorted(str(key) for (t, key), text in texts.items() if t == table and
+                       re.search(pattern, text, re.IGNORECASE))
+        check(len(found) <= limit, f"{table}: {what} in {len(found)} texts, more than {limit}: "
+              f"{found}")

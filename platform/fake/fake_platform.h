@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,7 @@ class Окно_для_тестов final : public Окно {
     Платформа_для_тестов &платформа_;
     Окно_для_тестов *родитель_;
     std::unique_ptr<Данные_окна> данные_;
+    std::set<Клавиша> нажатые_; // pressed here since the control last had the focus
 };
 
 struct Нарисованная_картинка {
@@ -116,8 +118,16 @@ class Платформа_для_тестов final : public Платформа {
     // Events a test sends: to a control they go through the attached handler first, to a
     // window through its handler; the handler's answer is returned.
     int отправить(Окно &окно, const Событие &событие);
-    // A user typing at the end of a control's text, "\r\n" for a line break.
+    // A user's keyboard, as the window layer promises it: a release reaches the handler as
+    // e_keyup only after a first press of the key in the same control, with the focus not
+    // gone elsewhere since (an error box or a dialog takes it). Enter in a dialog clicks its
+    // default button.
+    int нажать_клавишу(Окно &окно, Клавиша клавиша, bool повтор = false);
+    int отпустить_клавишу(Окно &окно, Клавиша клавиша);
+    // A user typing at the end of a control's text, "\r\n" for a line break, or pasting
+    // there; a single-line field takes only what fits its width.
     void ввести(Окно &элемент, std::string_view текст);
+    void вставить(Окно &элемент, std::string_view текст);
 
     // What the program did.
     bool объемный_вид = false;
@@ -135,6 +145,9 @@ class Платформа_для_тестов final : public Платформа {
   private:
     friend class Окно_для_тестов;
     int передать(Окно_для_тестов &окно, const Событие &событие);
+    // The control with the focus loses it, and with it the keys pressed there.
+    void забыть_нажатия();
+    bool вмещает(const Окно_для_тестов &поле, std::string_view текст);
     int перерисовок_идет = 0;
 };
 

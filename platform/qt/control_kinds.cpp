@@ -1,5 +1,7 @@
 #include "platform/qt/control_kinds.h"
 
+#include "platform/qt/line_field.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +25,7 @@ QWidget *надпись(const QString &текст, QWidget *родитель) {
 }
 
 QWidget *поле(const QString &текст, QWidget *родитель) {
-    auto *п = new QLineEdit(текст, родитель);
+    auto *п = new Однострочное_поле(текст, родитель);
     п->setAlignment(Qt::AlignLeft);
     п->setFocusPolicy(Qt::StrongFocus);
     return п;
@@ -99,8 +101,8 @@ QString текст_виджета(const QWidget *виджет) {
 void задать_текст_виджета(QWidget *виджет, const QString &текст) {
     if (auto *н = qobject_cast<QLabel *>(виджет))
         return н->setText(текст);
-    if (auto *п = qobject_cast<QLineEdit *>(виджет))
-        return п->setText(текст);
+    if (auto *п = dynamic_cast<Однострочное_поле *>(виджет))
+        return п->задать_текст(текст);
     // The same text again keeps the reader's place in it: the About window sets its text at
     // every repaint.
     if (auto *п = qobject_cast<QPlainTextEdit *>(виджет)) {

@@ -37,16 +37,6 @@ QString в_qt(std::string_view текст) {
     }
 }
 
-// A key held down repeats its presses only, as on Windows: a repeated release is no release.
-Событие событие_элемента(const QEvent &событие) {
-    if (событие.type() != QEvent::KeyRelease)
-        return {Вид_события::e_other};
-    const auto &клавиша = static_cast<const QKeyEvent &>(событие);
-    if (клавиша.isAutoRepeat())
-        return {Вид_события::e_other};
-    return {Вид_события::e_keyup, 0, клавиша_слоя(клавиша.key())};
-}
-
 // Qt moves the focus on its own at a press of Tab; in this program the fields' handlers do.
 bool своя_табуляция(const QEvent &событие) {
     if (событие.type() != QEvent::KeyPress)
@@ -179,6 +169,22 @@ void Окно_qt::перехватить_события(Обработчик о�
     if (!обработчик_)
         виджет_->installEventFilter(this);
     обработчик_ = обработчик;
+}
+
+// A key held down repeats its presses only, as on Windows: a repeated release is no release,
+// and a repeated press no first press.
+Событие Окно_qt::событие_элемента(const QEvent &событие) {
+    const auto *клавиша = dynamic_cast<const QKeyEvent *>(&событие);
+    if (событие.type() == QEvent::FocusOut)
+        нажатые_.clear();
+    if (!клавиша || клавиша->isAutoRepeat())
+        return {Вид_события::e_other};
+    const Клавиша какая = клавиша_слоя(клавиша->key());
+    if (событие.type() == QEvent::KeyPress)
+        нажатые_.insert(какая);
+    if (событие.type() != QEvent::KeyRelease || нажатые_.erase(какая) == 0)
+        return {Вид_события::e_other};
+    return {Вид_события::e_keyup, 0, какая};
 }
 
 bool Окно_qt::eventFilter(QObject *кому, QEvent *событие) {

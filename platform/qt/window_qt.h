@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 
 class QPainter;
 
@@ -67,6 +68,9 @@ class Окно_qt final : public QObject, public Окно {
 
   private:
     Окно_qt &добавить_элемент(int номер, QWidget *виджет);
+    // What a control's handler hears of an event; a key's release only after its first press
+    // here, with the focus not gone elsewhere since.
+    Событие событие_элемента(const QEvent &событие);
 
     Платформа_qt &платформа_;
     Окно_qt *родитель_;
@@ -75,6 +79,7 @@ class Окно_qt final : public QObject, public Окно {
     std::unique_ptr<Данные_окна> данные_;
     QPainter *рисование_ = nullptr;
     std::map<int, std::unique_ptr<Окно_qt>> элементы_;
+    std::set<Клавиша> нажатые_;
 };
 
 } // namespace круголет

@@ -12,6 +12,7 @@ struct Класс_элемента {
     DWORD стиль;
 };
 
+// Without ES_AUTOHSCROLL a single-line edit takes only what fits its width.
 inline constexpr DWORD стиль_поля = WS_BORDER | ES_LEFT | WS_GROUP | WS_TABSTOP;
 
 inline constexpr Класс_элемента класс_элемента(Вид_элемента вид) {

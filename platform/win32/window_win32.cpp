@@ -235,11 +235,31 @@ INT_PTR CALLBACK Окно_win32::процедура_диалога(HWND hwnd, UI
     return FALSE;
 }
 
+// A key held down repeats its WM_KEYDOWN with the previous-state bit set: only the first one
+// is its press.
+Событие Окно_win32::событие_элемента(UINT сообщение, WPARAM w, LPARAM l) {
+    const bool клавиша = w < нажатые_.size();
+    switch (сообщение) {
+    case WM_KEYDOWN:
+        if (клавиша && (l & (LPARAM{1} << 30)) == 0)
+            нажатые_.set(w);
+        break;
+    case WM_KEYUP:
+        if (клавиша && нажатые_.test(w)) {
+            нажатые_.reset(w);
+            return {Вид_события::e_keyup, 0, клавиша_слоя(w)};
+        }
+        break;
+    case WM_KILLFOCUS:
+        нажатые_.reset();
+        break;
+    }
+    return {Вид_события::e_other};
+}
+
 LRESULT CALLBACK Окно_win32::процедура_элемента(HWND hwnd, UINT сообщение, WPARAM w, LPARAM l) {
     Окно_win32 *элемент = окно_из(hwnd, GWLP_USERDATA);
-    const Событие событие = сообщение == WM_KEYUP
-                                ? Событие{Вид_события::e_keyup, 0, клавиша_слоя(w)}
-                                : Событие{Вид_события::e_other};
+    const Событие событие = элемент->событие_элемента(сообщение, w, l);
     if (элемент->обработчик_(*элемент, событие) == обработано)
         return 0;
     return CallWindowProcW(элемент->своя_процедура_, hwnd, сообщение, w, l);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <bitset>
 #include <map>
 #include <memory>
 #include <optional>
@@ -53,6 +54,9 @@ class Окно_win32 final : public Окно {
     // The handler's answer to a message of a main window or a dialog: the message's result
     // when it handled it, nothing when the message is left to the default processing.
     std::optional<LRESULT> передать(UINT сообщение, WPARAM w);
+    // What an intercepted control's handler hears of a message; a key's release only after
+    // its first press here, with the focus not gone elsewhere since.
+    Событие событие_элемента(UINT сообщение, WPARAM w, LPARAM l);
 
     Платформа_win32 &платформа_;
     Окно_win32 *родитель_;
@@ -62,6 +66,7 @@ class Окно_win32 final : public Окно {
     WNDPROC своя_процедура_ = nullptr; // a control's own procedure, once intercepted
     HDC рисование_ = nullptr;          // during Вид_события::e_update
     std::map<HWND, std::unique_ptr<Окно_win32>> элементы_;
+    std::bitset<256> нажатые_; // virtual keys, by their codes
 };
 
 } // namespace круголет

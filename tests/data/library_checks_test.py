@@ -41,6 +41,28 @@ FAULTY_TEXTS = (
     ("То, что зрело втайне, выходит наружу в Вэйлет.", "«в Вэйлет»"),
     ("Он ждёт до Тайлет.", "«до Тайлет»"),
     ("К Элет всё готово.", "«К Элет»"),
+    # The idioms of the warm season and a season set against its own month.
+    ("Лето клонится к концу, и в Тайлете наступает канун Новолетия.", "«Лето клонится»"),
+    ("Когда в конце Вэйлета наступает Чертог Коня, жар лета доходит до высшей точки.",
+     "«жар лета»"),
+    ("Звёздный Дельфин плывёт по ночной воде, и красное лето ведёт дружбу высоким путём.",
+     "«красное лето»"),
+    ("41 Тайлета — последний день лета и канун Новолетия.", "«последний день лета»"),
+    ("Зимой Лис живёт запасом и не высовывается, а в Элете выходит посмотреть, где что взошло.",
+     "a season set against its own month «, а в Элете»"),
+    ("Зимой Лис затаивается, а когда в Дайлете сходит снег, выходит из норы.",
+     "a season set against its own month"),
+    # A month's meaning in one form; «стихия» only for the nine elements.
+    ("Первая четверть Бейлета, месяца Белого Сияния и покоя мира, приносит первый снег.",
+     "a month's meaning not in its one form"),
+    ("К Элету, месяцу посева, видно, какие замыслы готовы прорасти.",
+     "a month's meaning not in its one form"),
+    ("Хейлет, месяц Получения Даров природы, лежит в Чертоге Коня.",
+     "a month's meaning not in its one form"),
+    ("Пасека, скотный двор и учёба, которая расширяет кругозор, — их стихия.",
+     "«стихия» that is none of the nine elements"),
+    ("Переписка, переводы и учёба вдали от дома — его стихия.",
+     "«стихия» that is none of the nine elements"),
 )
 SOUND_TEXTS = (
     "По традиции это лето доброе.",
@@ -52,7 +74,12 @@ SOUND_TEXTS = (
     "Пашут и сеют в Элете, а весной хлеб наливается и зреет.",
     "Весной распахивают окна и двери.",
     "Огненным Храмом, священным летом в 369 дней, завершается Круг Лет.",
-    "Лето клонится к концу, и в Тайлете наступает канун Новолетия.",
+    "Год идёт к концу, и в Тайлете наступает канун Новолетия.",
+    "Зимой Лис живёт запасом, а в Вэйлете выходит посмотреть, где что взошло.",
+    "Айлет, месяц Новых Даров, начинается, когда урожай уже в амбарах.",
+    "Первая четверть Бейлета, месяца Белого Сияния, приносит первый снег.",
+    "Месяц Получения Даров Природы наделяет силой, а в конце месяца Хейлета идёт жатва.",
+    "Стихия Бога делает службу Белого Пса чистой и бескорыстной.",
     "В Элете сеют, на Тайлет приходится жатва, а с 22 Рамхата начинается Чертог Щуки.",
     "Зима на исходе, земля засеяна, а зима — для долгого чтения.",
     "Хорошо строить дом, создавать семью, закладывать сад и начинать учёбу.",
@@ -96,6 +123,7 @@ CALQUE_TEXTS = (
     "Начинается Чертог Бусла, где покровительствует Род.",
     "Ответственность за многих лето взваливает охотно.",
     "Осень уходит на счёт урожая, зима на долгое чтение.",
+    "Небесный Тур, он же Корова, пасётся на голубых лугах.",
 )
 
 
@@ -109,16 +137,29 @@ FAULTY_YEARS = (
     (lambda c: c.__setitem__(5, (c[5][0][:2], c[5][1][:1])), "3 sentences"),
     (lambda c: c.__setitem__(5, (c[5][0][:1], (c[5][1] + c[6][1] + c[7][1])[:3])),
      "3 sentences in the second paragraph"),
-    (lambda c: c.__setitem__(5, (c[6][0][:2] + c[5][0][:1], c[5][1][:1])), "only 2 sentences"),
+    (lambda c: c.__setitem__(5, (c[6][0][:2] + c[5][0][:2], c[7][1])), "only 2 sentences"),
     (lambda c: [c.__setitem__(p, (c[4][0][:1] + c[p][0][1:], c[p][1])) for p in (5, 6)],
      "more than two years"),
-    (lambda c: c.__setitem__(5, ((c[5][0][0] + " " + c[5][0][1],) + c[5][0][2:], c[5][1])),
+    (lambda c: c.__setitem__(6, ((c[6][0][0] + " " + c[6][0][1],) + c[6][0][2:], c[6][1])),
      "not one sentence"),
+    (lambda c: c.__setitem__(5, (("Это лето не похоже на прошлое лето: этого лета ждут, и в это "
+                                  "лето всё удаётся.",) + c[5][0][1:], c[5][1])),
+     "«это лето» [34] times"),
+    (lambda c: c.__setitem__(5, (c[5][0], ("Человек этого лета пылок и твёрд в слове.",))),
+     "a second paragraph of 41 characters"),
+    (lambda c: [c.__setitem__(p, (c[p][0] + (f"В Хейлете {p}-я верста легка.",), c[p][1]))
+                for p in (1, 17, 33)],
+     "Хейлет in the years of name 1"),
 )
 
 
+# Put at the end of a sentence that replaces the last one, so that its paragraph stays as long as
+# the rules ask and only the frame under test changes.
+TAIL = " — так его и знают все, кто живёт с ним рядом и видит его за работой изо дня в день."
+
+
 def last_replaced(sentence):
-    return lambda p, first, second: (first, second[:-1] + (sentence(p),))
+    return lambda p, first, second: (first, second[:-1] + (sentence(p)[:-1] + TAIL,))
 
 
 def first_replaced(sentence):
@@ -146,7 +187,7 @@ FRAMES = (
     (first_replaced(lambda p: f"{p}: осенью лето собирает, зимой бережёт, а весной отдаёт."),
      lambda first, second: any(checks.walks_the_seasons(s) for s in first + second),
      "a sentence «Осенью…, зимой…, весной…»", 36),
-    (last_replaced(lambda p: f"{p}: зимой лето копит, а в Вэйлете отдаёт."),
+    (last_replaced(lambda p: f"{p}: зимой лето копит, а весной отдаёт."),
      lambda first, second: any(checks.turns_the_season(s) for s in first + second),
      "a sentence «Зимой…, а в Вэйлете…»", 48),
     (last_replaced(lambda p: f"Заводить стоит {p}-й сад."),
@@ -157,7 +198,68 @@ FRAMES = (
     (last_replaced(lambda p: f"Лето это тихое, как {p}-я верста."),
      lambda first, second: any(s.startswith("Лето это тихое") for s in first + second),
      "the opening «лето это тихое…»", 12),
+    (last_replaced(lambda p: f"{p}: в это лето всё идёт своим чередом."), whole(r"\bв это лето\b"),
+     "«в это лето»", 30),
+    (last_replaced(lambda p: f"{p}: спешка здесь опасна."), whole(r"\bопасн"), "«опасно»", 8),
+    (last_replaced(lambda p: f"{p}: человек этого лета упорен."), whole(r"\bчеловек\w* этого лета"),
+     "«человек этого лета»", 16),
+    (last_replaced(lambda p: f"{p}: дети этого лета упорны."),
+     whole(r"\b(?:дет(?:и|ей|ям|ьми)|ребён\w*) этого лета"), "«дети этого лета»", 16),
+    (last_replaced(lambda p: f"{p}: в такое лето всё спорится."), whole(r"\bв такое лето\b"),
+     "«в такое лето»", 16),
+    (first_replaced(lambda p: f"Кто {p} раз отмерит, тот один раз отрежет."), whole(r"^Кто\b"),
+     "an opening «Кто…»", 6),
+    (lambda p, first, second: (first, second[:-1] + (f"Дорога в {p} вёрст, долгая, трудная и не "
+                                                      f"всегда прямая, по которой он пойдёт без "
+                                                      f"страха и без оглядки, — его путь.",)),
+     lambda first, second: re.search(r"— (?:его|её|их|ему|им) (?:путь|поприще|поле|призвание|"
+                                     r"стихия|выбор|дело|дороги)\.$|как раз для н\w+\.$",
+                                     second[-1]),
+     "a closing «— его путь»", 6),
+    (last_replaced(lambda p: f"{p}: зимой всё затихает."),
+     lambda first, second: any(checks.seasons_named(s) for s in first + second),
+     "a month or season named", 80),
 )
+# Each image that once came back from year to year, with a sentence that puts it into a text.
+IMAGE_SENTENCES = {
+    "«первым выходит в поле»": "{p}: он первым выходит на работу.",
+    "the snake's skin": "{p}: кожа у него тонкая.",
+    "«пятно на белом»": "{p}: ложь видна, как пятно на белом.",
+    "a horse worked to exhaustion": "{p}: работа без отдыха ему вредит.",
+    "kin gathered under one roof": "{p}: всех своих он держит под одной крышей.",
+    "«заложить сад»": "{p}: он охотно закладывает сад.",
+    "a current under the ice": "{p}: его сила идёт подо льдом.",
+    "long nights": "{p}: долгие ночи он проводит за книгой.",
+    "the tide": "{p}: удача приходит к нему, как прилив.",
+    "growth rings": "{p}: он растёт годовыми кольцами.",
+    "burnt bridges": "{p}: сжигать мосты он не любит.",
+    "a star-chaser who does not look down": "{p}: он гонится за звездой.",
+    "blind devotion": "{p}: слепая преданность ему чужда.",
+    "suspicion": "{p}: подозрительность ему вредит.",
+    "looking down from a height": "{p}: свысока он ни на кого не смотрит.",
+    "milk shared": "{p}: молоко он делит с соседями.",
+    "the winds of Вэйлет": "{p}: ветры Вэйлета зовут его в путь.",
+}
+FRAMES += tuple((last_replaced(lambda p, s=IMAGE_SENTENCES[what]: s.format(p=p)), whole(pattern),
+                 f"the image {what}", checks.IMAGE_LIMIT) for what, pattern in checks.IMAGES)
+
+
+def features(first, second):
+    text = " ".join(first + second)
+    found = {what for what, pattern, _ in checks.FRAMES if re.search(pattern, text, re.IGNORECASE)}
+    found |= {what for what, pattern in checks.IMAGES if re.search(pattern, text, re.IGNORECASE)}
+    if any(checks.seasons_named(s) for s in first + second):
+        found.add("a month or season named")
+    return found
+
+
+def breaks_another_rule(put, p, first, second):
+    """How many other frames putting the frame into this year would bring along, and whether it
+    would put «это лето» into the text more than twice: such years are taken last."""
+    changed = put(p, first, second)
+    this_year = checks.THIS_YEAR.findall(" ".join(changed[0] + changed[1]))
+    return (len(this_year) > checks.THIS_YEAR_LIMIT,
+            len(features(*changed) - features(first, second)))
 
 
 def with_frame(put, has, count):
@@ -165,17 +267,19 @@ def with_frame(put, has, count):
     taken from the three blocks in turn so that the blocks stay alike."""
     characteristics = copy.deepcopy(years.CHARACTERISTICS)
     lacking = sorted((p for p in characteristics if not has(*characteristics[p])),
-                     key=lambda p: ((p - 1) % 48, p))
+                     key=lambda p: (breaks_another_rule(put, p, *characteristics[p]),
+                                    (p - 1) % 48, p))
     for p in lacking[:count - (len(characteristics) - len(lacking))]:
         characteristics[p] = put(p, *characteristics[p])
     return characteristics
 
 
-def every_second_paragraph_of_two_in_years_1_to_48(characteristics):
+def every_second_paragraph_of_one_in_years_1_to_48(characteristics):
     for p in range(1, 49):
         first, second = characteristics[p]
-        if len(second) == 1:
-            characteristics[p] = (first[:-1], first[-1:] + second)
+        if len(second) == 2 and len(first) + 2 >= 5:
+            joined = second[0][:-1] + "; " + second[1][0].lower() + second[1][1:]
+            characteristics[p] = (first, (joined,))
 
 
 class check_text(unittest.TestCase):
@@ -220,7 +324,39 @@ class check_frames(unittest.TestCase):
     def test_refuses_three_blocks_built_differently(self):
         self.assertRaisesRegex(checks.TextError, "the blocks read as three writers",
                                checks.check_characteristics,
-                               broken(every_second_paragraph_of_two_in_years_1_to_48))
+                               broken(every_second_paragraph_of_one_in_years_1_to_48))
+
+
+def shipped_rows():
+    return years.rows() + halls.rows()
+
+
+class check_repeats(unittest.TestCase):
+    def test_passes_each_repeat_at_its_limit_and_refuses_one_more(self):
+        samples = {
+            "«целиком»": "Она целиком светла.",
+            "«в эти дни»": "Родившийся в эти дни светел.",
+            "«в эту пору»": "Родившийся в эту пору светел.",
+            "«умеет»": "Он умеет ждать.",
+            "«лежит в Чертоге»": "День лежит в Чертоге.",
+            "«по N … длится Чертог …, а с N+1 … начинается»": "По 5 дней длится Чертог.",
+            "«По преданию»": "По преданию, он светел.",
+            "«традиция»": "Так велит традиция.",
+        }
+        for table, what, pattern, limit in checks.REPEATS:
+            with self.subTest(repeat=what):
+                rows = shipped_rows()
+                has = [i for i, (t, _, text) in enumerate(rows) if t == table and
+                       re.search(pattern, text, re.IGNORECASE)]
+                lacking = [i for i, (t, key, text) in enumerate(rows) if t == table and
+                           i not in has and not key[0].endswith("1")]
+                for i in lacking[:limit - len(has)]:
+                    rows[i] = rows[i][:2] + (rows[i][2] + " " + samples[what],)
+                checks.check_repeats(rows)
+                i = lacking[limit - len(has)]
+                rows[i] = rows[i][:2] + (rows[i][2] + " " + samples[what],)
+                self.assertRaisesRegex(checks.TextError, re.escape(f"{what} in {limit + 1} texts"),
+                                       checks.check_repeats, rows)
 
 
 class check_quarter(unittest.TestCase):

@@ -414,14 +414,44 @@ TEST_F(ФайлБиблиотеки, СтрокаДлиннееМебибайт�
     EXPECT_EQ(сбой->причина, "строка длиннее 1 МиБ");
 }
 
-TEST_F(ФайлБиблиотеки, ФайлБольше64МебибайтОтвергаетсяНеЧитаясь) {
+TEST_F(ФайлБиблиотеки, ФайлБольшеПределаОтвергаетсяНеЧитаясь) {
     const auto файл = записать("лето(1, \"a\")\n");
     std::filesystem::resize_file(файл, наибольший_файл + 1);
     const auto сбой = загрузить_библиотеку_подробно(файл, знания);
     ASSERT_TRUE(сбой);
     EXPECT_EQ(сбой->строка, 0u);
-    EXPECT_EQ(сбой->причина, "файл больше 64 МиБ");
+    EXPECT_EQ(сбой->причина, "файл больше 32 МиБ");
     EXPECT_EQ(всего_строк(), 0u);
+}
+
+using LibraryFile = ФайлБиблиотеки;
+
+// A device may never end. (A FIFO, which would wait for a writer, is tried on the command line
+// under a time limit.)
+TEST_F(LibraryFile, ADeviceIsNotRead) {
+#ifdef _WIN32
+    const auto сбой = загрузить_библиотеку_подробно("NUL", знания);
+#else
+    const auto сбой = загрузить_библиотеку_подробно("/dev/null", знания);
+#endif
+    ASSERT_TRUE(сбой);
+    EXPECT_EQ(сбой->строка, 0u);
+    EXPECT_EQ(сбой->причина, "не обычный файл");
+}
+
+TEST_F(LibraryFile, AtMostAHundredThousandRows) {
+    const std::string строка = в_файле("лето(1, \"\")\n");
+    std::string строки;
+    for (int i = 0; i < 100'000; ++i)
+        строки += строка;
+    ASSERT_FALSE(загрузить_библиотеку_подробно(записать(строки), знания));
+    знания = {};
+    const auto сбой = загрузить_библиотеку_подробно(записать(строки + строка), знания);
+    ASSERT_TRUE(сбой);
+    EXPECT_EQ(сбой->строка, 100'001u);
+    EXPECT_EQ(сбой->причина, "больше 100 000 строк");
+    EXPECT_EQ(знания.лето.строки().size(), 100'000u);
+    EXPECT_EQ(загрузить_библиотеку_из_текста(строки + строка, знания), не_удалась);
 }
 
 struct Плохая_строка {

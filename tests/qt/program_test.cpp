@@ -116,6 +116,33 @@ TEST_F(Программа, ADateAfterTheCircleOfLifeNamesTheRangeAndTheWideOne) 
         "19.09.1800\u00a019:00 до 21.09.2099\u00a019:00.");
 }
 
+// Enter closes the box on its press; its release then comes to the field, which has the focus
+// back, and must not ask for the conversion again.
+TEST_F(Программа, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
+    запустить({1990, 7, 14, 21, 30});
+    виджет(поле_дня)->setFocus();
+    набрать(поле_дня, "32");
+    int ящиков = 0;
+    в_модальном([&](QWidget *окно) {
+        ++ящиков;
+        ASSERT_NE(qobject_cast<QMessageBox *>(окно), nullptr);
+        QTest::keyPress(окно->focusWidget() ? окно->focusWidget() : окно, Qt::Key_Return);
+    });
+    QTest::keyPress(виджет(поле_дня), Qt::Key_Return);
+    QTest::keyRelease(виджет(поле_дня), Qt::Key_Return);
+    ASSERT_EQ(ящиков, 1);
+    ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // A second box, if one came, is counted and closed.
+    в_модальном([&](QWidget *окно) {
+        ++ящиков;
+        окно->close();
+    });
+    ASSERT_EQ(QApplication::focusWidget(), виджет(поле_дня));
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(ящиков, 1);
+}
+
 TEST_F(Программа, СправкаOpensTheModalAboutWindowAndOkClosesIt) {
     запустить({1990, 7, 14, 21, 30});
     bool открыто = false;

@@ -7,6 +7,7 @@
 #include "tests/window_contract/contract.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +31,10 @@ Qt::Key код_клавиши(Клавиша клавиша) {
     return Qt::Key_F2;
 }
 
+QString в_qt(std::string_view текст) {
+    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
+}
+
 QWidget *виджет(Окно &окно) {
     return static_cast<Окно_qt &>(окно).виджет();
 }
@@ -42,8 +47,23 @@ class Стенд_qt final : public Стенд_платформы {
         QTest::keyPress(виджет(элемент), код_клавиши(клавиша));
     }
 
+    void повторить_клавишу(Окно &элемент, Клавиша клавиша) override {
+        const Qt::Key код = код_клавиши(клавиша);
+        QTest::simulateEvent(виджет(элемент), true, код, Qt::NoModifier,
+                             QString(QChar(QTest::keyToAscii(код))), true);
+    }
+
     void отпустить_клавишу(Окно &элемент, Клавиша клавиша) override {
         QTest::keyRelease(виджет(элемент), код_клавиши(клавиша));
+    }
+
+    void набрать(Окно &элемент, std::string_view текст) override {
+        QTest::keyClicks(виджет(элемент), в_qt(текст));
+    }
+
+    void вставить(Окно &элемент, std::string_view текст) override {
+        QGuiApplication::clipboard()->setText(в_qt(текст));
+        QTest::keySequence(виджет(элемент), QKeySequence::Paste);
     }
 
     bool в_фокусе(Окно &элемент) override {
@@ -68,6 +88,13 @@ class Стенд_qt final : public Стенд_платформы {
                 return false;
             прочитано(ящик->text().toStdString());
             QTest::mouseClick(ящик->button(QMessageBox::Ok), Qt::LeftButton);
+            return true;
+        });
+    }
+
+    void нажать_в_следующем_окне(Клавиша клавиша) override {
+        ждать([клавиша](QWidget *окно) {
+            QTest::keyPress(окно->focusWidget() ? окно->focusWidget() : окно, код_клавиши(клавиша));
             return true;
         });
     }

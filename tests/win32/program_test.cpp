@@ -280,6 +280,15 @@ TEST(Программа, отвергнутый_момент_показывае�
     }
 }
 
+// A key from the keyboard, not posted to a window: it goes where the focus is.
+void клавиатура(WORD клавиша, bool отпущена) {
+    INPUT ввод{};
+    ввод.type = INPUT_KEYBOARD;
+    ввод.ki.wVk = клавиша;
+    ввод.ki.dwFlags = отпущена ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &ввод, sizeof ввод);
+}
+
 TEST(Программа, после_окна_ошибки_главное_окно_снова_активно_и_ввод_идет_в_поле_с_фокусом) {
     Программа_под_тестом п;
     SetForegroundWindow(п.главное_окно());
@@ -298,16 +307,37 @@ TEST(Программа, после_окна_ошибки_главное_окн�
     EXPECT_TRUE(Программа_под_тестом::дождаться([&] {
         return п.активное_окно() == п.главное_окно() && п.фокус() == п.элемент(поле_месяца);
     }));
-    // A key from the keyboard, not posted to a window: it goes where the focus is.
-    INPUT клавиша[2]{};
-    for (INPUT &к : клавиша) {
-        к.type = INPUT_KEYBOARD;
-        к.ki.wVk = '7';
-    }
-    клавиша[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, клавиша, sizeof(INPUT));
+    клавиатура('7', false);
+    клавиатура('7', true);
     EXPECT_TRUE(Программа_под_тестом::дождаться([&] { return п.текст(поле_месяца) == L"27"; }))
         << в_utf8(п.текст(поле_месяца));
+}
+
+// Enter closes the box on its press; its release then comes to the field, which has the focus
+// back, and must not ask for the conversion again.
+TEST(Программа, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
+    Программа_под_тестом п;
+    SetForegroundWindow(п.главное_окно());
+    п.нажать_клавишу(п.элемент(поле_дня), VK_TAB);
+    ASSERT_TRUE(
+        Программа_под_тестом::дождаться([&] { return п.фокус() == п.элемент(поле_месяца); }));
+    ввести_момент(п, L"30", L"2", L"1904", L"10", L"0");
+    клавиатура(VK_RETURN, false);
+    клавиатура(VK_RETURN, true);
+    HWND ошибка = п.дождаться_окна(класс_диалога, L"Ошибка");
+    ASSERT_NE(ошибка, nullptr);
+    ASSERT_TRUE(Программа_под_тестом::дождаться([&] { return п.активное_окно() == ошибка; }));
+
+    клавиатура(VK_RETURN, false);
+    ASSERT_TRUE(Программа_под_тестом::дождаться([&] { return !IsWindow(ошибка); }));
+    ASSERT_TRUE(Программа_под_тестом::дождаться([&] {
+        return п.активное_окно() == п.главное_окно() && п.фокус() == п.элемент(поле_месяца);
+    }));
+    клавиатура(VK_RETURN, true);
+    HWND вторая = п.дождаться_окна(класс_диалога, L"Ошибка", 1500ms);
+    EXPECT_EQ(вторая, nullptr) << "a second box";
+    if (вторая)
+        п.щелкнуть(GetDlgItem(вторая, IDOK));
 }
 
 TEST(Программа, справка_открывает_модальное_окно_о_программе_а_Ok_закрывает_его) {

@@ -10,6 +10,9 @@
 #include "tests/win32/program_under_test.h"
 #include "tests/window_contract/contract.h"
 
+#include <cstring>
+#include <optional>
+
 namespace круголет {
 namespace {
 
@@ -68,10 +71,39 @@ class Стенд_win32 final : public Стенд_платформы {
         обработать_очередь();
     }
 
+    // The previous-state bit says that the key was down already.
+    void повторить_клавишу(Окно &элемент, Клавиша клавиша) override {
+        const WORD код = код_клавиши(клавиша);
+        PostMessageW(hwnd(элемент), WM_KEYDOWN, код,
+                     параметр_клавиши(код, false) | (LPARAM{1} << 30));
+        обработать_очередь();
+    }
+
     void отпустить_клавишу(Окно &элемент, Клавиша клавиша) override {
         const WORD код = код_клавиши(клавиша);
         PostMessageW(hwnd(элемент), WM_KEYUP, код, параметр_клавиши(код, true));
         обработать_очередь();
+    }
+
+    void набрать(Окно &элемент, std::string_view текст) override {
+        for (wchar_t знак : в_utf16(текст)) {
+            PostMessageW(hwnd(элемент), WM_CHAR, знак, 1);
+            обработать_очередь();
+        }
+    }
+
+    // As the edit's context menu pastes.
+    void вставить(Окно &элемент, std::string_view текст) override {
+        const std::wstring строка = в_utf16(текст);
+        const std::size_t байтов = (строка.size() + 1) * sizeof(wchar_t);
+        HGLOBAL память = GlobalAlloc(GMEM_MOVEABLE, байтов);
+        std::memcpy(GlobalLock(память), строка.c_str(), байтов);
+        GlobalUnlock(память);
+        ASSERT_TRUE(OpenClipboard(hwnd(элемент)));
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, память);
+        CloseClipboard();
+        SendMessageW(hwnd(элемент), WM_PASTE, 0, 0);
     }
 
     bool в_фокусе(Окно &элемент) override { return GetFocus() == hwnd(элемент); }
@@ -83,6 +115,11 @@ class Стенд_win32 final : public Стенд_платформы {
 
     void закрыть_следующую_ошибку(std::function<void(const std::string &)> прочитано) override {
         прочитано_ = std::move(прочитано);
+        завести_таймер();
+    }
+
+    void нажать_в_следующем_окне(Клавиша клавиша) override {
+        клавиша_ = клавиша;
         завести_таймер();
     }
 
@@ -107,7 +144,12 @@ class Стенд_win32 final : public Стенд_платформы {
             return;
         KillTimer(nullptr, таймер_);
         таймер_ = 0;
-        if (HWND надпись = GetDlgItem(окно, 0xFFFF); надпись && прочитано_) {
+        if (клавиша_) {
+            const WORD код = код_клавиши(*клавиша_);
+            клавиша_.reset();
+            HWND фокус = GetFocus();
+            PostMessageW(фокус ? фокус : окно, WM_KEYDOWN, код, параметр_клавиши(код, false));
+        } else if (HWND надпись = GetDlgItem(окно, 0xFFFF); надпись && прочитано_) {
             std::wstring текст(GetWindowTextLengthW(надпись) + 1, L'\0');
             текст.resize(GetWindowTextW(надпись, текст.data(), static_cast<int>(текст.size())));
             const auto прочитано = std::move(прочитано_);
@@ -128,6 +170,7 @@ class Стенд_win32 final : public Стенд_платформы {
     UINT_PTR таймер_ = 0;
     std::function<void(Окно &)> действие_;
     std::function<void(const std::string &)> прочитано_;
+    std::optional<Клавиша> клавиша_;
 };
 
 INSTANTIATE_TEST_SUITE_P(Win32, Слой_окон,

@@ -17,6 +17,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace круголет {
@@ -27,10 +28,16 @@ class Стенд_платформы {
     virtual ~Стенд_платформы() = default;
 
     virtual Платформа &платформа() = 0;
-    // The user presses a key in a control, or lets it go, as the keyboard delivers it there;
-    // the control has handled it when this returns.
+    // The user presses a key in a control, holds it down so that its press repeats there, or
+    // lets it go, as the keyboard delivers it there; the control has handled it when this
+    // returns.
     virtual void нажать_клавишу(Окно &элемент, Клавиша клавиша) = 0;
+    virtual void повторить_клавишу(Окно &элемент, Клавиша клавиша) = 0;
     virtual void отпустить_клавишу(Окно &элемент, Клавиша клавиша) = 0;
+    // The user types the text into a control, a key for each character, or pastes it there
+    // from the clipboard.
+    virtual void набрать(Окно &элемент, std::string_view текст) = 0;
+    virtual void вставить(Окно &элемент, std::string_view текст) = 0;
     // Whether the window system sees the keyboard focus in this control.
     virtual bool в_фокусе(Окно &элемент) = 0;
     // The next modal dialog, once it is shown, has `действие` run inside its modal run, as a
@@ -39,6 +46,10 @@ class Стенд_платформы {
     // The next error box, once it is shown, is read and closed with its button, as a user
     // closes it; `прочитано` is given the text it showed.
     virtual void закрыть_следующую_ошибку(std::function<void(const std::string &)> прочитано) = 0;
+    // The next modal window, a dialog or an error box, once it is shown, gets the press of the
+    // key where its focus is, as from the keyboard. The key stays down: a test lets it go
+    // where the keyboard sends it afterwards.
+    virtual void нажать_в_следующем_окне(Клавиша клавиша) = 0;
 };
 
 struct Фабрика_платформы {

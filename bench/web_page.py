@@ -1,0 +1,140 @@
+#!/usr/bin/python3
+"""Measures the web page (docs/performance.md): the site's size as a host sends it gzip-compressed,
+the navigation to the painted report in headless Chromium beside a blank page's in the same run
+(then from the service worker's copy, as at a later visit), and the time of one report computed
+in the page.
+
+    bench/web_page.py [SITE_DIR]      (build-web/site by default; build it with the web preset)
+"""
+
+import gzip
+import pathlib
+import re
+import shutil
+import statistics
+import sys
+import tempfile
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests" / "web"))
+from browser import ROOT, Server, chromium  # noqa: E402
+
+LOADS = 10
+
+# A page with one line of text, timed the same way as the report.
+BLANK = '<!doctype html><html lang="ru"><meta charset="utf-8"><title>-</title>' \
+        '<p elementtiming="report">.</p></html>'
+
+
+def without_scripts(index):
+    """The page as HTML and CSS alone, no scripts, no core: its title timed as the report is."""
+    index = re.sub(r'<link rel="(modulepreload|preload)"[^>]*>\n|<script [^>]*></script>', "", index)
+    index = index.replace(' elementtiming="report"', "")
+    return index.replace('<span class="name">', '<span class="name" elementtiming="report">')
+
+# When the report's text was first painted, in ms from the start of the navigation.
+PAINTED = """
+const done = arguments[arguments.length - 1];
+new PerformanceObserver((list) => {
+  for (const entry of list.getEntries())
+    if (entry.identifier === 'report') done(entry.renderTime || entry.loadTime);
+}).observe({ type: 'element', buffered: true });
+"""
+
+# One report computed in the page, over moments spread across the years, as the page asks for it:
+# the fields' texts in, the parsed answer out. Milliseconds per report, for each of 5 rounds.
+COMPUTE = """
+const done = arguments[arguments.length - 1];
+import('./js/core.js').then(async ({ loadCore }) => {
+  const core = await loadCore();
+  const moments = [];
+  for (let i = 0; i < 1000; i++)
+    moments.push([1 + i % 28, 1 + i % 12, 1801 + (i * 7) % 297, i % 24, (i * 13) % 60].map(String));
+  const rounds = [];
+  for (let round = 0; round < 5; round++) {
+    const start = performance.now();
+    for (const m of moments) if (!core.compute(m).report) throw new Error(m.join(' '));
+    rounds.push((performance.now() - start) / moments.length);
+  }
+  done(rounds);
+});
+"""
+
+
+def transfer_sizes(site):
+    rows = []
+    for f in sorted(p for p in site.rglob("*") if p.is_file()):
+        data = f.read_bytes()
+        rows.append((str(f.relative_to(site)), len(data), len(gzip.compress(data, 6))))
+    return rows
+
+
+def navigation_times(driver, url, loads):
+    """Per load: ms to the painted report, and the ms of CPU that the page's main thread spent
+    on the way (Chromium's TaskDuration in thread ticks, less at the mercy of other processes)."""
+    times = []
+    for _ in range(loads):
+        driver.get("about:blank")
+        driver.execute_cdp_cmd("Performance.disable", {})
+        driver.execute_cdp_cmd("Performance.enable", {"timeDomain": "threadTicks"})
+        driver.get(url)
+        painted = driver.execute_async_script(PAINTED)
+        metrics = driver.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]
+        cpu = next(m["value"] for m in metrics if m["name"] == "TaskDuration") * 1000
+        times.append((painted, cpu))
+    return times
+
+
+def summary(name, times):
+    painted = [t for t, _ in times]
+    cpu = [c for _, c in times]
+    print(f"{name}, ms: median {statistics.median(painted):.0f}, "
+          f"all {sorted(round(t) for t in painted)}; main thread CPU median "
+          f"{statistics.median(cpu):.0f}")
+
+
+def main():
+    site = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ROOT / "build-web" / "site")
+    rows = transfer_sizes(site)
+    print("file | bytes | gzip -6")
+    for name, size, packed in rows:
+        print(f"{name} | {size} | {packed}")
+    print(f"total | {sum(r[1] for r in rows)} | {sum(r[2] for r in rows)}")
+
+    with tempfile.TemporaryDirectory() as served:
+        shutil.copytree(site, served, dirs_exist_ok=True)
+        (pathlib.Path(served) / "blank.html").write_text(BLANK, encoding="utf-8")
+        index = (site / "index.html").read_text(encoding="utf-8")
+        (pathlib.Path(served) / "static.html").write_text(without_scripts(index), encoding="utf-8")
+        server = Server(pathlib.Path(served))
+        driver = chromium()
+        try:
+            # Every load from the server, as a first visit: no HTTP cache, no service worker.
+            driver.execute_cdp_cmd("Network.enable", {})
+            driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+            driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+            blank, static, page = [], [], []
+            for _ in range(LOADS):  # in turn, so that all see the same load on the machine
+                blank += navigation_times(driver, server.url + "blank.html", 1)
+                static += navigation_times(driver, server.url + "static.html", 1)
+                page += navigation_times(driver, server.url + "#2000-03-15T20:30", 1)
+            summary("blank page painted", blank)
+            summary("the page without scripts painted", static)
+            summary("report painted", page)
+            # A later visit: the page from the service worker's copy.
+            driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
+            driver.get(server.url)
+            driver.execute_async_script("navigator.serviceWorker.ready.then(arguments[0])")
+            summary("report painted from the service worker's copy",
+                    navigation_times(driver, server.url + "#2000-03-15T20:30", LOADS))
+            driver.get(server.url + "blank.html")
+            driver.set_script_timeout(60)
+            rounds = driver.execute_async_script(COMPUTE)
+            print("one report computed, ms, 5 rounds of 1000: "
+                  + ", ".join(f"{r:.4f}" for r in rounds))
+        finally:
+            driver.quit()
+            server.stop()
+
+
+if __name__ == "__main__":
+    main()

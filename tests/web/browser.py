@@ -1,0 +1,97 @@
+"""What the browser tests share: the site served on the loopback address, a headless Chromium,
+krugolet-cli to compare with, and the browser's console.
+
+KRUGOLET_SITE names the assembled site (build-web/site), KRUGOLET_CLI the native krugolet-cli."""
+
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+import threading
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "web"))
+import serve  # noqa: E402
+
+SITE = pathlib.Path(os.environ.get("KRUGOLET_SITE", ROOT / "build-web" / "site"))
+CLI = pathlib.Path(os.environ.get("KRUGOLET_CLI", ROOT / "build" / "apps" / "cli" / "krugolet-cli"))
+LIBRARY = ROOT / "data" / "библиотека.txt"
+PORTS = range(8180, 8190)
+
+
+class Server:
+    """The site on the first free port of 8180-8189, served from a thread of the test."""
+
+    def __init__(self, site=SITE):
+        for port in PORTS:
+            try:
+                self.httpd = serve.make_server(site, port)
+                break
+            except OSError:
+                continue
+        else:
+            raise RuntimeError("no free port in 8180-8189")
+        self.url = f"http://127.0.0.1:{port}/"
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+def chromium(width=1280, height=900):
+    options = webdriver.ChromeOptions()
+    for flag in ("--headless=new --no-sandbox --disable-gpu --disable-dev-shm-usage "
+                 "--disable-background-networking --disable-component-update --disable-sync "
+                 "--no-first-run --lang=ru-RU").split():
+        options.add_argument(flag)
+    options.add_argument(f"--user-data-dir={tempfile.mkdtemp(prefix='krugolet-chromium-')}")
+    options.add_argument(f"--window-size={width},{height}")
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    options.add_experimental_option("prefs", {"intl.accept_languages": "ru-RU,ru"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def cli_report(moment=None):
+    """krugolet-cli --extended's output, as bytes, for "DD.MM.YYYY HH:MM" or for now."""
+    args = [str(CLI), "--library", str(LIBRARY), "--extended"] + ([moment] if moment else [])
+    return subprocess.run(args, check=True, capture_output=True).stdout
+
+
+def wait_for_report(driver):
+    """The report, once the core has loaded and shown one."""
+    WebDriverWait(driver, 10).until(
+        lambda d: d.execute_script("return document.getElementById('report').textContent"))
+    return page_report(driver)
+
+
+def page_report(driver):
+    return driver.execute_script("return document.getElementById('report').textContent")
+
+
+class BrowserTest(unittest.TestCase):
+    """One server and one browser for a file's tests; every test ends with a clean console."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server()
+        cls.driver = chromium()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.stop()
+
+    def tearDown(self):
+        errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        self.assertEqual(errors, [], "errors in the browser's console")
+
+    def open(self, address=""):
+        self.driver.get(self.server.url + address)
+        return wait_for_report(self.driver)

@@ -1,0 +1,54 @@
+// The calendar's core, compiled to WebAssembly, with the library of texts loaded into it.
+import createModule from './krugolet-core.js';
+
+const libraryUrl = new URL('../библиотека.txt', import.meta.url);
+
+class LoadError extends Error {
+  constructor(title, message) {
+    super(message);
+    this.title = title;
+  }
+}
+
+function answer(module, pointer) {
+  return JSON.parse(module.UTF8ToString(pointer));
+}
+
+// The file's bytes, or null when it cannot be fetched.
+async function fetchLibrary() {
+  try {
+    const response = await fetch(libraryUrl);
+    return response.ok ? new Uint8Array(await response.arrayBuffer()) : null;
+  } catch {
+    return null;
+  }
+}
+
+// Without the file's bytes the core answers with the failure of a missing file.
+function loadLibrary(module, bytes) {
+  if (!bytes) return answer(module, module._load_library(0, -1));
+  const pointer = module._malloc(bytes.length);
+  module.HEAPU8.set(bytes, pointer);
+  const result = answer(module, module._load_library(pointer, bytes.length));
+  module._free(pointer);
+  return result;
+}
+
+// Resolves to the core once the library has loaded; rejects with a LoadError carrying the
+// window program's own title and text when the library is missing or damaged.
+export async function loadCore() {
+  const [module, bytes] = await Promise.all([createModule(), fetchLibrary()]);
+  const loaded = loadLibrary(module, bytes);
+  if (!loaded.loaded) throw new LoadError(loaded.title, loaded.message);
+  return {
+    // The five fields as typed: {moment, old_date, report}, or {field, title, message}.
+    compute(fields) {
+      return answer(module, module.ccall('convert_fields', 'number',
+        ['string', 'string', 'string', 'string', 'string'], fields));
+    },
+    // {lines, text}: the About window's lines and its description.
+    about() {
+      return answer(module, module._about_program());
+    },
+  };
+}

@@ -1,0 +1,98 @@
+// The functions the page calls. Text crosses as UTF-8; an answer is JSON, so that a report and
+// the values beside it come back in one call. An answer stays valid until the next call.
+// Their names are English, as the print job's are: emscripten renames a module's exports to
+// shorten it and then loses the ones spelt in Cyrillic.
+
+#include "calendar/input_check.h"
+#include "calendar/report.h"
+#include "knowledge/library.h"
+#include "runtime/format.h"
+#include "ui/about.h"
+#include "ui/controls.h"
+#include "web/wasm/json_text.h"
+#include "web/wasm/refusal.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+using namespace круголет;
+
+namespace {
+
+// The page always computes in the wide range.
+constexpr Промежуток промежуток = Промежуток::широкий;
+
+// Loaded once at start, read by every conversion afterwards.
+Знания &знания() {
+    static Знания з = встроенные_знания();
+    return з;
+}
+
+const char *ответить(std::string текст) {
+    static std::string ответ;
+    ответ = std::move(текст);
+    return ответ.c_str();
+}
+
+std::string отказ_json(std::string_view поле, std::string_view сообщение) {
+    return "{\"field\":" + json_строка(поле) + ",\"title\":" + json_строка(текст_ошибки_ввода) +
+           ",\"message\":" + json_строка(сообщение) + "}";
+}
+
+// "38 Айлета 7535 лета, Пятница, 14 часов 110 частей": every month's name takes "а" in the
+// genitive.
+std::string дата_по_круголету(const Расчет &р) {
+    return форматировать("% %а % лета, %, % % % %",
+                         {std::int64_t{р.число}, р.месяц, р.лето_от_сотворения, р.день_недели,
+                          р.часы, р.слово_часов, р.части, р.слово_частей});
+}
+
+} // namespace
+
+extern "C" {
+
+// The library file's bytes, Windows-1251 as shipped; a negative length when the page could not
+// fetch the file. Answers {"loaded":true}, or false with the window program's title and text of
+// the failed load.
+EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int длина) {
+    if (длина >= 0 && загрузить_библиотеку_из_текста({байты, static_cast<std::size_t>(длина)},
+                                                     знания()) == Загрузка::выполнена)
+        return ответить("{\"loaded\":true}");
+    return ответить("{\"loaded\":false,\"title\":" + json_строка(заголовок_ошибки_библиотеки) +
+                    ",\"message\":" + json_строка(текст_ошибки_библиотеки) + "}");
+}
+
+// The five fields as typed, read and checked as the window reads them. Answers the moment, the
+// old date and the report; or the field at fault with the title and the message.
+EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char *месяц,
+                                                const char *год, const char *час,
+                                                const char *минута) {
+    const auto м = проверить_поля(день, месяц, год, час, минута, промежуток);
+    if (!м) {
+        const auto отказ = причина_отказа(день, месяц, год, час, минута, промежуток);
+        return ответить(отказ_json(отказ ? отказ->поле : "moment",
+                                   отказ ? std::string_view(отказ->сообщение) : ""));
+    }
+    const auto р = рассчитать(знания(), *м, промежуток);
+    if (!р)
+        return ответить(
+            отказ_json("moment", "Нет отчета: в библиотеке нет записи, нужной для этого момента."));
+    return ответить(
+        форматировать("{\"moment\":[%,%,%,%,%],\"old_date\":%,\"report\":%}",
+                      {м->день, м->месяц, м->год, м->час, м->минута,
+                       json_строка(дата_по_круголету(*р)), json_строка(отчет(*р, *м))}));
+}
+
+// The About window's lines about the program (the last, which names the window program's range,
+// left out) and its description of the program and the calendar.
+EMSCRIPTEN_KEEPALIVE const char *about_program() {
+    std::string строки;
+    for (const auto &элемент : шаблон_окна_о_программе().элементы)
+        if (элемент.номер >= IDC_ABOUT_LINE1 && элемент.номер < IDC_ABOUT_LINE4)
+            строки += (строки.empty() ? "" : ",") + json_строка(элемент.текст);
+    return ответить("{\"lines\":[" + строки + "],\"text\":" + json_строка(текст_о_программе()) +
+                    "}");
+}
+
+} // extern "C"

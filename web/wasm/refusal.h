@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calendar/range.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace круголет {
+
+// Which of the five fields the page marks when the moment is refused, and what the user reads:
+// the field and what it accepts.
+struct Отказ {
+    std::string_view поле; // "day", "month", "year", "hour", "minute", or "moment" for the span
+    std::string сообщение;
+};
+
+// Why the window's checks refuse the field texts: the first check that fails, in the order the
+// window makes them. Nothing when they accept the moment.
+std::optional<Отказ> причина_отказа(std::string_view день, std::string_view месяц,
+                                    std::string_view год, std::string_view час,
+                                    std::string_view минута, Промежуток промежуток);
+
+} // namespace круголет
