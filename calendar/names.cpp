@@ -1,10 +1,26 @@
 #include "calendar/names.h"
 
+#include "runtime/integer_text.h"
+#include "runtime/utf8.h"
+
 namespace круголет {
 
 std::optional<int> номер_месяца(std::string_view месяц) {
     for (std::size_t место = 0; место < месяцы.size(); ++место)
         if (месяцы[место] == месяц)
+            return static_cast<int>(место) + 1;
+    return std::nullopt;
+}
+
+std::optional<int> месяц_из_текста(std::string_view текст) {
+    if (const auto число = прочитать_целое(текст)) {
+        if (*число < 1 || *число > 9)
+            return std::nullopt;
+        return *число;
+    }
+    const std::string имя = строчными(текст);
+    for (std::size_t место = 0; место < месяцы.size(); ++место)
+        if (строчными(месяцы[место]) == имя)
             return static_cast<int>(место) + 1;
     return std::nullopt;
 }

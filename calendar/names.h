@@ -20,4 +20,8 @@ inline constexpr std::array<std::string_view, 9> дни_недели = {
 // The place of a month in the year, 1 to 9; nothing for any other string.
 std::optional<int> номер_месяца(std::string_view месяц);
 
+// A month as people type it: its place 1 to 9 (read as the window reads a field), or its name in
+// any letter case ("рамхат", "РАМХАТ"); nothing for anything else.
+std::optional<int> месяц_из_текста(std::string_view текст);
+
 } // namespace круголет

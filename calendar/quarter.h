@@ -2,6 +2,7 @@
 
 #include "knowledge/tables.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,5 +27,10 @@ std::optional<Покровитель> определение_покровите�
                                                    int число);
 
 std::string_view есть_ли_праздник(const Знания &знания, std::string_view месяц, int число);
+
+// The holidays of every day of a month at once, under the lookup's rule that the first row for a
+// day names it; the place of a day is its number, place 0 stays empty.
+std::array<std::optional<std::string_view>, 42> праздники_месяца(const Знания &знания,
+                                                                 std::string_view месяц);
 
 } // namespace круголет

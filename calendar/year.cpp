@@ -60,23 +60,20 @@ constexpr std::array<Начало_месяца, 43> начала_месяцев 
 
 constexpr std::array<int, 12> дней_в_месяце = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-// The place in the Circle of Years of a year of the Circle of Life, counted round in both
-// directions so that it stays 1..16 for any year.
-std::int64_t лето_круга_лет(std::int64_t лето_в_круге_жизни) {
-    return ((лето_в_круге_жизни - 1) % 16 + 16) % 16 + 1;
-}
-
-// The same round of 144 for the place in the Circle of Life.
-std::int64_t лето_круга_жизни(std::int64_t номер) {
-    return ((номер - 1) % 144 + 144) % 144 + 1;
-}
-
 bool помещается(std::int64_t число) {
     return число >= std::numeric_limits<std::int32_t>::min() &&
            число <= std::numeric_limits<std::int32_t>::max();
 }
 
 } // namespace
+
+std::int64_t лето_круга_лет(std::int64_t номер) {
+    return ((номер - 1) % 16 + 16) % 16 + 1;
+}
+
+std::int64_t лето_круга_жизни(std::int64_t номер) {
+    return ((номер - 1) % 144 + 144) % 144 + 1;
+}
 
 std::optional<int> длительность_месяца(int месяц, int год) {
     if (месяц < 1 || месяц > 12)
@@ -139,6 +136,10 @@ std::int64_t круг_жизни(std::int32_t номер) {
 
 std::int64_t лето_от_сотворения(std::int32_t номер) {
     return 7376 + std::int64_t{номер};
+}
+
+std::int64_t номер_лета(std::int64_t от_сотворения) {
+    return от_сотворения - 7376;
 }
 
 } // namespace круголет

@@ -27,6 +27,11 @@ struct Лето {
     std::string_view пограничный_месяц;
 };
 
+// The places of a year (counted as `Лето::номер`) in the Circle of Years and in the Circle of
+// Life, counted round in both directions so that they stay 1..16 and 1..144 for any year.
+std::int64_t лето_круга_лет(std::int64_t номер);
+std::int64_t лето_круга_жизни(std::int64_t номер);
+
 // February has 29 days in every year divisible by 4, 1900 included.
 std::optional<int> длительность_месяца(int месяц, int год);
 
@@ -44,5 +49,6 @@ std::optional<Лето> расчет_года(const Знания &знания, 
 // World in the Star Temple (7377 for year 1).
 std::int64_t круг_жизни(std::int32_t номер);
 std::int64_t лето_от_сотворения(std::int32_t номер);
+std::int64_t номер_лета(std::int64_t от_сотворения);
 
 } // namespace круголет

@@ -1,5 +1,6 @@
 #include "runtime/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <variant>
@@ -47,6 +48,25 @@ std::string форматировать(std::string_view шаблон, std::initi
             шаблон.remove_prefix(1);
     }
     итог += шаблон;
+    return итог;
+}
+
+void дописать_число(std::string &текст, std::int64_t число, int цифр) {
+    char цифры[24];
+    const auto конец = std::to_chars(цифры, std::end(цифры), число).ptr;
+    текст.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, цифр - (конец - цифры))),
+                 '0');
+    текст.append(цифры, конец);
+}
+
+std::string сцепленные(std::initializer_list<std::string_view> части) {
+    std::size_t размер = 0;
+    for (const auto часть : части)
+        размер += часть.size();
+    std::string итог;
+    итог.reserve(размер);
+    for (const auto часть : части)
+        итог += часть;
     return итог;
 }
 

@@ -2,15 +2,9 @@
 
 namespace круголет {
 
-namespace {
-
-// Every character starts with a byte that is not a continuation byte (10xxxxxx), so counting
-// starts stays safe on malformed text too.
 bool начало_знака(char байт) {
     return (static_cast<unsigned char>(байт) & 0xC0) != 0x80;
 }
-
-} // namespace
 
 std::size_t число_знаков(std::string_view текст) {
     std::size_t число = 0;
@@ -29,6 +23,32 @@ std::size_t смещение_знака(std::string_view текст, std::size_t
         ++пройдено;
     }
     return текст.size();
+}
+
+std::string строчными(std::string_view текст) {
+    std::string итог(текст);
+    for (std::size_t i = 0; i < итог.size(); ++i) {
+        const auto байт = static_cast<unsigned char>(итог[i]);
+        if (байт >= 'A' && байт <= 'Z') {
+            итог[i] = static_cast<char>(байт - 'A' + 'a');
+            continue;
+        }
+        // The capitals U+0400..U+042F are the two bytes D0 80..D0 AF: А..П become D0 B0..D0 BF,
+        // Р..Я become D1 80..D1 8F, and Ё (D0 81) becomes ё (D1 91).
+        if (байт != 0xD0 || i + 1 == итог.size())
+            continue;
+        const auto второй = static_cast<unsigned char>(итог[i + 1]);
+        if (второй >= 0x90 && второй <= 0x9F) {
+            итог[i + 1] = static_cast<char>(второй + 0x20);
+        } else if (второй >= 0xA0 && второй <= 0xAF) {
+            итог[i] = static_cast<char>(0xD1);
+            итог[i + 1] = static_cast<char>(второй - 0x20);
+        } else if (второй == 0x81) {
+            итог[i] = static_cast<char>(0xD1);
+            итог[i + 1] = static_cast<char>(0x91);
+        }
+    }
+    return итог;
 }
 
 } // namespace круголет

@@ -64,6 +64,53 @@ std::optional<Ошибка_аргументов> взять_параметр(std
     return std::nullopt;
 }
 
+struct Параметр_вида {
+    std::string_view имя;
+    Вид вид;
+    std::string_view аргументы;
+    std::size_t число_аргументов;
+};
+
+constexpr Параметр_вида виды[] = {
+    {"--old", Вид::день, "ЛЕТО МЕСЯЦ ЧИСЛО", 3},
+    {"--month", Вид::месяц, "ЛЕТО МЕСЯЦ", 2},
+    {"--holidays", Вид::праздники, "ГОД", 1},
+    {"--ics", Вид::icalendar, "ГОД", 1},
+};
+
+const Параметр_вида *параметр_вида(std::string_view аргумент) {
+    const auto *вид = std::ranges::find(виды, аргумент, &Параметр_вида::имя);
+    return вид == std::end(виды) ? nullptr : вид;
+}
+
+std::string имя_вида(Вид вид) {
+    return std::string(std::ranges::find(виды, вид, &Параметр_вида::вид)->имя);
+}
+
+// Takes the view at i and its arguments, whatever they look like (moving i past them).
+std::optional<Ошибка_аргументов> взять_вид(std::span<const std::string_view> аргументы,
+                                           std::size_t &i, const Параметр_вида &вид, Параметры &п) {
+    if (п.вид)
+        return Ошибка_аргументов{"можно задать только один из --old, --month, --holidays, --ics"};
+    if (аргументы.size() - i - 1 < вид.число_аргументов)
+        return Ошибка_аргументов{std::string(вид.имя) +
+                                 " ждет аргументы: " + std::string(вид.аргументы)};
+    п.вид = Запрос_вида{вид.вид, {}};
+    for (std::size_t k = 0; k < вид.число_аргументов; ++k)
+        п.вид->аргументы.emplace_back(аргументы[++i]);
+    return std::nullopt;
+}
+
+// A view stands instead of a moment; the calendar file is no JSON.
+std::optional<Ошибка_аргументов> проверить_вид(const Параметры &п) {
+    if (!п.момент.empty())
+        return Ошибка_аргументов{"с " + имя_вида(п.вид->вид) +
+                                 " момент не задается: " + п.момент.front()};
+    if (п.вид->вид == Вид::icalendar && п.json)
+        return Ошибка_аргументов{"--ics пишет файл iCalendar, --json к нему не относится"};
+    return std::nullopt;
+}
+
 // The moment's arguments once they are all collected: one argument holds the date and the time
 // together, "-" asks for lines of standard input and wants --json.
 std::optional<Ошибка_аргументов> проверить_момент(const Параметры &п) {
@@ -92,12 +139,20 @@ std::variant<Параметры, Ошибка_аргументов>
             if (п.момент.size() == 2)
                 return Ошибка_аргументов{"лишний аргумент: " + std::string(а)};
             п.момент.emplace_back(а);
+        } else if (const auto *вид = параметр_вида(а)) {
+            if (auto ошибка = взять_вид(аргументы, i, *вид, п))
+                return *ошибка;
         } else if (auto ошибка = взять_параметр(аргументы, i, п)) {
             return *ошибка;
         }
     }
     if (п.справка || п.версия)
         return п;
+    if (п.вид) {
+        if (auto ошибка = проверить_вид(п))
+            return *ошибка;
+        return п;
+    }
     if (auto ошибка = проверить_момент(п))
         return *ошибка;
     return п;

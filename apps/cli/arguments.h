@@ -9,6 +9,14 @@
 
 namespace круголет {
 
+// A view of the calendar asked for instead of a moment's report, with its arguments as given.
+enum class Вид { день, месяц, праздники, icalendar };
+
+struct Запрос_вида {
+    Вид вид;
+    std::vector<std::string> аргументы;
+};
+
 // What the command line asks for.
 struct Параметры {
     std::optional<std::string> библиотека;
@@ -19,6 +27,7 @@ struct Параметры {
     bool версия = false;
     // The moment as given: nothing, one argument (the date and time together, or "-") or two.
     std::vector<std::string> момент;
+    std::optional<Запрос_вида> вид;
 };
 
 // Why the command line was refused, in Russian, for standard error.

@@ -5,6 +5,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdio>
 #endif
 
@@ -16,6 +18,30 @@ void настроить_вывод() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+}
+
+std::vector<std::string> аргументы_программы(int argc, char **argv) {
+#ifdef _WIN32
+    int число = 0;
+    LPWSTR *слова = CommandLineToArgvW(GetCommandLineW(), &число);
+    if (слова != nullptr) {
+        std::vector<std::string> итог;
+        for (int i = 1; i < число; ++i) {
+            const int размер =
+                WideCharToMultiByte(CP_UTF8, 0, слова[i], -1, nullptr, 0, nullptr, nullptr);
+            std::string слово(static_cast<std::size_t>(размер > 0 ? размер - 1 : 0), '\0');
+            WideCharToMultiByte(CP_UTF8, 0, слова[i], -1, слово.data(), размер, nullptr, nullptr);
+            итог.push_back(std::move(слово));
+        }
+        LocalFree(слова);
+        return итог;
+    }
+#endif
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+std::filesystem::path путь_из_utf8(const std::string &имя) {
+    return std::u8string(имя.begin(), имя.end());
 }
 
 std::tm местное_время(std::time_t момент) {

@@ -1,12 +1,23 @@
 #pragma once
 
 #include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace круголет {
 
 // Makes the standard output take the UTF-8 bytes of a report unchanged: on Windows, no "\r"
 // added before each "\n", and a console that shows them as UTF-8.
 void настроить_вывод();
+
+// The arguments after the program's name, in UTF-8. Windows hands a program its narrow arguments
+// in the ANSI code page, which cannot carry every name ("РАМХАТ" became "??????" there), so there
+// they are read again from the wide command line.
+std::vector<std::string> аргументы_программы(int argc, char **argv);
+
+// A file named in UTF-8, as the arguments are.
+std::filesystem::path путь_из_utf8(const std::string &имя);
 
 // The local time of the system clock, broken down.
 std::tm местное_время(std::time_t момент);

@@ -34,4 +34,8 @@ nlohmann::json json_расчета(const Расчет &р, const Момент &�
     };
 }
 
+std::string текст_json(const nlohmann::json &j) {
+    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 } // namespace круголет

@@ -1,4 +1,5 @@
 #include "calendar/input_check.h"
+#include "calendar/month_page.h"
 #include "calendar/report.h"
 #include "calendar/year.h"
 #include "tests/calendar/old_days.h"
@@ -23,12 +24,25 @@ std::string с_летом_от_сотворения(std::string отчет, cons
             ", Круг Жизни: " + std::to_string(р.круг_жизни) + " \n");
 }
 
-TEST(Широкий_промежуток, EveryOldDayFollowsTheOneBeforeAndTheSpanKeepsItsReports) {
+// The report's holiday as a view names it: none for "нет", no blanks around.
+std::optional<std::string_view> праздник_вида(std::string_view праздник) {
+    if (праздник == "нет")
+        return std::nullopt;
+    return праздник.substr(праздник.find_first_not_of(' '),
+                           праздник.find_last_not_of(' ') - праздник.find_first_not_of(' ') + 1);
+}
+
+// One pass over the range serves both the conversion and the month pages: every old day begins
+// where its page says, its start converts to that day at 0 hours 0 parts, and the minute before
+// to the day before.
+TEST(Широкий_промежуток, EveryOldDayFollowsTheOneBeforeAndKeepsItsReportAndItsPage) {
     const Знания знания = знания_для_тестов();
     const Дата конец{21, 9, 2099};
     Дата дата{19, 9, 1800};
     Старый_день прежний{};
     Расчет прежний_расчет{};
+    Страница_месяца страница{};
+    Момент конец_прежнего{};
     int смен_лета = 0;
     for (bool первый = true;; первый = false, дата.следующая()) {
         if (!первый) {
@@ -36,13 +50,35 @@ TEST(Широкий_промежуток, EveryOldDayFollowsTheOneBeforeAndTheSp
                 рассчитать(знания, {дата.день, дата.месяц, дата.год, 18, 59}, широкий);
             ASSERT_TRUE(вечер) << дата.текст(18, 59);
             ASSERT_EQ(старый_день(*вечер), прежний) << дата.текст(18, 59);
+            ASSERT_EQ(конец_прежнего, (Момент{дата.день, дата.месяц, дата.год, 19, 0}));
         }
-        if (!дата.раньше(конец))
+        if (!дата.раньше(конец)) {
+            ASSERT_EQ(страница.дни.size(), std::size_t(прежний.число)) << "the last page ends";
             break;
+        }
         const Момент момент{дата.день, дата.месяц, дата.год, 19, 0};
         const auto р = рассчитать(знания, момент, широкий);
         ASSERT_TRUE(р) << дата.текст(19, 0);
         const auto день = старый_день(*р);
+        ASSERT_EQ(р->часы, 0);
+        ASSERT_EQ(р->части, 0);
+
+        if (день.число == 1) {
+            if (!первый) {
+                ASSERT_EQ(страница.дни.size(), std::size_t(прежний.число)) << дата.текст(19, 0);
+            }
+            auto новая =
+                страница_месяца(знания, static_cast<int>(р->лето_от_сотворения), день.месяц);
+            ASSERT_TRUE(std::holds_alternative<Страница_месяца>(новая)) << дата.текст(19, 0);
+            страница = std::move(std::get<Страница_месяца>(новая));
+        }
+        ASSERT_LE(std::size_t(день.число), страница.дни.size()) << дата.текст(19, 0);
+        const auto &на_странице = страница.дни[день.число - 1];
+        ASSERT_EQ(на_странице.начало, момент);
+        ASSERT_EQ(на_странице.день_недели, р->день_недели) << дата.текст(19, 0);
+        ASSERT_EQ(на_странице.чертог, р->чертог) << дата.текст(19, 0);
+        ASSERT_EQ(на_странице.праздник, праздник_вида(р->праздник)) << дата.текст(19, 0);
+        конец_прежнего = на_странице.конец;
         if (первый) {
             ASSERT_EQ(день.лето, 77);
             ASSERT_EQ(день.лето_в_круге_лет, 13);

@@ -1,0 +1,84 @@
+// The calendar views as krugolet-cli writes them: a month page as text, a Gregorian year's
+// holidays as an iCalendar file. Each is set against whole reports timed in the same run, so its
+// "x_base" is its time in reports.
+
+#include "bench/baseline.h"
+#include "bench/shipped_library.h"
+#include "calendar/holidays.h"
+#include "calendar/icalendar.h"
+#include "calendar/month_page_text.h"
+#include "calendar/report.h"
+#include "knowledge/library.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace круголет {
+namespace {
+
+std::optional<Знания> знания_с_библиотекой() {
+    Знания знания = встроенные_знания();
+    if (загрузить_библиотеку(отгружаемая_библиотека, знания) != Загрузка::выполнена)
+        return std::nullopt;
+    return знания;
+}
+
+// The time of `раз` reports, in nanoseconds, measured over at least 10,000 reports of moments
+// spread over the covered span, so that a case of few iterations gets a steady baseline too.
+double время_отчетов(const Знания &знания, std::int64_t раз) {
+    const std::int64_t отчетов = std::max<std::int64_t>(раз, 10'000);
+    const auto начало = Часы::now();
+    for (std::int64_t i = 0; i < отчетов; ++i) {
+        const int n = static_cast<int>(i);
+        benchmark::DoNotOptimize(
+            расчет(знания, {1 + n % 28, 1 + n % 12, 1869 + n % 143, n % 24, n % 60}));
+    }
+    return наносекунды(Часы::now() - начало) * static_cast<double>(раз) /
+           static_cast<double>(отчетов);
+}
+
+void BM_страница_месяца(benchmark::State &состояние) {
+    const auto знания = знания_с_библиотекой();
+    if (!знания) {
+        состояние.SkipWithError("the shipped library does not load");
+        return;
+    }
+    int i = 0;
+    const auto начало = Часы::now();
+    for (auto _ : состояние) {
+        const int лето = первое_лето + i / 9 % (последнее_лето - первое_лето + 1);
+        const auto страница = страница_месяца(*знания, лето, 1 + i++ % 9);
+        benchmark::DoNotOptimize(текст_страницы(std::get<Страница_месяца>(страница)));
+    }
+    указать_базу(состояние, наносекунды(Часы::now() - начало),
+                 время_отчетов(*знания, состояние.iterations()));
+}
+BENCHMARK(BM_страница_месяца)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_icalendar_года(benchmark::State &состояние) {
+    const auto знания = знания_с_библиотекой();
+    if (!знания) {
+        состояние.SkipWithError("the shipped library does not load");
+        return;
+    }
+    int i = 0;
+    std::size_t байт = 0;
+    const auto начало = Часы::now();
+    for (auto _ : состояние) {
+        const auto праздники = праздники_года(*знания, первый_год + i++ % 300);
+        const auto файл = файл_icalendar(std::get<std::vector<День_круголета>>(праздники),
+                                         {"1.2.0", "20261207T000000Z"});
+        байт += файл.size();
+        benchmark::DoNotOptimize(файл);
+    }
+    указать_базу(состояние, наносекунды(Часы::now() - начало),
+                 время_отчетов(*знания, состояние.iterations()));
+    состояние.counters["file_bytes"] =
+        benchmark::Counter(static_cast<double>(байт), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_icalendar_года)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
+} // namespace круголет

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calendar/old_day.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace круголет {
+
+// "19:00 19.09.2027"
+std::string время_и_дата(const Момент &м);
+
+// "1 Рамхат 7536 лета"
+std::string старая_дата_текстом(const День_круголета &день);
+
+// "1 Рамхат 7536 лета (Четверг): с 19:00 19.09.2027 до 19:00 20.09.2027"
+std::string строка_дня(const День_круголета &день);
+
+// A day on its own: its line, then its holiday ("нет" when it has none, as the report says) and
+// its hall, each line ended by a line feed.
+std::string описание_дня(const День_круголета &день);
+
+// The heading, then one line for each of the days that has a holiday: the day's line and,
+// after a dash, the holiday's name.
+std::string список_праздников(std::string_view заголовок,
+                              std::span<const День_круголета> праздники);
+
+} // namespace круголет

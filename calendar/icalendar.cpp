@@ -1,0 +1,114 @@
+#include "calendar/icalendar.h"
+
+#include "calendar/day_text.h"
+#include "runtime/format.h"
+#include "runtime/utf8.h"
+
+namespace круголет {
+namespace {
+
+constexpr std::size_t предел_строки = 75;
+
+// TEXT values escape the backslash, ";", "," and line breaks; the runs between are copied whole.
+void дописать_текст(std::string &строка, std::string_view текст) {
+    for (std::size_t от = 0; от < текст.size();) {
+        std::size_t до = от;
+        while (до < текст.size() && текст[до] != '\\' && текст[до] != ';' && текст[до] != ',' &&
+               текст[до] != '\n')
+            ++до;
+        строка.append(текст, от, до - от);
+        if (до == текст.size())
+            break;
+        строка += '\\';
+        строка += текст[до] == '\n' ? 'n' : текст[до];
+        от = до + 1;
+    }
+}
+
+// A line longer than the limit goes on in lines that begin with a blank, which counts towards
+// their own limit; a cut never falls inside a character.
+void дописать_строку(std::string &файл, std::string_view строка) {
+    std::size_t предел = предел_строки;
+    while (строка.size() > предел) {
+        std::size_t срез = предел;
+        while (срез > 0 && !начало_знака(строка[срез]))
+            --срез;
+        // Bytes that begin no character at all are cut where the limit falls.
+        if (срез == 0)
+            срез = предел;
+        файл.append(строка.substr(0, срез)).append("\r\n ");
+        строка.remove_prefix(срез);
+        предел = предел_строки - 1;
+    }
+    файл.append(строка).append("\r\n");
+}
+
+// The calendar counts a 29 February in 1900, as its month starts need; the Gregorian calendar of
+// calendar programs has none in a century year not divisible by 400, so there that day is the
+// one after 28 February.
+Момент в_календаре_программ(Момент м) {
+    if (м.месяц == 2 && м.день == 29 && м.год % 100 == 0 && м.год % 400 != 0)
+        return {1, 3, м.год, м.час, м.минута};
+    return м;
+}
+
+// A floating local time: the clock time as the calendar reads it, with no time zone.
+void дописать_местное_время(std::string &строка, const Момент &момент) {
+    const Момент м = в_календаре_программ(момент);
+    дописать_число(строка, м.год, 4);
+    дописать_число(строка, м.месяц, 2);
+    дописать_число(строка, м.день, 2);
+    строка += 'T';
+    дописать_число(строка, м.час, 2);
+    дописать_число(строка, м.минута, 2);
+    строка += "00";
+}
+
+} // namespace
+
+std::string файл_icalendar(std::span<const День_круголета> праздники, const Выпуск &выпуск) {
+    std::string файл;
+    файл.reserve(400 * (праздники.size() + 1));
+    дописать_строку(файл, "BEGIN:VCALENDAR");
+    дописать_строку(файл, "VERSION:2.0");
+    дописать_строку(файл, сцепленные({"PRODID:-//Krugolet//Krugolet ", выпуск.версия, "//RU"}));
+    дописать_строку(файл, "CALSCALE:GREGORIAN");
+    const std::string отметка = сцепленные({"DTSTAMP:", выпуск.отметка_utc});
+    // One line is written at a time, into the same buffer, and then folded into the file.
+    std::string строка;
+    for (const auto &день : праздники) {
+        дописать_строку(файл, "BEGIN:VEVENT");
+        строка = "UID:";
+        дописать_число(строка, день.дата.лето);
+        строка += '-';
+        дописать_число(строка, день.дата.месяц, 2);
+        строка += '-';
+        дописать_число(строка, день.дата.число, 2);
+        строка += "@krugolet";
+        дописать_строку(файл, строка);
+        дописать_строку(файл, отметка);
+        строка = "DTSTART:";
+        дописать_местное_время(строка, день.начало);
+        дописать_строку(файл, строка);
+        строка = "DTEND:";
+        дописать_местное_время(строка, день.конец);
+        дописать_строку(файл, строка);
+        строка = "SUMMARY:";
+        дописать_текст(строка, день.праздник.value_or(""));
+        дописать_строку(файл, строка);
+        строка = "DESCRIPTION:";
+        дописать_текст(строка, старая_дата_текстом(день));
+        строка += "\\nДень недели: ";
+        дописать_текст(строка, день.день_недели);
+        строка += "\\nЧертог: ";
+        дописать_текст(строка, день.чертог);
+        дописать_строку(файл, строка);
+        // A holiday leaves the time free.
+        дописать_строку(файл, "TRANSP:TRANSPARENT");
+        дописать_строку(файл, "END:VEVENT");
+    }
+    дописать_строку(файл, "END:VCALENDAR");
+    return файл;
+}
+
+} // namespace круголет

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calendar/old_day.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace круголет {
+
+// What names the program in a calendar file and dates it: the version for PRODID, and the
+// release's moment in UTC as RFC 5545 writes it ("20261207T000000Z") for DTSTAMP, so that the
+// same holidays and the same release always give the same bytes.
+struct Выпуск {
+    std::string_view версия;
+    std::string_view отметка_utc;
+};
+
+// The holidays as an iCalendar file (RFC 5545): one event per holiday, from 19:00 to 19:00 in
+// floating local time, whose UID is its old date, so that a second import replaces the first.
+// Lines end in CR LF and are folded at 75 octets, never inside a character.
+std::string файл_icalendar(std::span<const День_круголета> праздники, const Выпуск &выпуск);
+
+} // namespace круголет
