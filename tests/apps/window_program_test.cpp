@@ -53,13 +53,15 @@ bool ждет_событий(pid_t процесс) {
 // program finds its library beside itself).
 Итог запустить(const std::vector<std::string> &окружение,
                const std::vector<std::string> &аргументы) {
-    const fs::path папка = fs::temp_directory_path();
-    const std::string вывод = (папка / "krugolet-window.out").string();
-    const std::string ошибки = (папка / "krugolet-window.err").string();
-    // What a desktop session gives every program; Qt warns when it is missing.
-    const fs::path сеанс = папка / ("krugolet-window-run-" + std::to_string(getpid()));
+    // CTest runs the rows side by side, each in a process of its own: each gets its own folder
+    // for the program's output and for what a desktop session gives every program (Qt warns
+    // when XDG_RUNTIME_DIR is missing).
+    const fs::path сеанс =
+        fs::temp_directory_path() / ("krugolet-window-run-" + std::to_string(getpid()));
     fs::create_directories(сеанс);
     fs::permissions(сеанс, fs::perms::owner_all);
+    const std::string вывод = (сеанс / "out").string();
+    const std::string ошибки = (сеанс / "err").string();
     std::vector<std::string> слова{"env"};
     слова.insert(слова.end(), окружение.begin(), окружение.end());
     слова.push_back("XDG_RUNTIME_DIR=" + сеанс.string());
@@ -92,8 +94,9 @@ bool ждет_событий(pid_t процесс) {
     }
     if (статус != -1)
         код = WIFEXITED(статус) ? WEXITSTATUS(статус) : 128 + WTERMSIG(статус);
+    Итог итог{код, прочитать(вывод), прочитать(ошибки)};
     fs::remove_all(сеанс);
-    return {код, прочитать(вывод), прочитать(ошибки)};
+    return итог;
 }
 
 struct Случай {
