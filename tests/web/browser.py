@@ -3,6 +3,7 @@ krugolet-cli to compare with, and the browser's console.
 
 KRUGOLET_SITE names the assembled site (build-web/site), KRUGOLET_CLI the native krugolet-cli."""
 
+import json
 import os
 import pathlib
 import subprocess
@@ -64,6 +65,15 @@ def cli_report(moment=None):
     return subprocess.run(args, check=True, capture_output=True).stdout
 
 
+def cli(*args):
+    """krugolet-cli run with the shipped library: its exit status, output (bytes) and errors."""
+    return subprocess.run([str(CLI), "--library", str(LIBRARY), *args], capture_output=True)
+
+
+def cli_json(*args):
+    return json.loads(cli(*args, "--json").stdout)
+
+
 def wait_for_report(driver):
     """The report, once the core has loaded and shown one."""
     WebDriverWait(driver, 10).until(
@@ -95,3 +105,11 @@ class BrowserTest(unittest.TestCase):
     def open(self, address=""):
         self.driver.get(self.server.url + address)
         return wait_for_report(self.driver)
+
+    def open_view(self, address, view):
+        """A calendar view's address, once the view shows its result or its refusal."""
+        self.driver.get(self.server.url + address)
+        WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
+            "const view = document.getElementById(arguments[0]);"
+            "return !view.hidden && view.querySelector('.view-result:not([hidden]),"
+            " .refusal:not([hidden])') !== null", view))

@@ -135,10 +135,12 @@ export class MonthGrid {
   }
 
   // The name of the holiday under the pointer, or else of the focused one, under its cell and
-  // kept inside the grid's width.
+  // kept inside the grid's width; none while the month page is hidden.
   updateTip() {
+    const area = this.tip.parentElement;
     const focused = this.body.contains(document.activeElement) ? holidayOf(document.activeElement) : null;
-    const button = this.dismissed ? null : this.hovered ?? focused;
+    const shown = area.getClientRects().length > 0 && !this.dismissed;
+    const button = shown ? this.hovered ?? focused : null;
     for (const b of this.holidays()) b.classList.toggle('named', b === button);
     if (!button) {
       this.tip.hidden = true;
@@ -146,12 +148,12 @@ export class MonthGrid {
     }
     this.tip.textContent = button.dataset.holiday;
     this.tip.hidden = false;
-    const area = this.tip.offsetParent.getBoundingClientRect();
+    const box = area.getBoundingClientRect();
     const cell = button.getBoundingClientRect();
     const width = this.tip.offsetWidth;
-    const left = Math.min(Math.max(cell.left + cell.width / 2 - width / 2 - area.left, 0),
-      area.width - width);
+    const left = Math.min(Math.max(cell.left + cell.width / 2 - width / 2 - box.left, 0),
+      box.width - width);
     this.tip.style.left = `${left}px`;
-    this.tip.style.top = `${cell.bottom - area.top + 4}px`;
+    this.tip.style.top = `${cell.bottom - box.top + 4}px`;
   }
 }
