@@ -6,6 +6,7 @@ KRUGOLET_SITE names the assembled site (build-web/site), KRUGOLET_CLI the native
 import json
 import os
 import pathlib
+import socket
 import subprocess
 import sys
 import tempfile
@@ -39,11 +40,27 @@ class Server:
         else:
             raise RuntimeError("no free port in 8180-8189")
         self.url = f"http://127.0.0.1:{port}/"
+        # The connections the browser keeps open, each served by a thread of its own that
+        # outlives the server unless its connection is closed.
+        self.connections = []
+        accept = self.httpd.get_request
+
+        def get_request():
+            connection, address = accept()
+            self.connections.append(connection)
+            return connection, address
+
+        self.httpd.get_request = get_request
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+        for connection in self.connections:
+            try:
+                connection.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass  # closed by the browser already
 
 
 def chromium(width=1280, height=900):

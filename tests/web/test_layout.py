@@ -19,7 +19,9 @@ VIEWS = {
     "old-day": ("#old/7536/1/1", "old-day"),
     "month": ("#month/7535/2", "month-page"),
 }
-OVERFLOW = "return [document.documentElement.scrollWidth, window.innerWidth]"
+# The page's width against the screen's. On a phone a page wider than the screen widens
+# innerWidth with it, so the screen's width is the root element's clientWidth.
+OVERFLOW = "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]"
 NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Праздники", "Старая дата",
               "Справка"]
 

@@ -79,3 +79,9 @@ class OldDayTest(BrowserTest):
                 self.assertEqual(marked, [field])
                 self.assertEqual(self.shown(), last)
                 self.assertTrue(self.driver.current_url.endswith("#old/7536/1/1"))
+        # A day that does not exist in the address gets the same message.
+        self.driver.get(self.server.url + "#old/7535/2/41")
+        WebDriverWait(self.driver, 5).until(lambda d: d.find_element(By.ID, "old-refusal").text)
+        self.assertEqual(self.driver.find_element(By.ID, "old-refusal").text.encode(),
+                         cli("--old", "7535", "2", "41").stderr.strip())
+        self.assertEqual(self.shown(), last)
