@@ -1,7 +1,8 @@
 """The month page shows krugolet-cli's month: every day in its weekday's column with its Gregorian
 span and holiday, the holidays listed under the grid; it opens on today's month with today
-marked; a holiday's name shows under the mouse, under a finger and in the keyboard's focus; the
-links around it lead to the months and years beside it, and Back returns."""
+marked; a holiday's name shows under the mouse, under a finger and in the keyboard's focus; a
+report leads to its month, the links around it to the months and years beside it, and Back
+returns."""
 
 import random
 
@@ -145,6 +146,10 @@ class MonthTest(BrowserTest):
         self.assertFalse(tip.is_displayed())
 
     def test_links_lead_to_the_months_and_years_beside_and_back_returns(self):
+        # From a report to its month.
+        self.open("#2000-03-15T20:30")
+        self.driver.find_element(By.ID, "result-month").click()
+        WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#month/7508/5"))
         self.open_view("#month/7535/9", "month-page")
         for step, address in (("next", "#month/7536/1"), ("previous-year", "#month/7535/1"),
                               ("previous", "#month/7534/9"), ("next-year", "#month/7535/9")):
