@@ -140,7 +140,8 @@ EMSCRIPTEN_KEEPALIVE const char *old_day(const char *лето, const char *ме�
 }
 
 // The holidays whose day begins in a Gregorian year: {"heading", "holidays": krugolet-cli
-// --holidays --json}, or {"field": "year", "message"}.
+// --holidays --json, "years": the first and last year there are}, or {"field": "year",
+// "message"}.
 EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
     const auto список = праздники(год);
     if (!список)
@@ -148,7 +149,8 @@ EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
             "year", форматировать("Год: целое число от % до %.",
                                   {std::int64_t{первый_год}, std::int64_t{последний_год}})));
     return ответить(текст_json({{"heading", заголовок_праздников(*прочитать_целое(год))},
-                                {"holidays", json_праздников(*список)}}));
+                                {"holidays", json_праздников(*список)},
+                                {"years", {первый_год, последний_год}}}));
 }
 
 // The same holidays as an iCalendar file, byte for byte krugolet-cli's --ics; NULL for a year

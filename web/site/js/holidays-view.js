@@ -34,9 +34,10 @@ export class HolidaysView {
     }
     clearRefusal(this.form, this.refusal);
     const number = Number(year);
+    const [first, last] = answer.years;
     this.find('h2').textContent = answer.heading;
-    this.step('[data-step="previous"]', number - 1, `‹ ${number - 1}`, 'Предыдущий год');
-    this.step('[data-step="next"]', number + 1, `${number + 1} ›`, 'Следующий год');
+    this.step('[data-step="previous"]', number - 1, number > first, `‹ ${number - 1}`, 'Предыдущий год');
+    this.step('[data-step="next"]', number + 1, number < last, `${number + 1} ›`, 'Следующий год');
     fillHolidayList(this.find('.holiday-list'), answer.holidays.map((h) => ({
       name: h.name,
       day: `${h.day} ${h.month_name} ${h.year_from_creation} лета`,
@@ -54,9 +55,9 @@ export class HolidaysView {
   }
 
   // A link to the year before or after, hidden outside the range.
-  step(selector, year, text, what) {
+  step(selector, year, inside, text, what) {
     const link = this.find(selector);
-    link.hidden = !this.core.yearHolidays(String(year)).holidays;
+    link.hidden = !inside;
     link.href = viewAddress('holidays', year);
     link.textContent = text;
     link.setAttribute('aria-label', `${what}: ${year}`);

@@ -59,14 +59,15 @@ export class MonthView {
     return title;
   }
 
-  // A link to a month around this one, hidden when that month lies outside the range.
+  // A link to a month around this one, hidden when that month lies outside the range (whose
+  // first day the core, asked for it alone, does not give).
   step(selector, year, month, text, what) {
     const link = this.find(selector);
-    const answer = this.core.monthPage(String(year), String(month));
-    link.hidden = !answer.page;
-    if (!answer.page) return;
+    const { day } = this.core.oldDay(String(year), String(month), '1');
+    link.hidden = !day;
+    if (!day) return;
     link.href = viewAddress('month', year, month);
     link.textContent = text;
-    link.setAttribute('aria-label', `${what}: ${answer.page.month_name} ${year} лета`);
+    link.setAttribute('aria-label', `${what}: ${day.month_name} ${year} лета`);
   }
 }
