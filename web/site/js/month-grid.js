@@ -139,8 +139,9 @@ export class MonthGrid {
   updateTip() {
     const area = this.tip.parentElement;
     const focused = this.body.contains(document.activeElement) ? holidayOf(document.activeElement) : null;
-    const shown = area.getClientRects().length > 0 && !this.dismissed;
-    const button = shown ? this.hovered ?? focused : null;
+    const named = this.dismissed ? null : this.hovered ?? focused;
+    // Asked only when there is a name to show: the question makes the browser lay out the page.
+    const button = named && area.getClientRects().length > 0 ? named : null;
     for (const b of this.holidays()) b.classList.toggle('named', b === button);
     if (!button) {
       this.tip.hidden = true;
