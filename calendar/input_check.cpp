@@ -3,6 +3,8 @@
 #include "calendar/year.h"
 #include "runtime/integer_text.h"
 
+#include <limits>
+
 namespace круголет {
 
 namespace {
@@ -16,17 +18,16 @@ std::optional<int> в_пределах(std::string_view поле, int от, int 
 
 } // namespace
 
-std::optional<Момент> проверить_поля(std::string_view день, std::string_view месяц,
-                                     std::string_view год, std::string_view час,
-                                     std::string_view минута, Промежуток промежуток) {
+std::optional<Момент> момент_из_полей(std::string_view день, std::string_view месяц,
+                                      std::string_view год, std::string_view час,
+                                      std::string_view минута) {
     const auto д = в_пределах(день, 1, 31);
     if (!д)
         return std::nullopt;
     const auto м = в_пределах(месяц, 1, 12);
     if (!м)
         return std::nullopt;
-    const auto [начало, конец] = границы(промежуток);
-    const auto г = в_пределах(год, начало.год, конец.год);
+    const auto г = в_пределах(год, 1, std::numeric_limits<int>::max());
     if (!г)
         return std::nullopt;
     const auto длина = длительность_месяца(*м, *г);
@@ -38,8 +39,16 @@ std::optional<Момент> проверить_поля(std::string_view ден�
     const auto мин = в_пределах(минута, 0, 59);
     if (!мин)
         return std::nullopt;
-    const Момент момент{*д, *м, *г, *ч, *мин};
-    if (!проверка_границ(момент, промежуток))
+    return Момент{*д, *м, *г, *ч, *мин};
+}
+
+// A moment inside the bounds has its year between theirs, so the bounds alone refuse the years
+// that the range does not hold.
+std::optional<Момент> проверить_поля(std::string_view день, std::string_view месяц,
+                                     std::string_view год, std::string_view час,
+                                     std::string_view минута, Промежуток промежуток) {
+    const auto момент = момент_из_полей(день, месяц, год, час, минута);
+    if (!момент || !проверка_границ(*момент, промежуток))
         return std::nullopt;
     return момент;
 }

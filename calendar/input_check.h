@@ -8,7 +8,13 @@
 
 namespace круголет {
 
-// The five field texts read and checked in the window's order; nothing on the first failure.
+// The five field texts read in the window's order as a moment that exists, in any year from 1
+// on: the day inside its month, the hour and minute on the clock; nothing on the first failure.
+std::optional<Момент> момент_из_полей(std::string_view день, std::string_view месяц,
+                                      std::string_view год, std::string_view час,
+                                      std::string_view минута);
+
+// The same moment, only when it lies in the range.
 std::optional<Момент> проверить_поля(std::string_view день, std::string_view месяц,
                                      std::string_view год, std::string_view час,
                                      std::string_view минута,

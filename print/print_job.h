@@ -37,8 +37,9 @@ class Задание_печати {
 
     // Whether the user has cancelled the job; the layout then starts no further page.
     virtual bool отменено() = 0;
-    // Hands the job to the printer, or discards it when it was cancelled.
-    virtual void закончить() = 0;
+    // Hands the job to the printer, or discards it when it was cancelled; false when the printer
+    // did not take it (refused it, or could not be reached), so that nothing was printed.
+    virtual bool закончить() = 0;
 };
 
 class Принтер {

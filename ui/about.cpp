@@ -3,6 +3,7 @@
 #include "krugolet_version.h"
 #include "runtime/format.h"
 #include "ui/controls.h"
+#include "ui/main_window.h"
 #include "ui/picture.h"
 
 #include <array>
@@ -14,6 +15,13 @@ namespace {
 
 inline constexpr int кнопка_ok = IDC_ABOUT_OK;
 inline constexpr int поле_описания = IDC_ABOUT_TEXT;
+
+// The fourth line about the program names the range in force; the template holds the Circle
+// of Life's, as the Windows resource does.
+inline constexpr std::string_view расчет_по_кругу_жизни =
+    "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012";
+inline constexpr std::string_view расчет_по_широкому =
+    "Расчет по Кругам Жизни 19.09.1800 – 21.09.2099";
 
 inline constexpr std::array<Элемент_шаблона, 7> элементы_окна{{
     {кнопка_ok, Вид_элемента::кнопка_по_умолчанию, {99, 128, 32, 12}, "Ok"},
@@ -27,10 +35,7 @@ inline constexpr std::array<Элемент_шаблона, 7> элементы_�
      Вид_элемента::надпись,
      {54, 26, 171, 9},
      "Свободная программа, написана заново на C++"},
-    {IDC_ABOUT_LINE4,
-     Вид_элемента::надпись,
-     {54, 35, 171, 9},
-     "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012"},
+    {IDC_ABOUT_LINE4, Вид_элемента::надпись, {54, 35, 171, 9}, расчет_по_кругу_жизни},
     {IDC_ABOUT_FRAME, Вид_элемента::рамка, {50, 1, 178, 47}, ""},
 }};
 
@@ -89,6 +94,14 @@ void нарисовать_орла(Окно &диалог) {
     });
 }
 
+// The range of the main window that owns the dialog.
+Промежуток промежуток_владельца(Окно &диалог) {
+    Окно *владелец = диалог.родитель();
+    const auto *состояние =
+        владелец ? dynamic_cast<const Состояние_программы *>(владелец->данные()) : nullptr;
+    return состояние ? состояние->промежуток : Промежуток::круг_жизни;
+}
+
 } // namespace
 
 const Шаблон_диалога &шаблон_окна_о_программе() {
@@ -115,6 +128,10 @@ int dlg_о_программе_eh(Окно &диалог, const Событие &�
         нарисовать_орла(диалог);
         if (Окно *поле = диалог.элемент(поле_описания))
             поле->установить_текст(текст_о_программе());
+        if (Окно *строка = диалог.элемент(IDC_ABOUT_LINE4))
+            строка->установить_текст(промежуток_владельца(диалог) == Промежуток::широкий
+                                         ? расчет_по_широкому
+                                         : расчет_по_кругу_жизни);
         return обработано;
     }
     return не_обработано;

@@ -156,8 +156,24 @@ CALQUES = (
     (r"[,;]\s+(?:а\s+)?(?:осень|зима|весна)\s+(?:на|для)\s+(?!исходе|пороге|носу|дворе)",
      "a season with its verb left out and no dash"),
     (r",\s+(?:он|она|оно|они) же,?\s+[А-ЯЁ]", "«он же, она же» of a register"),
+    (r"\bсвойствен\w*", "the officialese «свойственно»"),
 )
 CALQUE = [(re.compile(pattern, re.IGNORECASE), what) for pattern, what in CALQUES]
+
+# Words of today beside the artel, the boundary strip and the carting trade: the editor marked each.
+MODERN_WORDS = (
+    (r"\bбольниц\w*", "«больница» (лечебница, богадельня)"),
+    (r"\bпожарн\w*", "«пожарная служба» (сторожевое дело)"),
+    (r"\bмодн\w*", "«модное» (новомодное, заезжее)"),
+    (r"\bточн\w* наук\w*", "«точные науки» (счёт и числа)"),
+    (r"\bнавигаци\w*", "«навигация»"),
+    (r"\bвкладыва\w*ся\b|\bвложи\w*ся\b", "«вкладываться в дело»"),
+    (r"\bночник\w*", "«ночник» (лучина)"),
+    (r"\bисследовани\w*", "«исследования»"),
+    (r"\bруководств\w*|\bруководить\b", "«руководство» (управление)"),
+    (r"\bпредприяти\w*", "«предприятие» (затея)"),
+)
+MODERN_WORD = [(re.compile(pattern, re.IGNORECASE), what) for pattern, what in MODERN_WORDS]
 
 
 def season_stretches(sentence):
@@ -244,6 +260,9 @@ def check_wording(where, sentence):
     for pattern, what in CALQUE:
         found = pattern.search(sentence)
         check(not found, f"{where}: calque {what}: «{found and found.group(0)}»")
+    for pattern, what in MODERN_WORD:
+        found = pattern.search(sentence)
+        check(not found, f"{where}: a modern word, {what}: «{found and found.group(0)}»")
 
 
 def element_genders(sentence):
@@ -269,6 +288,7 @@ def check_text(where, text):
     hedges = HEDGE.findall(text)
     check(len(hedges) <= 1, f"{where}: {len(hedges)} hedges {hedges}")
     for sentence in sentences(text):
+        check(not sentence[0].isdigit(), f"{where}: a sentence that starts with a digit: {sentence}")
         check_agreement(where, sentence)
         check_seasons(where, sentence)
         check_wording(where, sentence)
@@ -286,9 +306,20 @@ def texts_of(rows):
     return joined
 
 
+def check_year_text(where, text):
+    """What holds for a year text as the library carries it."""
+    digit = re.search(r"\d+", text)
+    check(not digit, f"{where}: a number in digits, «{digit and digit.group(0)}»: a year text spells "
+          f"its numbers")
+    now = NOW.search(text)
+    check(not now, f"{where}: «{now and now.group(0)}»: the reader may read of a year long past")
+
+
 def check_library(rows):
     for (table, key), text in texts_of(rows).items():
         check_text(f"{table} {key}", text)
+        if table == "лето":
+            check_year_text(f"{table} {key}", text)
     check_repeats(rows)
 
 
@@ -323,6 +354,8 @@ def check_characteristics(characteristics):
 # something of the person beside its neighbours of 150 to 240 characters.
 THIS_YEAR = re.compile(r"\bэт(?:о|ого|ому|им|ом) лет(?:о|а|у|ом|е)\b", re.IGNORECASE)
 THIS_YEAR_LIMIT = 2
+# A year text speaks of its year, which may lie long past or far ahead, not of the reader's present.
+NOW = re.compile(r"\b(?:сейчас|теперь|ныне|нынче|когда-либо)\b", re.IGNORECASE)
 SECOND_PARAGRAPH_LENGTH = 100
 
 # Frames: no build of words comes back often enough across the 144 years for a reader of several
@@ -344,6 +377,23 @@ FRAMES = (
     ("«опасно»", r"\bопасн\w*", 8),
     # A text that opens «Кто…, тот/тому…».
     ("an opening «Кто…»", r"^Кто\b", 6),
+    # The texts of the Странник and the Храм open with the year, not with «Третий Круг Лет
+    # открывает…», and the sacred year's length is counted out once.
+    ("an opening «N-й Круг Лет…»", r"^(?:[А-ЯЁ]\w+,? (?:\w+ )?)?Круг\w* Лет\b", 2),
+    ("the sacred year's 369 days", r"\bтриста шестьдесят девят\w*", 1),
+    # The openings that stood in several years of one element or name: «Золотой свет…»,
+    # «Белый X — …», «По … скачет Конь», «которого зовут и Коровой», «X делает Y Z».
+    ("an opening «Золотой…»", r"^Золот", 1),
+    ("an opening «Белый X — …»", r"^Бел\w+ \w+ — ", 1),
+    ("an opening «По … скачет»", r"^По \w+(?: \w+)? (?:скачет|бежит|бродит|мчится|несётся)\b", 1),
+    ("«зовут и»", r"\bзовут и\b", 2),
+    ("«делает»", r"\bделает\b", 2),
+    ("«возрождается»", r"\bвозрожда\w*ся\b", 2),
+    ("«рождаются люди»", r"\bрождаются люди\b", 1),
+    ("«вот что такое»", r"\bвот что такое\b", 1),
+    ("«хартия»", r"\bхарти\w*", 1),
+    ("«Явь при … свете»", r"\bЯвь при\b", 1),
+    ("«к Тайлету»", r"\bк Тайлету\b", 2),
     # A closing «— его путь», «— их стихия», «— как раз для него».
     ("a closing «— его путь»", r"— (?:его|её|их|ему|им) (?:путь|поприще|поле|призвание|стихия|"
      r"выбор|дело|дороги)\.$|\bкак раз для н\w+\.$|— для н(?:его|её|их)\.$", 6),
@@ -353,7 +403,8 @@ SEASON_NAMED_LIMIT = 80
 # A month named in the texts of one name: in at most two of its nine years (the Змей sheds its skin
 # in Вэйлет, the Тур goes out to pasture in Элет once, not in every year of the name).
 MONTH_PER_NAME_LIMIT = 2
-# Images that once came back from year to year; each may stand in at most two texts.
+# Images that once came back from year to year; each may stand in at most two texts, or in one where
+# its limit says so.
 IMAGES = (
     ("«первым выходит в поле»", r"\bперв\w* выход\w*|\bвыход\w* (?:\w+ )?перв\w*|одним из первых"),
     ("the snake's skin", r"\bкож(?:а|и|е|у|ей|у)\b"),
@@ -377,19 +428,58 @@ IMAGES = (
     ("looking down from a height", r"\bсвысока\b|\bпод ногами\b|\bидти внизу\b"),
     ("milk shared", r"\bмолок\w*"),
     ("the winds of Вэйлет", r"\bветр\w* Вэйлета\b"),
+    # The second editor's pairs: the second text of each took another image.
+    ("grudges piled up until they break out",
+     r"\bобид\w* (?:\w+ ){0,3}(?:копя|копил|скопл)\w*|\b(?:копя|скопл)\w* (?:\w+ ){0,2}обид", 1),
+    ("old debts settled", r"\b(?:верн|закр|отда|прост)\w* (?:\w+ )?долг\w*|"
+     r"\bдолг\w* (?:\w+ ){0,4}(?:закрыть|вернуть|отдать|простить)\b", 1),
+    ("«кормит годами»", r"\bкорм\w* (?:\w+ ){0,2}годами\b", 1),
+    ("«верен до конца»", r"\b(?:верн\w*|верен|предан\w*) (?:\w+ )?до конца\b", 1),
+    ("«не по годам»", r"\bне по годам\b", 1),
+    ("«держать в узде»", r"\bв узде\b", 1),
+    ("«наука» for a lesson", r"\bнаук\w*", 1),
+    ("«главная ловушка»", r"\bглавн\w* ловушк\w*", 1),
+    ("the dog lying at the threshold", r"\b(?:у|на) (?:порог|ворот)\w* (?:\w+ ){0,2}леж\w*|"
+     r"\bлеж\w* (?:\w+ ){0,3}(?:у|на) (?:порог|ворот)\w*", 1),
+    ("the red fur", r"\bрыж\w* (?:шуб|шкур|мех)\w*", 1),
+    ("«расправляет крылья»", r"\bрасправ\w* крыл\w*", 1),
+    ("nursing the sick", r"\b(?:уход\w*|ухаживать|навеща\w*) за больн\w*|\bнавеща\w* больн\w*", 1),
+    ("the apiary", r"\bпасек\w*|\bпасеч\w*", 1),
+    ("the forest plot", r"\bделянк\w*", 1),
+    ("«языки даются»", r"\bязыки\b", 1),
+    ("the study of law", r"\bизуч\w* прав[ао]\b", 1),
+    ("«вдвойне»", r"\bвдвойне\b", 1),
+    ("the well-heated stove", r"\bжарко натоплен\w*", 1),
 )
 IMAGE_LIMIT = 2
+
+
+def image_limit(image):
+    return image[2] if len(image) > 2 else IMAGE_LIMIT
+
 # A sentence that walks through the three seasons in turn: «Осенью…, зимой…, а весной…».
-SEASON_ROUND_LIMIT = 36
+SEASON_ROUND_LIMIT = 4
 # A sentence that turns from one season to another: «Зимой…, а в Вэйлете…».
 SEASON_TURN = re.compile(r"[,;]\s+(?:а|зато|но|и)\s+(?:[\w-]+\s+){0,3}?(?:"
                          + "|".join(rf"\b(?:{words})" for _, words in SEASON_WORDS) + ")",
                          re.IGNORECASE)
-SEASON_TURN_LIMIT = 48
+SEASON_TURN_LIMIT = 16
 # A closing sentence of advice: «Хорошо начинать…», «Браться стоит…».
 ADVICE = re.compile(r"(?:хорошо|плохо|лучше|стоит|начинать|браться|затевать|заводить|"
                     r"осваивать|с этого лета хорошо)\b", re.IGNORECASE)
 ADVICE_LIMIT = 24
+# The second paragraph opening with the person's qualities before the person: «Гибкий и находчивый,
+# родившийся под…», or with a list of them before a dash: «Сила, щедрость и спокойствие — доля…».
+QUALITIES_FIRST = re.compile(r"^[А-ЯЁ][а-яё-]*(?:ый|ий|ой|ая|ые|ие|ен|ён|ны|на|ив|ел|ок)\b[^.:;—]*?, "
+                             r"(?:родивш|рождённ|появивш|ребён|дет[иь]|люди|человек|тот)\w*")
+QUALITIES_FIRST_LIMIT = 18
+QUALITIES_LISTED = re.compile(r"^[А-ЯЁ][^,.:;—]*(?:, [^,.:;—]+)* и [^,.:;—]+ — ")
+QUALITIES_LISTED_LIMIT = 8
+# The text closing on a list of what suits the person: «Пасека, лесная делянка, любое долгое дело
+# им по плечу.»
+CLOSING_LIST = re.compile(r"^[^.!?]*,[^.!?]*\b(?:удаю?тся|удаётся|по душе|по плечу|по нраву|по силам|"
+                          r"даются|даётся|спорятся|спорится|приносят \w+ удачу|подходят|подходит)\b")
+CLOSING_LIST_LIMIT = 12
 # The year's own name first: «Лунный Странник…», «Белым Храмом…».
 NAME_FIRST = re.compile(rf"(?:{'|'.join(adjectives[0][:-2] for _, adjectives, _ in ELEMENTS)})"
                         r"\w*\s")
@@ -445,15 +535,24 @@ def check_frames(characteristics):
     check_limit(turns, SEASON_TURN_LIMIT, "a sentence «Зимой…, а в Вэйлете…»")
     advice = years_where(characteristics, lambda first, second: ADVICE.match(second[-1]))
     check_limit(advice, ADVICE_LIMIT, "a closing sentence of advice")
+    qualities = years_where(characteristics, lambda first, second: QUALITIES_FIRST.match(second[0]))
+    check_limit(qualities, QUALITIES_FIRST_LIMIT, "a second paragraph «Гибкий и находчивый, "
+                "родившийся…»")
+    listed = years_where(characteristics, lambda first, second: QUALITIES_LISTED.match(second[0]))
+    check_limit(listed, QUALITIES_LISTED_LIMIT, "a second paragraph «Сила, щедрость и спокойствие "
+                "— …»")
+    closing = years_where(characteristics, lambda first, second: CLOSING_LIST.match(second[-1]))
+    check_limit(closing, CLOSING_LIST_LIMIT, "a closing list «… ему по душе»")
     name_first = years_where(characteristics, lambda first, second: NAME_FIRST.match(first[0]))
     check_limit(name_first, NAME_FIRST_LIMIT, "the year's name as the first words")
     named = years_where(characteristics, lambda first, second: any(
         seasons_named(s) for s in first + second))
     check_limit(named, SEASON_NAMED_LIMIT, "a month or season named")
-    for what, pattern in IMAGES:
+    for image in IMAGES:
+        what, pattern = image[:2]
         found = years_where(characteristics, lambda first, second: re.search(
             pattern, " ".join(first + second), re.IGNORECASE))
-        check_limit(found, IMAGE_LIMIT, f"the image {what}")
+        check_limit(found, image_limit(image), f"the image {what}")
     for month in MONTHS:
         for name in range(16):
             found = years_where(characteristics, lambda first, second: re.search(
@@ -483,8 +582,17 @@ REPEATS = (
     ("четверть", "«лежит в Чертоге»", r"\bлеж(?:ит|ат) в Чертоге\b", 8),
     ("четверть", "«по N … длится Чертог …, а с N+1 … начинается»",
      r"\bпо \d+ \w+ длится Чертог\b", 4),
+    # Neighbouring quarters give different traits, and the one born in them is not always the
+    # subject: «Человек этих дней…», «Тому, кто появился на свет…».
+    ("четверть", "«все эти дни»", r"\bвсе эти дни\b", 1),
+    ("четверть", "«отжившее»", r"\bотжив\w*", 1),
+    ("четверть", "«раньше других»", r"\bраньше (?:других|всех)\b", 1),
+    ("четверть", "a sentence that opens «Родившийся…» or «Рождённый…»",
+     r"(?:^|[.!?] )(?:Родивш|Рождённ)\w*", 16),
     ("бог", "«По преданию»", r"\bпо преданию\b", 3),
     ("описание_чертога", "«традиция»", r"\bтрадици\w*", 3),
+    # A hall's traits come through its beast or tree, not through «…, и рождённые под ним так же…».
+    ("описание_чертога", "«так же»", r"\bтак же\b", 3),
 )
 
 

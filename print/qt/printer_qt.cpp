@@ -1,18 +1,19 @@
 #include "print/qt/printer_qt.h"
 
+#include "print/qt/cups_server.h"
+#include "print/qt/off_window.h"
 #include "print/qt/progress_dialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QTemporaryFile>
 
-#include <cups/cups.h>
-
 #include <cmath>
+#include <string>
 
 namespace круголет {
 
@@ -28,20 +29,20 @@ int разрешение_экрана_по_y() {
 
 class Задание_qt final : public Задание_печати {
   public:
-    Задание_qt(std::unique_ptr<QPrinter> принтер, const QString &заголовок,
+    Задание_qt(std::unique_ptr<QPdfWriter> лист, const QString &файл, const QString &заголовок,
                const QString &имя_принтера, Сдача_задания сдать)
-        : принтер_(std::move(принтер)), сдать_(std::move(сдать)), окно_(заголовок, имя_принтера) {}
+        : лист_(std::move(лист)), файл_(файл), сдать_(std::move(сдать)),
+          окно_(заголовок, имя_принтера) {}
 
     // A job dropped unfinished prints nothing.
     ~Задание_qt() override { бросить(); }
 
-    bool начать() { return рисование_.begin(принтер_.get()); }
+    bool начать() { return рисование_.begin(лист_.get()); }
 
     Фигуры_принтера фигуры_принтера() override {
-        const int dpi = принтер_->resolution();
-        const QRect область = принтер_->pageLayout().paintRectPixels(dpi);
-        return {принтер_->logicalDpiX(), принтер_->logicalDpiY(), область.height(),
-                область.width()};
+        const int dpi = лист_->resolution();
+        const QRect область = лист_->pageLayout().paintRectPixels(dpi);
+        return {лист_->logicalDpiX(), лист_->logicalDpiY(), область.height(), область.width()};
     }
 
     int разрешение_экрана() override { return разрешение_экрана_по_y(); }
@@ -59,7 +60,7 @@ class Задание_qt final : public Задание_печати {
         if (отменено_ || !рисование_.isActive())
             return;
         if (страниц_ > 0)
-            принтер_->newPage();
+            лист_->newPage();
         окно_.показать_страницу(++страниц_);
     }
 
@@ -76,16 +77,22 @@ class Задание_qt final : public Задание_печати {
         return отменено_;
     }
 
-    void закончить() override {
+    bool закончить() override {
         if (!рисование_.isActive())
-            return;
-        if (отменено())
-            return бросить();
-        рисование_.end();
-        if (сдать_) {
-            сдать_(принтер_->outputFileName());
-            QFile::remove(принтер_->outputFileName());
+            return false;
+        if (отменено()) {
+            бросить();
+            return true;
         }
+        if (!рисование_.end()) {
+            QFile::remove(файл_);
+            return false;
+        }
+        if (!сдать_)
+            return true;
+        const bool сдано = сдать_(файл_);
+        QFile::remove(файл_);
+        return сдано;
     }
 
   private:
@@ -93,10 +100,11 @@ class Задание_qt final : public Задание_печати {
         if (!рисование_.isActive())
             return;
         рисование_.end();
-        QFile::remove(принтер_->outputFileName());
+        QFile::remove(файл_);
     }
 
-    std::unique_ptr<QPrinter> принтер_;
+    std::unique_ptr<QPdfWriter> лист_;
+    QString файл_;
     Сдача_задания сдать_;
     QPainter рисование_;
     Окно_хода_печати_qt окно_;
@@ -104,42 +112,51 @@ class Задание_qt final : public Задание_печати {
     bool отменено_ = false;
 };
 
+// The printer's paper with its margins, as Qt lays a page out.
+QPageLayout раскладка(const Принтер_сервера &принтер) {
+    const auto мм = [](int сотых) { return сотых / 100.0; };
+    return QPageLayout(
+        QPageSize(QSizeF(мм(принтер.ширина), мм(принтер.высота)), QPageSize::Millimeter),
+        QPageLayout::Portrait,
+        QMarginsF(мм(принтер.поле_слева), мм(принтер.поле_сверху), мм(принтер.поле_справа),
+                  мм(принтер.поле_снизу)),
+        QPageLayout::Millimeter);
+}
+
 } // namespace
 
-std::unique_ptr<Задание_печати> начать_задание(std::unique_ptr<QPrinter> принтер,
-                                               std::string_view заголовок,
+std::unique_ptr<Задание_печати> начать_задание(std::unique_ptr<QPdfWriter> лист,
+                                               const QString &файл, std::string_view заголовок,
                                                const QString &имя_принтера, Сдача_задания сдать) {
-    принтер->setDocName(в_qt(заголовок));
-    auto задание = std::make_unique<Задание_qt>(std::move(принтер), в_qt(заголовок), имя_принтера,
-                                                std::move(сдать));
-    if (!задание->начать())
+    лист->setTitle(в_qt(заголовок));
+    auto задание = std::make_unique<Задание_qt>(std::move(лист), файл, в_qt(заголовок),
+                                                имя_принтера, std::move(сдать));
+    if (!задание->начать()) {
+        QFile::remove(файл);
         return nullptr;
+    }
     return задание;
 }
 
 std::unique_ptr<Задание_печати> Принтер_qt::начать(std::string_view заголовок) {
-    const QPrinterInfo по_умолчанию = QPrinterInfo::defaultPrinter();
-    if (по_умолчанию.isNull())
+    const auto принтер = итог_вне_окна([] { return принтер_по_умолчанию(); });
+    if (!принтер)
         return nullptr;
-    const QPrinter образец(по_умолчанию, QPrinter::HighResolution);
     QTemporaryFile файл(QDir::tempPath() + QStringLiteral("/krugolet-XXXXXX.pdf"));
     if (!файл.open())
         return nullptr;
     файл.setAutoRemove(false);
 
-    auto принтер = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    принтер->setOutputFormat(QPrinter::PdfFormat);
-    принтер->setOutputFileName(файл.fileName());
-    принтер->setResolution(образец.resolution());
-    принтер->setPageLayout(образец.pageLayout());
-    const QByteArray имя = по_умолчанию.printerName().toUtf8();
-    const QByteArray название =
-        QByteArray(заголовок.data(), static_cast<qsizetype>(заголовок.size()));
-    return начать_задание(std::move(принтер), заголовок, по_умолчанию.printerName(),
-                          [имя, название](const QString &путь) {
-                              return cupsPrintFile(имя.constData(), путь.toLocal8Bit().constData(),
-                                                   название.constData(), 0, nullptr) != 0;
-                          });
+    auto лист = std::make_unique<QPdfWriter>(файл.fileName());
+    лист->setResolution(принтер->точек_на_дюйм);
+    лист->setPageLayout(раскладка(*принтер));
+    const std::string название(заголовок);
+    return начать_задание(
+        std::move(лист), файл.fileName(), заголовок, QString::fromStdString(принтер->имя),
+        [адрес = принтер->адрес, название](const QString &путь) {
+            const std::string файл = QFile::encodeName(путь).toStdString();
+            return итог_вне_окна([&] { return сдать_в_cups(адрес, файл, название); });
+        });
 }
 
 } // namespace круголет

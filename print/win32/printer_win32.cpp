@@ -126,12 +126,17 @@ class Задание_win32 final : public Задание_печати {
         return ход_ != Ход::идет;
     }
 
-    void закончить() override {
-        if (!отменено())
-            EndDoc(dc_);
-        else if (ход_ == Ход::отменено)
-            AbortDoc(dc_);
+    // EndDoc hands the job over: Wine gives it to CUPS there, and fails when CUPS refuses it.
+    bool закончить() override {
+        const bool прервано = отменено();
+        const Ход был = ход_;
         ход_ = Ход::закончено;
+        if (!прервано)
+            return EndDoc(dc_) > 0;
+        if (был == Ход::отменено)
+            AbortDoc(dc_);
+        // A cancel is the user's wish; a page that failed has ended the job unprinted.
+        return был == Ход::отменено;
     }
 
   private:

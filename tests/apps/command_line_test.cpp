@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,25 +13,38 @@ struct Случай {
     std::vector<std::string> слова;
     bool широкий;
     bool версия;
+    bool справка;
+    std::optional<std::string> ошибка;
 };
 
-class Разобрать_командную_строку : public testing::TestWithParam<Случай> {};
+void PrintTo(const Случай &с, std::ostream *поток) {
+    for (const std::string &слово : с.слова)
+        *поток << слово << ' ';
+}
 
-TEST_P(Разобрать_командную_строку, FindsTheOptionsAnywhereAndPassesOverOtherWords) {
+class CommandLine : public testing::TestWithParam<Случай> {};
+
+TEST_P(CommandLine, TakesItsOptionsAnywhereAndNamesTheFirstWordItRefuses) {
     const Случай &с = GetParam();
     const Командная_строка итог = разобрать_командную_строку(с.слова);
     EXPECT_EQ(итог.широкий_промежуток, с.широкий);
     EXPECT_EQ(итог.версия, с.версия);
+    EXPECT_EQ(итог.справка, с.справка);
+    EXPECT_EQ(итог.ошибка, с.ошибка);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Слова, Разобрать_командную_строку,
-    testing::Values(Случай{{}, false, false}, Случай{{"--extended"}, true, false},
-                    Случай{{"--version"}, false, true},
-                    Случай{{"-style", "fusion", "--extended", "--version"}, true, true},
-                    // Only the whole word counts.
-                    Случай{
-                        {"--extended=1", "-extended", "--EXTENDED", "--versions"}, false, false}));
+    Words, CommandLine,
+    testing::Values(
+        Случай{{"--help", "--extended", "--version"}, true, true, true, std::nullopt},
+        Случай{{"-h"}, false, false, true, std::nullopt},
+        // Only the whole word counts; a single "-" is a word, not an option.
+        Случай{{"--extended=1", "--EXTENDED"},
+               false,
+               false,
+               false,
+               "неизвестный параметр: --extended=1"},
+        Случай{{"--extended", "-", "--versions"}, true, false, false, "лишний аргумент: -"}));
 
 } // namespace
 } // namespace круголет

@@ -47,7 +47,8 @@ FAULTY_TEXTS = (
      "«жар лета»"),
     ("Звёздный Дельфин плывёт по ночной воде, и красное лето ведёт дружбу высоким путём.",
      "«красное лето»"),
-    ("41 Тайлета — последний день лета и канун Новолетия.", "«последний день лета»"),
+    ("Сорок первый день Тайлета — последний день лета и канун Новолетия.",
+     "«последний день лета»"),
     ("Зимой Лис живёт запасом и не высовывается, а в Элете выходит посмотреть, где что взошло.",
      "a season set against its own month «, а в Элете»"),
     ("Зимой Лис затаивается, а когда в Дайлете сходит снег, выходит из норы.",
@@ -63,6 +64,10 @@ FAULTY_TEXTS = (
      "«стихия» that is none of the nine elements"),
     ("Переписка, переводы и учёба вдали от дома — его стихия.",
      "«стихия» that is none of the nine elements"),
+    # A sentence does not start with a digit: «Сорок первый день Рамхата…».
+    ("41 Рамхата бывает в каждом лете.", "a sentence that starts with a digit"),
+    ("Знак бога — вепрь. 12 Айлета отмечают День Богини Макоши.",
+     "a sentence that starts with a digit"),
 )
 SOUND_TEXTS = (
     "По традиции это лето доброе.",
@@ -84,6 +89,7 @@ SOUND_TEXTS = (
     "Зима на исходе, земля засеяна, а зима — для долгого чтения.",
     "Хорошо строить дом, создавать семью, закладывать сад и начинать учёбу.",
     "Ему легко начинать заново, а переезд в свой дом он не откладывает.",
+    "Знак бога — вепрь. В календаре 38 Рамхата — День Богини Рожаны.",
 )
 # Each calque that the editor marked, as it stood; every pattern of checks.CALQUES has its own.
 CALQUE_TEXTS = (
@@ -124,6 +130,20 @@ CALQUE_TEXTS = (
     "Ответственность за многих лето взваливает охотно.",
     "Осень уходит на счёт урожая, зима на долгое чтение.",
     "Небесный Тур, он же Корова, пасётся на голубых лугах.",
+    "Практичным детям этого лета свойственно умение выждать.",
+)
+# Each modern word that the second editor marked, as it stood.
+MODERN_TEXTS = (
+    "Служить при храме или при больнице легко.",
+    "Дружина, пожарная служба, любое дело, где нужна отвага, его не пугают.",
+    "Менять проверенное на модное не стоит.",
+    "Точные науки увлекают его с юности.",
+    "В Вэйлете открывается навигация.",
+    "Стоит вкладываться в дело на годы.",
+    "Этот свиток читают при свете ночника.",
+    "Долгая учёба, переводы, исследования идут хорошо.",
+    "Стройка, руководство, открытые состязания удаются.",
+    "Лучше завершать начатое, чем затевать шумные новые предприятия.",
 )
 
 
@@ -151,6 +171,14 @@ FAULTY_YEARS = (
                 for p in (1, 17, 33)],
      "Хейлет in the years of name 1"),
 )
+# A year text spells its numbers and does not speak of the reader's present, as it once did.
+FAULTY_YEAR_TEXTS = (
+    ("Им завершается седьмой Круг Лет, и все его девять месяцев равны — по 41 дню.",
+     "a number in digits, «41»"),
+    ("Простить долг сейчас проще, чем когда-либо.", "«сейчас»"),
+    ("Завершать начатое когда-либо лучше.", "«когда-либо»"),
+    ("Простить долг теперь проще.", "«теперь»"),
+)
 
 
 # Put at the end of a sentence that replaces the last one, so that its paragraph stays as long as
@@ -164,6 +192,10 @@ def last_replaced(sentence):
 
 def first_replaced(sentence):
     return lambda p, first, second: ((sentence(p),) + first[1:], second)
+
+
+def second_opening_replaced(sentence):
+    return lambda p, first, second: (first, (sentence(p)[:-1] + TAIL,) + second[1:])
 
 
 def whole(pattern):
@@ -186,10 +218,10 @@ FRAMES = (
      whole(r"(?:хорошо|стоит|лучше) начина|начина\w* стоит"), "«хорошо/стоит начинать»", 12),
     (first_replaced(lambda p: f"{p}: осенью лето собирает, зимой бережёт, а весной отдаёт."),
      lambda first, second: any(checks.walks_the_seasons(s) for s in first + second),
-     "a sentence «Осенью…, зимой…, весной…»", 36),
+     "a sentence «Осенью…, зимой…, весной…»", checks.SEASON_ROUND_LIMIT),
     (last_replaced(lambda p: f"{p}: зимой лето копит, а весной отдаёт."),
      lambda first, second: any(checks.turns_the_season(s) for s in first + second),
-     "a sentence «Зимой…, а в Вэйлете…»", 48),
+     "a sentence «Зимой…, а в Вэйлете…»", checks.SEASON_TURN_LIMIT),
     (last_replaced(lambda p: f"Заводить стоит {p}-й сад."),
      lambda first, second: checks.ADVICE.match(second[-1]), "a closing sentence of advice", 24),
     (first_replaced(lambda p: f"Белый {p}-й Странник идёт."),
@@ -219,6 +251,43 @@ FRAMES = (
     (last_replaced(lambda p: f"{p}: зимой всё затихает."),
      lambda first, second: any(checks.seasons_named(s) for s in first + second),
      "a month or season named", 80),
+    # The second editor's frames.
+    (first_replaced(lambda p: f"Круг Лет в {p}-й раз замыкается."),
+     whole(r"^(?:[А-ЯЁ]\w+,? (?:\w+ )?)?Круг\w* Лет\b"), "an opening «N-й Круг Лет…»", 2),
+    (last_replaced(lambda p: f"{p}: в священном лете триста шестьдесят девять дней."),
+     whole(r"\bтриста шестьдесят девят"), "the sacred year's 369 days", 1),
+    (first_replaced(lambda p: f"Золотой {p}-й свет льётся в окна."), whole(r"^Золот"),
+     "an opening «Золотой…»", 1),
+    (first_replaced(lambda p: f"Белый Странник — {p}-е чистое лето."), whole(r"^Бел\w+ \w+ — "),
+     "an opening «Белый X — …»", 1),
+    (first_replaced(lambda p: f"По дороге {p} скачет Конь."),
+     whole(r"^По \w+(?: \w+)? (?:скачет|бежит|бродит|мчится|несётся)\b"),
+     "an opening «По … скачет»", 1),
+    (last_replaced(lambda p: f"{p}: его зовут и Коровой."), whole(r"\bзовут и\b"), "«зовут и»", 2),
+    (last_replaced(lambda p: f"{p}: свет делает его сильным."), whole(r"\bделает\b"), "«делает»",
+     2),
+    (last_replaced(lambda p: f"{p}: он возрождается из пепла."), whole(r"\bвозрожда\w*ся\b"),
+     "«возрождается»", 2),
+    (last_replaced(lambda p: f"{p}: под ним рождаются люди сильные."),
+     whole(r"\bрождаются люди\b"), "«рождаются люди»", 1),
+    (last_replaced(lambda p: f"{p}: вот что такое этот знак."), whole(r"\bвот что такое\b"),
+     "«вот что такое»", 1),
+    (last_replaced(lambda p: f"{p}: это хартия."), whole(r"\bхарти"), "«хартия»", 1),
+    (last_replaced(lambda p: f"{p}: это Явь при свете."), whole(r"\bЯвь при\b"),
+     "«Явь при … свете»", 1),
+    (last_replaced(lambda p: f"{p}: к Тайлету всё готово."), whole(r"\bк Тайлету\b"),
+     "«к Тайлету»", 2),
+    (second_opening_replaced(lambda p: f"Спокойный в {p}-й раз, упорный и смелый, родившийся под "
+                                       f"этим знаком держит слово."),
+     lambda first, second: checks.QUALITIES_FIRST.match(second[0]),
+     "a second paragraph «Гибкий и находчивый, родившийся…»", checks.QUALITIES_FIRST_LIMIT),
+    (second_opening_replaced(lambda p: f"Сила, {p}-я по счёту, ловкость и смелость — дары этого "
+                                       f"знака."),
+     lambda first, second: checks.QUALITIES_LISTED.match(second[0]),
+     "a second paragraph «Сила, щедрость и спокойствие — …»", checks.QUALITIES_LISTED_LIMIT),
+    (last_replaced(lambda p: f"Торговля, {p}-я верста и дорога ему по душе."),
+     lambda first, second: checks.CLOSING_LIST.match(second[-1]), "a closing list «… ему по душе»",
+     checks.CLOSING_LIST_LIMIT),
 )
 # Each image that once came back from year to year, with a sentence that puts it into a text.
 IMAGE_SENTENCES = {
@@ -239,15 +308,34 @@ IMAGE_SENTENCES = {
     "looking down from a height": "{p}: свысока он ни на кого не смотрит.",
     "milk shared": "{p}: молоко он делит с соседями.",
     "the winds of Вэйлет": "{p}: ветры Вэйлета зовут его в путь.",
+    "grudges piled up until they break out": "{p}: обиды копятся в доме.",
+    "old debts settled": "{p}: вернуть старые долги он успеет.",
+    "«кормит годами»": "{p}: дело кормит его годами.",
+    "«верен до конца»": "{p}: он верен до конца.",
+    "«не по годам»": "{p}: он мудр не по годам.",
+    "«держать в узде»": "{p}: гнев он держит в узде.",
+    "«наука» for a lesson": "{p}: в этом его наука.",
+    "«главная ловушка»": "{p}: гордость — главная ловушка.",
+    "the dog lying at the threshold": "{p}: пёс лежит у порога.",
+    "the red fur": "{p}: рыжая шуба горит на солнце.",
+    "«расправляет крылья»": "{p}: он расправляет крылья.",
+    "nursing the sick": "{p}: уход за больными ему по сердцу.",
+    "the apiary": "{p}: пасека у него богатая.",
+    "the forest plot": "{p}: лесная делянка у него ухожена.",
+    "«языки даются»": "{p}: языки даются ему легко.",
+    "the study of law": "{p}: он изучает право.",
+    "«вдвойне»": "{p}: он рад вдвойне.",
+    "the well-heated stove": "{p}: печь у него жарко натоплена.",
 }
-FRAMES += tuple((last_replaced(lambda p, s=IMAGE_SENTENCES[what]: s.format(p=p)), whole(pattern),
-                 f"the image {what}", checks.IMAGE_LIMIT) for what, pattern in checks.IMAGES)
+FRAMES += tuple((last_replaced(lambda p, s=IMAGE_SENTENCES[image[0]]: s.format(p=p)),
+                 whole(image[1]), f"the image {image[0]}", checks.image_limit(image))
+                for image in checks.IMAGES)
 
 
 def features(first, second):
     text = " ".join(first + second)
     found = {what for what, pattern, _ in checks.FRAMES if re.search(pattern, text, re.IGNORECASE)}
-    found |= {what for what, pattern in checks.IMAGES if re.search(pattern, text, re.IGNORECASE)}
+    found |= {what for what, pattern, *_ in checks.IMAGES if re.search(pattern, text, re.IGNORECASE)}
     if any(checks.seasons_named(s) for s in first + second):
         found.add("a month or season named")
     return found
@@ -300,6 +388,34 @@ class check_text(unittest.TestCase):
                 hit |= {what for pattern, what in checks.CALQUE if pattern.search(text)}
         self.assertEqual(hit, {what for _, what in checks.CALQUES})
 
+    def test_refuses_each_modern_word_of_the_list(self):
+        hit = set()
+        for text in MODERN_TEXTS:
+            with self.subTest(text=text):
+                self.assertRaisesRegex(checks.TextError, "a modern word", checks.check_text, "", text)
+                hit |= {what for pattern, what in checks.MODERN_WORD if pattern.search(text)}
+        self.assertEqual(hit, {what for _, what in checks.MODERN_WORDS})
+        checks.check_text("", "Менять проверенное на новомодное не стоит, а честное управление "
+                              "идёт на пользу.")
+
+
+class check_year_text(unittest.TestCase):
+    def test_refuses_digits_and_the_present(self):
+        for text, fault in FAULTY_YEAR_TEXTS:
+            with self.subTest(text=text):
+                self.assertRaisesRegex(checks.TextError, re.escape(fault), checks.check_year_text,
+                                       "", text)
+        checks.check_year_text("", "Все девять месяцев равны — по сорок одному дню.")
+
+    def test_the_library_runs_it_on_every_year_text(self):
+        rows = shipped_rows()
+        checks.check_library(rows)
+        i = rows.index(("лето", (112,), years.characteristic(112)))
+        rows[i] = rows[i][:2] + (rows[i][2].replace("Им завершается седьмой Круг Лет.",
+                                                    "Им завершается 7-й Круг Лет."),)
+        self.assertRaisesRegex(checks.TextError, re.escape("лето (112,): a number in digits, «7»"),
+                               checks.check_library, rows)
+
 
 class check_characteristics(unittest.TestCase):
     def test_refuses_each_fault_in_texts_that_pass_as_shipped(self):
@@ -335,13 +451,18 @@ class check_repeats(unittest.TestCase):
     def test_passes_each_repeat_at_its_limit_and_refuses_one_more(self):
         samples = {
             "«целиком»": "Она целиком светла.",
-            "«в эти дни»": "Родившийся в эти дни светел.",
-            "«в эту пору»": "Родившийся в эту пору светел.",
+            "«в эти дни»": "Он светел в эти дни.",
+            "«в эту пору»": "Он светел в эту пору.",
             "«умеет»": "Он умеет ждать.",
             "«лежит в Чертоге»": "День лежит в Чертоге.",
             "«по N … длится Чертог …, а с N+1 … начинается»": "По 5 дней длится Чертог.",
             "«По преданию»": "По преданию, он светел.",
             "«традиция»": "Так велит традиция.",
+            "«все эти дни»": "Все эти дни светлы.",
+            "«отжившее»": "Он отпускает отжившее.",
+            "«раньше других»": "Он видит это раньше других.",
+            "a sentence that opens «Родившийся…» or «Рождённый…»": "Родившийся тогда светел.",
+            "«так же»": "Они так же светлы.",
         }
         for table, what, pattern, limit in checks.REPEATS:
             with self.subTest(repeat=what):

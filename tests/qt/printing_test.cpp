@@ -35,10 +35,8 @@ class Принтер_в_файл final : public Принтер {
   public:
     explicit Принтер_в_файл(std::filesystem::path файл) : файл_(std::move(файл)) {}
     std::unique_ptr<Задание_печати> начать(std::string_view заголовок) override {
-        auto принтер = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        принтер->setOutputFormat(QPrinter::PdfFormat);
-        принтер->setOutputFileName(QString::fromStdString(файл_.string()));
-        return начать_задание(std::move(принтер), заголовок, "PDF file");
+        const QString путь = QString::fromStdString(файл_.string());
+        return начать_задание(std::make_unique<QPdfWriter>(путь), путь, заголовок, "PDF file");
     }
 
   private:

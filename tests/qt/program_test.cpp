@@ -102,6 +102,20 @@ TEST_F(Программа, RefusedInputGivesOneStopBoxAndKeepsTheReport) {
     EXPECT_EQ(текст(поле_отчета), прежний);
 }
 
+// What a new user types today, started from the menu entry of the Circle of Life.
+TEST_F(Программа, ADateAfterTheCircleOfLifeNamesTheRangeAndTheWideOne) {
+    запустить({2026, 12, 7, 13, 0});
+    виджет(поле_дня)->setFocus();
+    Ящики ящики;
+    клавиша(Qt::Key_Return);
+    ASSERT_EQ(ящики.показаны.size(), 1u);
+    EXPECT_EQ(
+        ящики.показаны[0].текст,
+        "Неправильные данные!\nМомент лежит вне Круга Жизни с 22.09.1868\u00a019:00 до "
+        "22.09.2012\u00a019:00. Пункт меню «Круголет» (krugolet --extended) принимает моменты с "
+        "19.09.1800\u00a019:00 до 21.09.2099\u00a019:00.");
+}
+
 // Enter closes the box on its press; its release then comes to the field, which has the focus
 // back, and must not ask for the conversion again.
 TEST_F(Программа, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {

@@ -1,6 +1,7 @@
 #include "tests/ui/ui_fixture.h"
 
 #include "ui/about.h"
+#include "ui/start.h"
 
 #include <string>
 #include <vector>
@@ -84,6 +85,31 @@ TEST_F(О_программе, RepaintSetsTheIconDrawsTheEagleAndWritesTheText) {
         EXPECT_EQ(платформа.рисований_вне_перерисовки, 0);
     });
 }
+
+struct Строка_промежутка {
+    Промежуток промежуток;
+    const char *текст;
+};
+
+class AboutRange : public О_программе, public testing::WithParamInterface<Строка_промежутка> {};
+
+// The template, like the Windows resource, holds the Circle of Life's line; the repaint writes
+// the line of the range the main window was started with.
+TEST_P(AboutRange, FourthLineNamesTheRangeInForce) {
+    запустить_круголет(платформа, {.промежуток = GetParam().промежуток});
+    открыть([&](Окно_для_тестов &диалог) {
+        Окно_для_тестов &строка = диалог.элемент_с_номером(10004);
+        EXPECT_EQ(строка.текст(), "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012");
+        платформа.отправить(диалог, {Вид_события::e_update});
+        EXPECT_EQ(строка.текст(), GetParam().текст);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, AboutRange,
+    testing::Values(
+        Строка_промежутка{Промежуток::круг_жизни, "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012"},
+        Строка_промежутка{Промежуток::широкий, "Расчет по Кругам Жизни 19.09.1800 – 21.09.2099"}));
 
 TEST_F(О_программе, EveryRepaintWritesTheTextAnew) {
     запустить();

@@ -108,6 +108,10 @@ HWND Программа_под_тестом::активное_окно() const {
 }
 
 std::wstring Программа_под_тестом::текст(HWND окно) const {
+    return текст_окна(окно);
+}
+
+std::wstring текст_окна(HWND окно) {
     // WM_GETTEXT, not GetWindowTextW: for a window of another process the latter gives the
     // window's name, not what the user typed into it.
     const auto длина = SendMessageW(окно, WM_GETTEXTLENGTH, 0, 0);
@@ -139,8 +143,13 @@ void Программа_под_тестом::щелкнуть(HWND кнопка)
 
 HWND Программа_под_тестом::дождаться_окна(const wchar_t *класс, std::wstring_view заголовок,
                                           std::chrono::milliseconds срок) const {
-    Поиск_окна поиск{процесс_.dwProcessId, класс, заголовок};
-    дождаться(
+    return дождаться_окна_процесса(процесс_.dwProcessId, класс, заголовок, срок);
+}
+
+HWND дождаться_окна_процесса(DWORD процесс, const wchar_t *класс, std::wstring_view заголовок,
+                             std::chrono::milliseconds срок) {
+    Поиск_окна поиск{процесс, класс, заголовок};
+    Программа_под_тестом::дождаться(
         [&] {
             EnumWindows(&проверить_окно, reinterpret_cast<LPARAM>(&поиск));
             return поиск.найдено != nullptr;

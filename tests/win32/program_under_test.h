@@ -62,6 +62,13 @@ class Программа_под_тестом {
     bool закрыта_ = false;
 };
 
+// A top-level window of the process with this class and title (any title when empty), once it
+// exists; nullptr after the time limit.
+HWND дождаться_окна_процесса(DWORD процесс, const wchar_t *класс, std::wstring_view заголовок,
+                             std::chrono::milliseconds срок = std::chrono::seconds(10));
+// A window's text, of any process.
+std::wstring текст_окна(HWND окно);
+
 // The class and title of a message box and of a dialog.
 inline constexpr const wchar_t *класс_диалога = L"#32770";
 
