@@ -91,6 +91,29 @@ def cli_json(*args):
     return json.loads(cli(*args, "--json").stdout)
 
 
+# Shows each address in turn and, once the page has handled it, keeps what the reader (the
+# source of a function, which may be async) gives.
+READ_EACH = """
+const [addresses, read, done] = [arguments[0], eval(arguments[1]), arguments[arguments.length - 1]];
+(async () => {
+  const results = [];
+  for (const address of addresses) {
+    await new Promise((handled) => {
+      window.addEventListener('popstate', handled, { once: true });
+      location.hash = address;
+    });
+    results.push(await read());
+  }
+  done(results);
+})();
+"""
+
+
+def read_each(driver, addresses, reader):
+    driver.set_script_timeout(60)
+    return driver.execute_async_script(READ_EACH, list(addresses), reader)
+
+
 def wait_for_report(driver):
     """The report, once the core has loaded and shown one."""
     WebDriverWait(driver, 10).until(

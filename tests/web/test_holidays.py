@@ -8,48 +8,33 @@ import time
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import BrowserTest, cli, cli_json
+from browser import BrowserTest, cli, cli_json, read_each
 from test_month import span
 
 # The first and last years of the range, which it cuts, and the year of the 29th of February
 # that the calendar keeps.
 YEARS = (1800, 1900, 2099)
 
-# Shows each address in turn and reads the list from the DOM and the file behind the download
-# link, as numbers of its bytes.
-READ_YEARS = """
-const [addresses, done] = [arguments[0], arguments[arguments.length - 1]];
-const view = document.getElementById('holidays');
-(async () => {
-  const years = [];
-  for (const address of addresses) {
-    await new Promise((handled) => {
-      window.addEventListener('popstate', handled, { once: true });
-      location.hash = address;
-    });
-    const link = view.querySelector('a[download]');
-    const file = new Uint8Array(await (await fetch(link.href)).arrayBuffer());
-    years.push({
-      heading: view.querySelector('h2').textContent,
-      listed: [...view.querySelectorAll('.holiday-list li')].map((li) => [
-        li.querySelector('strong').textContent, li.querySelector('.when').textContent,
-        li.querySelector('a').getAttribute('href')]),
-      name: link.download,
-      file: Array.from(file),
-    });
-  }
-  done(years);
-})();
-"""
+# The list as the DOM shows it, and the file behind the download link as numbers of its bytes.
+READ_YEAR = """async () => {
+  const view = document.getElementById('holidays');
+  const link = view.querySelector('a[download]');
+  return {
+    heading: view.querySelector('h2').textContent,
+    listed: [...view.querySelectorAll('.holiday-list li')].map((li) => [
+      li.querySelector('strong').textContent, li.querySelector('.when').textContent,
+      li.querySelector('a').getAttribute('href')]),
+    name: link.download,
+    file: Array.from(new Uint8Array(await (await fetch(link.href)).arrayBuffer())),
+  };
+}"""
 
 
 class HolidaysTest(BrowserTest):
     def test_holidays_and_their_file_equal_cli_for_years_over_the_range(self):
         self.open("#2000-03-15T20:30")
-        self.driver.set_script_timeout(60)
-        years = self.driver.execute_async_script(READ_YEARS, [f"#holidays/{y}" for y in YEARS])
+        years = read_each(self.driver, [f"#holidays/{y}" for y in YEARS], READ_YEAR)
         for year, page in zip(YEARS, years):
             with self.subTest(year=year):
                 self.assertTrue(page["heading"].startswith(f"Праздники {year} года"))
@@ -78,7 +63,7 @@ class HolidaysTest(BrowserTest):
         self.open_view("#holidays/2027", "holidays")
         listed = self.driver.find_element(By.CSS_SELECTOR, "#holidays .holiday-list").text
         year = self.driver.find_element(By.CSS_SELECTOR, "#holidays input[name='year']")
-        for typed in ("1799", "7536", "20x7", ""):
+        for typed in ("1799", "7536", ""):
             with self.subTest(typed=typed):
                 year.send_keys(Keys.CONTROL, "a", Keys.NULL, typed or Keys.DELETE, Keys.ENTER)
                 self.assertEqual(self.driver.find_element(By.ID, "holidays-refusal").text,
@@ -87,6 +72,3 @@ class HolidaysTest(BrowserTest):
                 self.assertEqual(self.driver.find_element(
                     By.CSS_SELECTOR, "#holidays .holiday-list").text, listed)
                 self.assertTrue(self.driver.current_url.endswith("#holidays/2027"))
-        year.send_keys(Keys.CONTROL, "a", Keys.NULL, "2028", Keys.ENTER)
-        WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#holidays/2028"))
-        self.assertIsNone(year.get_attribute("aria-invalid"))

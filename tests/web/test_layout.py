@@ -44,7 +44,8 @@ class LayoutTest(BrowserTest):
                     else:
                         self.open(address)
                     self.assertLessEqual(*self.driver.execute_script(OVERFLOW))
-                    self.driver.execute_script("document.activeElement.blur(); window.scrollTo(0, 0)")
+                    self.driver.execute_script(
+                        "document.activeElement.blur(); window.scrollTo(0, 0)")
                     self.driver.save_screenshot(str(shots / f"{name}-{view}.png"))
             # A holiday's name stays inside the screen, whichever column its day is in.
             for holiday in self.driver.find_elements(By.CSS_SELECTOR, "#month-page td button"):
@@ -82,25 +83,12 @@ class LayoutTest(BrowserTest):
         WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#2001-01-01T00:00"))
         self.assertIn("1.1.2001г.", page_report(self.driver))
 
-    def test_keyboard_alone_works_the_calendar_views(self):
-        self.open_view("#month/7535/2", "month-page")
-        # The holidays of the grid are one stop, today's or the first.
+    def test_keyboard_alone_works_the_month_page(self):
+        self.open_view("#month/7400/2", "month-page")
+        # The holidays of the grid are one stop: the first, in a month without today.
         self.assertEqual(self.tab_order(16), NAVIGATION + [
-            "‹ 7534", "‹ Рамхат", "Бейлет ›", "7536 ›", "2", "year", "month", "Показать", "Ныне",
+            "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month", "Показать", "Ныне",
             "Печать"])
         ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB * 7).key_up(
             Keys.SHIFT).send_keys(Keys.ENTER).perform()
-        WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#month/7535/3"))
-
-        self.open_view("#old/7536/1/1", "old-day")
-        self.assertEqual(self.tab_order(13)[6:], [
-            "day", "month", "year", "Показать", "Ныне", "Страница месяца", "Отчет на начало дня"])
-        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(
-            Keys.SHIFT).send_keys(Keys.ENTER).perform()
-        WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#month/7536/1"))
-
-        self.open_view("#holidays/2027", "holidays")
-        self.assertEqual(self.tab_order(13)[6:], [
-            "year", "Показать", "Ныне", "‹ 2026", "2028 ›", "Скачать для календаря (.ics)",
-            "Печать"])
-        self.assertEqual(self.driver.switch_to.active_element.tag_name, "button")
+        WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#month/7400/3"))

@@ -17,11 +17,9 @@ DAYS = [("7309", "Рамхат", "1"), ("7607", "9", "41"), ("7408", "ГЭЙЛЕ
 
 REFUSED = [
     (("7535", "2", "41"), "day"),  # Айлет has 40 days
-    (("7000", "1", "1"), "year"),
     (("2027", "1", "1"), "year"),
     (("", "1", "1"), "year"),
     (("7536", "Январь", "1"), "month"),
-    (("7536", "10", "1"), "month"),
     (("7536", "1", "1-й"), "day"),
 ]
 
@@ -61,8 +59,8 @@ class OldDayTest(BrowserTest):
         self.open_view("#old", "old-day")
         after = cli_json("--extended")
         self.assertIn(self.shown()[0], [
-            f"{now['day_of_month']} {now['month']} {now['year_from_creation']} лета, {now['weekday']}"
-            for now in (before, after)])
+            f"{n['day_of_month']} {n['month']} {n['year_from_creation']} лета, {n['weekday']}"
+            for n in (before, after)])
 
     def test_a_day_that_does_not_exist_gets_clis_message_and_the_last_day_stays(self):
         self.open_view("#old/7536/1/1", "old-day")

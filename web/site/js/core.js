@@ -40,7 +40,8 @@ export async function loadCore() {
   const [module, bytes] = await Promise.all([createModule(), fetchLibrary()]);
   const loaded = loadLibrary(module, bytes);
   if (!loaded.loaded) throw new LoadError(loaded.title, loaded.message);
-  const call = (name, args) => answer(module, module.ccall(name, 'number', args.map(() => 'string'), args));
+  const call = (name, args) =>
+    answer(module, module.ccall(name, 'number', args.map(() => 'string'), args));
   return {
     // The five fields as typed: {moment, old: [year, month, day], old_date, report}, or
     // {field, title, message}.

@@ -2,8 +2,10 @@
 // the page shows them. They are read as text: the calendar counts a 29 February in 1900, which
 // a browser's Date does not have.
 
+const form = /^(\d{4})-(\d{2})-(\d{2})T(\d{2}):(\d{2})$/;
+
 function parts(moment) {
-  const [, year, month, day, hour, minute] = /^(\d{4})-(\d{2})-(\d{2})T(\d{2}):(\d{2})$/.exec(moment);
+  const [, year, month, day, hour, minute] = form.exec(moment);
   return { year, month, day, hour, minute };
 }
 

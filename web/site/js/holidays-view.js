@@ -36,8 +36,10 @@ export class HolidaysView {
     const number = Number(year);
     const [first, last] = answer.years;
     this.find('h2').textContent = answer.heading;
-    this.step('[data-step="previous"]', number - 1, number > first, `‹ ${number - 1}`, 'Предыдущий год');
-    this.step('[data-step="next"]', number + 1, number < last, `${number + 1} ›`, 'Следующий год');
+    this.step('[data-step="previous"]', number - 1, number > first, `‹ ${number - 1}`,
+      'Предыдущий год');
+    this.step('[data-step="next"]', number + 1, number < last, `${number + 1} ›`,
+      'Следующий год');
     fillHolidayList(this.find('.holiday-list'), answer.holidays.map((h) => ({
       name: h.name,
       day: `${h.day} ${h.month_name} ${h.year_from_creation} лета`,

@@ -138,7 +138,8 @@ export class MonthGrid {
   // kept inside the grid's width; none while the month page is hidden.
   updateTip() {
     const area = this.tip.parentElement;
-    const focused = this.body.contains(document.activeElement) ? holidayOf(document.activeElement) : null;
+    const active = document.activeElement;
+    const focused = this.body.contains(active) ? holidayOf(active) : null;
     const named = this.dismissed ? null : this.hovered ?? focused;
     // Asked only when there is a name to show: the question makes the browser lay out the page.
     const button = named && area.getClientRects().length > 0 ? named : null;

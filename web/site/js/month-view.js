@@ -21,9 +21,9 @@ export class MonthView {
     this.form.addEventListener('submit', (event) => {
       event.preventDefault();
       const { year, month } = this.form.elements;
-      const answer = core.monthPage(year.value, month.value);
-      if (answer.page) onGo(viewAddress('month', answer.page.year_from_creation, answer.page.month));
-      else showRefusal(this.form, this.refusal, answer);
+      const { page, ...refusal } = core.monthPage(year.value, month.value);
+      if (page) onGo(viewAddress('month', page.year_from_creation, page.month));
+      else showRefusal(this.form, this.refusal, refusal);
     });
     this.find('[data-now]').addEventListener('click', () => onGo(viewAddress('month')));
     this.find('[data-print]').addEventListener('click', onPrint);

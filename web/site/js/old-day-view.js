@@ -14,9 +14,9 @@ export class OldDayView {
     this.find('datalist').replaceChildren(...names.months.map((name) => new Option(name)));
     this.form.addEventListener('submit', (event) => {
       event.preventDefault();
-      const answer = core.oldDay(...this.values());
-      if (answer.day) onGo(viewAddress('old', answer.day.year_from_creation, answer.day.month, answer.day.day));
-      else showRefusal(this.form, this.refusal, answer);
+      const { day, ...refusal } = core.oldDay(...this.values());
+      if (day) onGo(viewAddress('old', day.year_from_creation, day.month, day.day));
+      else showRefusal(this.form, this.refusal, refusal);
     });
     this.find('[data-now]').addEventListener('click', () => onGo(viewAddress('old')));
   }
