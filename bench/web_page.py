@@ -15,6 +15,9 @@ import statistics
 import sys
 import tempfile
 
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests" / "web"))
 from browser import ROOT, Server, chromium  # noqa: E402
 
@@ -57,6 +60,64 @@ import('./js/core.js').then(async ({ loadCore }) => {
   }
   done(rounds);
 });
+"""
+
+# The calendar's views computed in the page as it asks for them, the texts in and the parsed
+# answer (or the file's bytes) out, beside reports timed in the same steps, so that the machine's
+# other load falls on all of them alike: each step 20 reports, 3 month pages (months of years
+# spread from 7309 to 7607) and one year's calendar file (years from 1800 to 2099). Milliseconds
+# per call, for each of 5 rounds of 60 steps: [report, month page, file].
+COMPUTE_VIEWS = """
+const done = arguments[arguments.length - 1];
+import('./js/core.js').then(async ({ loadCore }) => {
+  const core = await loadCore();
+  const time = (call) => {
+    const start = performance.now();
+    call();
+    return performance.now() - start;
+  };
+  const rounds = [];
+  for (let round = 0; round < 5; round++) {
+    const spent = [0, 0, 0];
+    for (let step = 0; step < 60; step++) {
+      spent[0] += time(() => {
+        for (let i = step * 20; i < step * 20 + 20; i++) {
+          const moment = [1 + i % 28, 1 + i % 12, 1801 + (i * 7) % 297, i % 24, (i * 13) % 60];
+          if (!core.compute(moment.map(String)).report) throw new Error(moment);
+        }
+      });
+      spent[1] += time(() => {
+        for (let i = step * 3; i < step * 3 + 3; i++)
+          if (!core.monthPage(String(7309 + i % 299), String(1 + i % 9)).page) throw new Error(i);
+      });
+      spent[2] += time(() => {
+        if (!core.yearIcalendar(String(1800 + step * 5))) throw new Error(step);
+      });
+    }
+    rounds.push([spent[0] / 1200, spent[1] / 180, spent[2] / 60]);
+  }
+  done(rounds);
+});
+"""
+
+# A month page as the page shows it: the page's own handling of the address (the month and its
+# four neighbours computed, the grid, the holidays and the links put in the DOM) and the layout
+# of the result, over the months of every tenth year. Milliseconds per page, for each of 3 rounds.
+SHOW_MONTHS = """
+const done = arguments[arguments.length - 1];
+const rounds = [];
+for (let round = 0; round < 3; round++) {
+  let count = 0;
+  const start = performance.now();
+  for (let year = 7309; year <= 7607; year += 10)
+    for (let month = 1; month <= 9; month++, count++) {
+      history.pushState(null, '', `#month/${year}/${month}`);
+      window.dispatchEvent(new PopStateEvent('popstate'));
+      document.body.offsetHeight;
+    }
+  rounds.push((performance.now() - start) / count);
+}
+done(rounds);
 """
 
 
@@ -131,6 +192,15 @@ def main():
             rounds = driver.execute_async_script(COMPUTE)
             print("one report computed, ms, 5 rounds of 1000: "
                   + ", ".join(f"{r:.4f}" for r in rounds))
+            driver.get(server.url + "blank.html")
+            for report, month, file in driver.execute_async_script(COMPUTE_VIEWS):
+                print(f"ms per call: report {report:.4f}, month page {month:.4f} "
+                      f"({month / report:.1f} reports), year's calendar file {file:.3f} "
+                      f"({file / report:.0f} reports)")
+            driver.get(server.url + "#help")
+            WebDriverWait(driver, 10).until(lambda d: d.find_element(By.ID, "about-text").text)
+            print("month page shown, ms per page, 3 rounds of 270: " + ", ".join(
+                f"{r:.3f}" for r in driver.execute_async_script(SHOW_MONTHS)))
         finally:
             driver.quit()
             server.stop()

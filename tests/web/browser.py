@@ -3,8 +3,10 @@ krugolet-cli to compare with, and the browser's console.
 
 KRUGOLET_SITE names the assembled site (build-web/site), KRUGOLET_CLI the native krugolet-cli."""
 
+import json
 import os
 import pathlib
+import socket
 import subprocess
 import sys
 import tempfile
@@ -38,11 +40,27 @@ class Server:
         else:
             raise RuntimeError("no free port in 8180-8189")
         self.url = f"http://127.0.0.1:{port}/"
+        # The connections the browser keeps open, each served by a thread of its own that
+        # outlives the server unless its connection is closed.
+        self.connections = []
+        accept = self.httpd.get_request
+
+        def get_request():
+            connection, address = accept()
+            self.connections.append(connection)
+            return connection, address
+
+        self.httpd.get_request = get_request
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+        for connection in self.connections:
+            try:
+                connection.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass  # closed by the browser already
 
 
 def chromium(width=1280, height=900):
@@ -62,6 +80,38 @@ def cli_report(moment=None):
     """krugolet-cli --extended's output, as bytes, for "DD.MM.YYYY HH:MM" or for now."""
     args = [str(CLI), "--library", str(LIBRARY), "--extended"] + ([moment] if moment else [])
     return subprocess.run(args, check=True, capture_output=True).stdout
+
+
+def cli(*args):
+    """krugolet-cli run with the shipped library: its exit status, output (bytes) and errors."""
+    return subprocess.run([str(CLI), "--library", str(LIBRARY), *args], capture_output=True)
+
+
+def cli_json(*args):
+    return json.loads(cli(*args, "--json").stdout)
+
+
+# Shows each address in turn and, once the page has handled it, keeps what the reader (the
+# source of a function, which may be async) gives.
+READ_EACH = """
+const [addresses, read, done] = [arguments[0], eval(arguments[1]), arguments[arguments.length - 1]];
+(async () => {
+  const results = [];
+  for (const address of addresses) {
+    await new Promise((handled) => {
+      window.addEventListener('popstate', handled, { once: true });
+      location.hash = address;
+    });
+    results.push(await read());
+  }
+  done(results);
+})();
+"""
+
+
+def read_each(driver, addresses, reader):
+    driver.set_script_timeout(60)
+    return driver.execute_async_script(READ_EACH, list(addresses), reader)
 
 
 def wait_for_report(driver):
@@ -95,3 +145,11 @@ class BrowserTest(unittest.TestCase):
     def open(self, address=""):
         self.driver.get(self.server.url + address)
         return wait_for_report(self.driver)
+
+    def open_view(self, address, view):
+        """A calendar view's address, once the view shows its result or its refusal."""
+        self.driver.get(self.server.url + address)
+        WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
+            "const view = document.getElementById(arguments[0]);"
+            "return !view.hidden && view.querySelector('.view-result:not([hidden]),"
+            " .refusal:not([hidden])') !== null", view))

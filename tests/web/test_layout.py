@@ -9,7 +9,21 @@ from selenium.webdriver.support.ui import WebDriverWait
 from browser import SITE, BrowserTest, page_report
 
 SCREENS = {"phone": (360, 640, True), "desktop": (1920, 1080, False)}
-OVERFLOW = "return [document.documentElement.scrollWidth, window.innerWidth]"
+# Each view, and the section that holds it when it is one of the calendar's views; the month
+# comes last, so that its holidays can be tapped.
+VIEWS = {
+    "report": ("#2000-03-15T20:30", None),
+    "refusal": ("#2000-02-30T20:30", None),
+    "help": ("#help", None),
+    "holidays": ("#holidays/2027", "holidays"),
+    "old-day": ("#old/7536/1/1", "old-day"),
+    "month": ("#month/7535/2", "month-page"),
+}
+# The page's width against the screen's. On a phone a page wider than the screen widens
+# innerWidth with it, so the screen's width is the root element's clientWidth.
+OVERFLOW = "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]"
+NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Праздники", "Старая дата",
+              "Справка"]
 
 
 class LayoutTest(BrowserTest):
@@ -23,33 +37,42 @@ class LayoutTest(BrowserTest):
         shots.mkdir(exist_ok=True)
         for name, (width, height, mobile) in SCREENS.items():
             self.screen(width, height, mobile)
-            views = {
-                "report": "#2000-03-15T20:30",
-                "refusal": "#2000-02-30T20:30",
-                "help": "#help",
-            }
-            for view, address in views.items():
+            for view, (address, section) in VIEWS.items():
                 with self.subTest(screen=name, view=view):
-                    self.open(address)
-                    scroll_width, inner_width = self.driver.execute_script(OVERFLOW)
-                    self.assertLessEqual(scroll_width, inner_width)
-                    self.driver.execute_script("document.activeElement.blur(); window.scrollTo(0, 0)")
+                    if section:
+                        self.open_view(address, section)
+                    else:
+                        self.open(address)
+                    self.assertLessEqual(*self.driver.execute_script(OVERFLOW))
+                    self.driver.execute_script(
+                        "document.activeElement.blur(); window.scrollTo(0, 0)")
                     self.driver.save_screenshot(str(shots / f"{name}-{view}.png"))
+            # A holiday's name stays inside the screen, whichever column its day is in.
+            for holiday in self.driver.find_elements(By.CSS_SELECTOR, "#month-page td button"):
+                with self.subTest(screen=name, holiday=holiday.get_attribute("data-day")):
+                    holiday.click()
+                    self.assertLessEqual(*self.driver.execute_script(OVERFLOW))
         self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def tab_order(self, stops):
+        """What Tab reaches from the page's first link on, by id, name or first line of text."""
+        self.driver.execute_script("document.querySelector('a').focus()")
+        order = []
+        while len(order) < stops:
+            if order:
+                ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            focused = self.driver.switch_to.active_element
+            name = (focused.get_attribute("id") or focused.get_attribute("name")
+                    or focused.text.split("\n")[0])
+            if not order or order[-1] != name:  # the picker has a stop for each of its parts
+                order.append(name)
+        return order
 
     def test_keyboard_alone_reaches_every_control_and_converts(self):
         self.open("#2000-03-15T20:30")
-        self.driver.find_element(By.TAG_NAME, "body").click()
-        order = []
-        for _ in range(20):
-            ActionChains(self.driver).send_keys(Keys.TAB).perform()
-            focused = self.driver.switch_to.active_element
-            name = focused.get_attribute("id") or focused.text.split("\n")[0]
-            if not order or order[-1] != name:  # the picker has a stop for each of its parts
-                order.append(name)
-        self.assertEqual(order[:12], ["Да'Арийский Круголет Числобога", "Расчет", "Справка", "day",
-                                      "month", "year", "hour", "minute", "picker", "Расчет",
-                                      "now-button", "print-button"])
+        self.assertEqual(self.tab_order(15), NAVIGATION + [
+            "day", "month", "year", "hour", "minute", "picker", "Расчет", "now-button",
+            "print-button"])
         # From the day field: Space moves on, the values typed, Enter converts.
         day = self.driver.find_element(By.ID, "day")
         day.click()
@@ -59,3 +82,13 @@ class LayoutTest(BrowserTest):
         keys.perform()
         WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#2001-01-01T00:00"))
         self.assertIn("1.1.2001г.", page_report(self.driver))
+
+    def test_keyboard_alone_works_the_month_page(self):
+        self.open_view("#month/7400/2", "month-page")
+        # The holidays of the grid are one stop: the first, in a month without today.
+        self.assertEqual(self.tab_order(16), NAVIGATION + [
+            "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month", "Показать", "Ныне",
+            "Печать"])
+        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB * 7).key_up(
+            Keys.SHIFT).send_keys(Keys.ENTER).perform()
+        WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#month/7400/3"))

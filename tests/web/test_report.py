@@ -8,7 +8,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import BrowserTest, cli_report, page_report
+from browser import BrowserTest, cli_report, page_report, read_each
 
 FIELDS = ("day", "month", "year", "hour", "minute")
 
@@ -41,22 +41,6 @@ def address(moment):
     d, m, y, h, mi = moment
     return f"#{y:04}-{m:02}-{d:02}T{h:02}:{mi:02}"
 
-
-# Shows each address in turn and reads the report once the page has handled it.
-READ_BY_ADDRESS = """
-const [addresses, done] = [arguments[0], arguments[arguments.length - 1]];
-(async () => {
-  const reports = [];
-  for (const address of addresses) {
-    await new Promise((handled) => {
-      window.addEventListener('popstate', handled, { once: true });
-      location.hash = address;
-    });
-    reports.push(document.getElementById('report').textContent);
-  }
-  done(reports);
-})();
-"""
 
 # The clock of the page set to 20:30:58.5 on 15.03.2000 when the page first asks for the time
 # (once its core has loaded, however long that took), running on from there.
@@ -101,9 +85,8 @@ class ReportTest(BrowserTest):
     def test_report_equals_cli_for_moments_over_both_ranges(self):
         moments = spread_moments(200)
         self.open()
-        self.driver.set_script_timeout(60)
-        reports = self.driver.execute_async_script(READ_BY_ADDRESS,
-                                                   [address(m) for m in moments[5:]])
+        reports = read_each(self.driver, [address(m) for m in moments[5:]],
+                            "() => document.getElementById('report').textContent")
         # The first five typed into the fields and converted with Enter, as a user would.
         for moment in moments[:5]:
             self.type_moment(moment)

@@ -4,11 +4,13 @@
 // shorten it and then loses the ones spelt in Cyrillic.
 
 #include "calendar/input_check.h"
+#include "calendar/names.h"
 #include "calendar/report.h"
 #include "knowledge/library.h"
 #include "runtime/format.h"
 #include "ui/about.h"
 #include "ui/controls.h"
+#include "web/wasm/answer.h"
 #include "web/wasm/json_text.h"
 #include "web/wasm/refusal.h"
 
@@ -22,18 +24,6 @@ namespace {
 
 // The page always computes in the wide range.
 constexpr Промежуток промежуток = Промежуток::широкий;
-
-// Loaded once at start, read by every conversion afterwards.
-Знания &знания() {
-    static Знания з = встроенные_знания();
-    return з;
-}
-
-const char *ответить(std::string текст) {
-    static std::string ответ;
-    ответ = std::move(текст);
-    return ответ.c_str();
-}
 
 std::string отказ_json(std::string_view поле, std::string_view сообщение) {
     return "{\"field\":" + json_строка(поле) + ",\"title\":" + json_строка(текст_ошибки_ввода) +
@@ -57,14 +47,15 @@ extern "C" {
 // the failed load.
 EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int длина) {
     if (длина >= 0 && загрузить_библиотеку_из_текста({байты, static_cast<std::size_t>(длина)},
-                                                     знания()) == Загрузка::выполнена)
+                                                     знания_страницы()) == Загрузка::выполнена)
         return ответить("{\"loaded\":true}");
     return ответить("{\"loaded\":false,\"title\":" + json_строка(заголовок_ошибки_библиотеки) +
                     ",\"message\":" + json_строка(текст_ошибки_библиотеки) + "}");
 }
 
 // The five fields as typed, read and checked as the window reads them. Answers the moment, the
-// old date and the report; or the field at fault with the title and the message.
+// old date as text and as numbers (year from the Creation, month 1 to 9, day), and the report;
+// or the field at fault with the title and the message.
 EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char *месяц,
                                                 const char *год, const char *час,
                                                 const char *минута) {
@@ -74,13 +65,14 @@ EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char
         return ответить(отказ_json(отказ ? отказ->поле : "moment",
                                    отказ ? std::string_view(отказ->сообщение) : ""));
     }
-    const auto р = рассчитать(знания(), *м, промежуток);
+    const auto р = рассчитать(знания_страницы(), *м, промежуток);
     if (!р)
         return ответить(
             отказ_json("moment", "Нет отчета: в библиотеке нет записи, нужной для этого момента."));
     return ответить(
-        форматировать("{\"moment\":[%,%,%,%,%],\"old_date\":%,\"report\":%}",
-                      {м->день, м->месяц, м->год, м->час, м->минута,
+        форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
+                      {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
+                       std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},
                        json_строка(дата_по_круголету(*р)), json_строка(отчет(*р, *м))}));
 }
 

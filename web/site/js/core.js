@@ -40,11 +40,34 @@ export async function loadCore() {
   const [module, bytes] = await Promise.all([createModule(), fetchLibrary()]);
   const loaded = loadLibrary(module, bytes);
   if (!loaded.loaded) throw new LoadError(loaded.title, loaded.message);
+  const call = (name, args) =>
+    answer(module, module.ccall(name, 'number', args.map(() => 'string'), args));
   return {
-    // The five fields as typed: {moment, old_date, report}, or {field, title, message}.
+    // The five fields as typed: {moment, old: [year, month, day], old_date, report}, or
+    // {field, title, message}.
     compute(fields) {
-      return answer(module, module.ccall('convert_fields', 'number',
-        ['string', 'string', 'string', 'string', 'string'], fields));
+      return call('convert_fields', fields);
+    },
+    // {months, weekdays}: the names in the calendar's order.
+    names() {
+      return answer(module, module._calendar_names());
+    },
+    // The texts of the fields, as typed. Each gives krugolet-cli's JSON of the view under its
+    // name ({page}, {day}, {heading, holidays}), or {field, message} with its refusal.
+    monthPage(year, month) {
+      return call('month_page', [year, month]);
+    },
+    oldDay(year, month, day) {
+      return call('old_day', [year, month, day]);
+    },
+    yearHolidays(year) {
+      return call('year_holidays', [year]);
+    },
+    // The bytes of the year's calendar file, as krugolet-cli --ics writes them; null for a year
+    // that yearHolidays refuses.
+    yearIcalendar(year) {
+      const pointer = module.ccall('year_icalendar', 'number', ['string'], [year]);
+      return pointer ? module.HEAPU8.slice(pointer, module.HEAPU8.indexOf(0, pointer)) : null;
     },
     // {lines, text}: the About window's lines and its description.
     about() {

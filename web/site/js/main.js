@@ -2,14 +2,18 @@
 import { startClock } from './clock.js';
 import { loadCore } from './core.js';
 import { fillHelp } from './help-view.js';
+import { HolidaysView } from './holidays-view.js';
 import { MomentForm } from './moment-form.js';
 import { clockMoment } from './moment.js';
+import { MonthView } from './month-view.js';
 import { keepOffline } from './offline.js';
+import { OldDayView } from './old-day-view.js';
 import { hasResult, showResult } from './result-view.js';
 import { momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
 
 let core = null;
+let views = null;
 let stopClock = null;
 // Whether the current history entry was made by the calendar picker: while the user keeps
 // picking, each pick replaces it rather than filling the history with every step.
@@ -34,9 +38,13 @@ function stopPresent() {
   stopClock = null;
 }
 
+// Today's old day, [year, month, day], by the device's clock; null outside the range.
+function today(moment = clockMoment()) {
+  return core.compute(moment).old ?? null;
+}
+
 // The present moment, moving on with the clock. The fields follow it until the user types.
 function showPresent() {
-  stopPresent();
   form.edited = false;
   stopClock = startClock((moment) => {
     const result = core.compute(moment);
@@ -55,7 +63,6 @@ function showPresent() {
 // A moment from the address: its fields are checked as typed ones are, and a refused one leaves
 // the last report where it is; opened with the page, it leaves the present moment's report.
 function showMoment(fields) {
-  stopPresent();
   form.fill(fields);
   const result = core.compute(fields);
   if (!result.report) {
@@ -81,26 +88,58 @@ function convert(fields, picked) {
   pickedEntry = picked;
 }
 
+// A month page; without a month, today's, which it follows when the day turns. Today stays
+// marked as the clock moves on.
+function showMonth(values) {
+  let shown = '';
+  stopClock = startClock((moment) => {
+    const now = today(moment);
+    const month = values.length ? values : (now ?? ['', '']).slice(0, 2).map(String);
+    const key = JSON.stringify([month, now]);
+    if (key === shown) return;
+    shown = key;
+    showView('month-page', views.month.show(month, now) ?? 'Месяц');
+  });
+}
+
 function show() {
   const route = parseAddress(location.hash);
-  if (route.view === 'help') {
-    fillHelp(core);
-    showView('help');
-    return;
+  stopPresent();
+  pickedEntry = false;
+  switch (route.view) {
+    case 'help':
+      fillHelp(core);
+      showView('help', 'Справка');
+      return;
+    case 'month':
+      showMonth(route.values);
+      return;
+    case 'holidays':
+      showView('holidays', views.holidays.show(route.values[0] ?? clockMoment()[2]) ?? 'Праздники');
+      return;
+    case 'old': {
+      const day = route.values.length ? route.values : (today() ?? ['', '', '']).map(String);
+      showView('old-day', views.old.show(day) ?? 'Старая дата');
+      return;
+    }
+    default:
   }
   showView('conversion');
   setConversionAddress(location.hash);
-  pickedEntry = false;
   form.clearRefusal();
-  if (route.view === 'moment') {
-    showMoment(route.fields);
-  } else {
-    showPresent();
-  }
+  if (route.view === 'moment') showMoment(route.fields);
+  else showPresent();
 }
 
 try {
   core = await loadCore();
+  const names = core.names();
+  const actions = { onGo: (address) => go(address, false), onPrint: () => window.print() };
+  views = {
+    month: new MonthView(document.getElementById('month-page'), core, names, actions),
+    holidays: new HolidaysView(document.getElementById('holidays'), core, actions),
+    old: new OldDayView(document.getElementById('old-day'), core, names, actions),
+  };
   window.addEventListener('popstate', show);
   show();
   keepOffline();

@@ -1,10 +1,7 @@
-// One view at a time; the navigation marks the one shown.
-const titles = {
-  conversion: "Да'Арийский Круголет Числобога",
-  help: "Справка — Да'Арийский Круголет Числобога",
-};
+// One view at a time; the navigation marks the one shown, and the window's title names it.
+const siteTitle = "Да'Арийский Круголет Числобога";
 
-export function showView(name) {
+export function showView(name, title) {
   for (const section of document.querySelectorAll('main > .view')) {
     section.hidden = section.id !== name;
   }
@@ -12,7 +9,7 @@ export function showView(name) {
     if (link.dataset.view === name) link.setAttribute('aria-current', 'page');
     else link.removeAttribute('aria-current');
   }
-  document.title = titles[name];
+  document.title = title ? `${title} — ${siteTitle}` : siteTitle;
 }
 
 // The navigation's link to the conversion leads back to the moment last shown.

@@ -1,0 +1,165 @@
+// The calendar's views for the page: a month, an old day, the holidays of a Gregorian year and
+// their calendar file. The objects are the ones krugolet-cli writes with --json, the calendar
+// file is its --ics, and a refused day or month gets its words, so that the page and the
+// command line never say different things.
+
+#include "apps/cli/json_report.h"
+#include "apps/cli/json_views.h"
+#include "apps/cli/views.h"
+#include "calendar/day_text.h"
+#include "calendar/holidays.h"
+#include "calendar/icalendar.h"
+#include "calendar/names.h"
+#include "calendar/range.h"
+#include "krugolet_version.h"
+#include "runtime/format.h"
+#include "runtime/integer_text.h"
+#include "web/wasm/answer.h"
+#include "web/wasm/json_text.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+#include <variant>
+
+using namespace круголет;
+
+namespace {
+
+// The page's field that a refusal points at: "year", "month" or "day".
+using Поле = std::string_view;
+
+std::string отказ_json(Поле поле, std::string_view сообщение) {
+    return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
+}
+
+// The year, the month and the day as krugolet-cli reads its arguments, or the field it stops at.
+std::variant<Старая_дата, Поле> прочитать(const Запрос_вида &запрос) {
+    const auto &а = запрос.аргументы;
+    const auto лето = прочитать_целое(а[0]);
+    if (!лето)
+        return Поле{"year"};
+    const auto месяц = месяц_из_текста(а[1]);
+    if (!месяц)
+        return Поле{"month"};
+    const auto число = а.size() > 2 ? прочитать_целое(а[2]) : std::optional(1);
+    if (!число)
+        return Поле{"day"};
+    return Старая_дата{*лето, *месяц, *число};
+}
+
+Поле поле_отказа(Отказ отказ) {
+    switch (отказ) {
+    case Отказ::лето_вне_промежутка:
+    case Отказ::год_вне_промежутка:
+        return "year";
+    case Отказ::нет_такого_месяца:
+        return "month";
+    case Отказ::нет_такого_числа:
+        return "day";
+    case Отказ::нет_записи:
+        break;
+    }
+    return "";
+}
+
+// krugolet-cli's message for the same arguments, with the field the page marks.
+const char *отказать(Поле поле, const Запрос_вида &запрос) {
+    const auto вывод = вывод_вида(знания_страницы(), запрос, true);
+    const auto *отказ = std::get_if<Отказ_вида>(&вывод);
+    return ответить(отказ_json(поле, отказ ? std::string_view(отказ->сообщение) : ""));
+}
+
+// A holiday list's heading, which at the ends of the range says where it begins or ends.
+std::string заголовок_праздников(int год) {
+    const auto [начало, конец] = границы(Промежуток::широкий);
+    std::string заголовок = форматировать("Праздники % года", {std::int64_t{год}});
+    if (год == первый_год)
+        заголовок += " (расчет ведется с " + время_и_дата(начало) + ")";
+    if (год == последний_год)
+        заголовок += " (расчет ведется до " + время_и_дата(конец) + ")";
+    return заголовок;
+}
+
+// The holidays of a Gregorian year typed in the field, or nothing when the year is not one of
+// the range's.
+std::optional<std::vector<День_круголета>> праздники(const char *год) {
+    const auto г = прочитать_целое(год);
+    if (!г || *г < первый_год || *г > последний_год)
+        return std::nullopt;
+    auto список = праздники_года(знания_страницы(), *г);
+    if (auto *дни = std::get_if<std::vector<День_круголета>>(&список))
+        return std::move(*дни);
+    return std::nullopt;
+}
+
+} // namespace
+
+extern "C" {
+
+// The names the page's fields and grid show: {"months": [...], "weekdays": [...]}, each in the
+// calendar's order.
+EMSCRIPTEN_KEEPALIVE const char *calendar_names() {
+    nlohmann::json имена{{"months", nlohmann::json::array()},
+                         {"weekdays", nlohmann::json::array()}};
+    for (const auto месяц : месяцы)
+        имена["months"].push_back(месяц);
+    for (const auto день : дни_недели)
+        имена["weekdays"].push_back(день);
+    return ответить(текст_json(имена));
+}
+
+// The month page of a year from the Creation and a month (its number or name):
+// {"page": krugolet-cli --month --json}, or {"field", "message"}.
+EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *месяц) {
+    const Запрос_вида запрос{Вид::месяц, {лето, месяц}};
+    const auto дата = прочитать(запрос);
+    if (const auto *поле = std::get_if<Поле>(&дата))
+        return отказать(*поле, запрос);
+    const auto &д = std::get<Старая_дата>(дата);
+    const auto страница = страница_месяца(знания_страницы(), д.лето, д.месяц);
+    if (const auto *отказ = std::get_if<Отказ>(&страница))
+        return отказать(поле_отказа(*отказ), запрос);
+    return ответить(текст_json({{"page", json_страницы(std::get<Страница_месяца>(страница))}}));
+}
+
+// An old day: {"day": krugolet-cli --old --json, with its hall under "hall"}, or
+// {"field", "message"}.
+EMSCRIPTEN_KEEPALIVE const char *old_day(const char *лето, const char *месяц, const char *число) {
+    const Запрос_вида запрос{Вид::день, {лето, месяц, число}};
+    const auto дата = прочитать(запрос);
+    if (const auto *поле = std::get_if<Поле>(&дата))
+        return отказать(*поле, запрос);
+    const auto день = день_круголета(знания_страницы(), std::get<Старая_дата>(дата));
+    if (const auto *отказ = std::get_if<Отказ>(&день))
+        return отказать(поле_отказа(*отказ), запрос);
+    const auto &д = std::get<День_круголета>(день);
+    auto ответ = json_дня(д);
+    ответ["hall"] = д.чертог;
+    return ответить(текст_json({{"day", std::move(ответ)}}));
+}
+
+// The holidays whose day begins in a Gregorian year: {"heading", "holidays": krugolet-cli
+// --holidays --json, "years": the first and last year there are}, or {"field": "year",
+// "message"}.
+EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
+    const auto список = праздники(год);
+    if (!список)
+        return ответить(отказ_json(
+            "year", форматировать("Год: целое число от % до %.",
+                                  {std::int64_t{первый_год}, std::int64_t{последний_год}})));
+    return ответить(текст_json({{"heading", заголовок_праздников(*прочитать_целое(год))},
+                                {"holidays", json_праздников(*список)},
+                                {"years", {первый_год, последний_год}}}));
+}
+
+// The same holidays as an iCalendar file, byte for byte krugolet-cli's --ics; NULL for a year
+// that year_holidays refuses.
+EMSCRIPTEN_KEEPALIVE const char *year_icalendar(const char *год) {
+    const auto список = праздники(год);
+    if (!список)
+        return nullptr;
+    return ответить(файл_icalendar(*список, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}));
+}
+
+} // extern "C"
