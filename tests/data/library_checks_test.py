@@ -144,6 +144,15 @@ MODERN_TEXTS = (
     "Долгая учёба, переводы, исследования идут хорошо.",
     "Стройка, руководство, открытые состязания удаются.",
     "Лучше завершать начатое, чем затевать шумные новые предприятия.",
+    # The third editor's.
+    "Самое время переписать имущество, оформить наследство.",
+    "Самое время завести учёт урожаев и расходов.",
+    "Труд по распорядку, работа посменно, дела, где нужен ровный ритм, идут хорошо.",
+    "Кто давит на домашних и подчинённых, теряет их доверие.",
+    "Сильная интуиция — дар этого лета.",
+    "Пасека, скотный двор и учёба, которая расширяет кругозор, прибавляют им сил.",
+    "Сменить работу, место или ремесло ему легко.",
+    "Переезд, новая работа, знакомство с людьми из других краёв ему по душе.",
 )
 
 
@@ -214,7 +223,7 @@ FRAMES = (
     (last_replaced(lambda p: f"{p}: лето предостерегает от спешки."), whole(r"предостерега"),
      "«предостерегает»", 12),
     (last_replaced(lambda p: f"{p}: это год упорных."), whole(r"\bэто год\b"), "«Это год»", 12),
-    (last_replaced(lambda p: f"{p}: стоит начинать учёбу."),
+    (last_replaced(lambda p: f"{p}: стоит начинать ремесло."),
      whole(r"(?:хорошо|стоит|лучше) начина|начина\w* стоит"), "«хорошо/стоит начинать»", 12),
     (first_replaced(lambda p: f"{p}: осенью лето собирает, зимой бережёт, а весной отдаёт."),
      lambda first, second: any(checks.walks_the_seasons(s) for s in first + second),
@@ -250,7 +259,7 @@ FRAMES = (
      "a closing «— его путь»", 6),
     (last_replaced(lambda p: f"{p}: зимой всё затихает."),
      lambda first, second: any(checks.seasons_named(s) for s in first + second),
-     "a month or season named", 80),
+     "a month or season named", checks.SEASON_NAMED_LIMIT),
     # The second editor's frames.
     (first_replaced(lambda p: f"Круг Лет в {p}-й раз замыкается."),
      whole(r"^(?:[А-ЯЁ]\w+,? (?:\w+ )?)?Круг\w* Лет\b"), "an opening «N-й Круг Лет…»", 2),
@@ -288,6 +297,17 @@ FRAMES = (
     (last_replaced(lambda p: f"Торговля, {p}-я верста и дорога ему по душе."),
      lambda first, second: checks.CLOSING_LIST.match(second[-1]), "a closing list «… ему по душе»",
      checks.CLOSING_LIST_LIMIT),
+    # The third editor's frames.
+    (last_replaced(lambda p: f"{p}: дом, сад и поле — вот что ему дорого."),
+     whole(r"— (?:вот|всё это|таков\w*|из этого|самое время)\b"),
+     "a list summed up «— вот что…», «— всё это…»", 9),
+    (last_replaced(lambda p: f"{p}: всё задуманное ему удаётся."),
+     whole(r"\b(?:удаю?тся|удаётся|спор[ия]тся)\b"), "«удаётся», «спорится»", 8),
+    (lambda p, first, second: (first, second[:-1] + (f"Соседи, которые знают его {p} лет и видели "
+                                                      f"и в беде, и в радости, говорят о нём одно: "
+                                                      f"он верен, честен и прям.",)),
+     whole(r": (?:он|она|они) [а-яё]+(?:, [а-яё]+)* и [а-яё]+\.(?: |$)"),
+     "a closing «: он X и Y.»", 12),
 )
 # Each image that once came back from year to year, with a sentence that puts it into a text.
 IMAGE_SENTENCES = {
@@ -326,6 +346,7 @@ IMAGE_SENTENCES = {
     "the study of law": "{p}: он изучает право.",
     "«вдвойне»": "{p}: он рад вдвойне.",
     "the well-heated stove": "{p}: печь у него жарко натоплена.",
+    "«учёба»": "{p}: учёба идёт у него без запинки.",
 }
 FRAMES += tuple((last_replaced(lambda p, s=IMAGE_SENTENCES[image[0]]: s.format(p=p)),
                  whole(image[1]), f"the image {image[0]}", checks.image_limit(image))
@@ -463,7 +484,17 @@ class check_repeats(unittest.TestCase):
             "«раньше других»": "Он видит это раньше других.",
             "a sentence that opens «Родившийся…» or «Рождённый…»": "Родившийся тогда светел.",
             "«так же»": "Они так же светлы.",
+            "an opening «Последняя четверть»": "Последняя четверть светла.",
+            "an opening «Сорок первый день»": "Сорок первый день светел.",
+            "an opening «X, месяц Y, …»": "Айлет, месяц светлый, идёт.",
+            "«Чертог X, чертог Y»": "Это Чертог Щуки, чертог Рожаны.",
+            "an opening «Чертог X длится»": "Чертог Вепря длится долго.",
         }
+
+        def put(text, sample, pattern):
+            # An opening goes before the text, anything else after it.
+            return sample + " " + text if pattern.startswith("^") else text + " " + sample
+
         for table, what, pattern, limit in checks.REPEATS:
             with self.subTest(repeat=what):
                 rows = shipped_rows()
@@ -472,10 +503,10 @@ class check_repeats(unittest.TestCase):
                 lacking = [i for i, (t, key, text) in enumerate(rows) if t == table and
                            i not in has and not key[0].endswith("1")]
                 for i in lacking[:limit - len(has)]:
-                    rows[i] = rows[i][:2] + (rows[i][2] + " " + samples[what],)
+                    rows[i] = rows[i][:2] + (put(rows[i][2], samples[what], pattern),)
                 checks.check_repeats(rows)
                 i = lacking[limit - len(has)]
-                rows[i] = rows[i][:2] + (rows[i][2] + " " + samples[what],)
+                rows[i] = rows[i][:2] + (put(rows[i][2], samples[what], pattern),)
                 self.assertRaisesRegex(checks.TextError, re.escape(f"{what} in {limit + 1} texts"),
                                        checks.check_repeats, rows)
 
