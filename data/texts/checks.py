@@ -411,10 +411,16 @@ FRAMES = (
     ("«удаётся», «спорится»", r"\b(?:удаю?тся|удаётся|спор[ия]тся)\b", 8),
     # A sentence that closes on the person's traits after a colon, «: он верен, честен и прям.»,
     # stood in some thirty texts, three of them almost in a row.
-    ("a closing «: он X и Y.»", r": (?:он|она|они) [а-яё]+(?:, [а-яё]+)* и [а-яё]+\.(?: |$)", 12),
+    ("a closing «: он X и Y.»", r": (?:он|она|они) [а-яё]+(?:, [а-яё]+)* и [а-яё]+\.(?: |$)", 8),
     # A closing «— его путь», «— их стихия», «— как раз для него».
     ("a closing «— его путь»", r"— (?:его|её|их|ему|им) (?:путь|поприще|поле|призвание|стихия|"
      r"выбор|дело|дороги)\.$|\bкак раз для н\w+\.$|— для н(?:его|её|их)\.$", 6),
+    # A further editor's: the year's image closed «…, и мудрость (сила, хитрость) его …» in 19
+    # texts, a warning was built «кто …, (тот) …» in 24 and a ban closed «… не стоит» in 11.
+    ("«…, и мудрость (сила, верность) его …»", r"(?:, и|:) (?:сокровенн\w+ )?(?:мудрость|сила|"
+     r"хитрость|верность|мощь|сытость|шаг|высота|стража|защита|путь)\w* (?:его|её)\b", 8),
+    ("a warning «кто …, тот …»", r"(?:(?:^|[.!?] )(?:(?:Но|А|И) )?|: |; |, (?:а|но) )кто\b", 8),
+    ("a ban «… не стоит»", r"\bне стоит\b", 8),
 )
 # A sentence that names a month or a season: most texts do without one, and the calendar sentence
 # that stands beside the text's image instead of in it («На растущей луне Элета Тур выходит на
@@ -494,7 +500,7 @@ ADVICE_LIMIT = 24
 # родившийся под…», or with a list of them before a dash: «Сила, щедрость и спокойствие — доля…».
 QUALITIES_FIRST = re.compile(r"^[А-ЯЁ][а-яё-]*(?:ый|ий|ой|ая|ые|ие|ен|ён|ны|на|ив|ел|ок)\b[^.:;—]*?, "
                              r"(?:родивш|рождённ|появивш|ребён|дет[иь]|люди|человек|тот)\w*")
-QUALITIES_FIRST_LIMIT = 18
+QUALITIES_FIRST_LIMIT = 8
 QUALITIES_LISTED = re.compile(r"^[А-ЯЁ][^,.:;—]*(?:, [^,.:;—]+)* и [^,.:;—]+ — ")
 QUALITIES_LISTED_LIMIT = 8
 # The text closing on a list of what suits the person: «Пасека, лесная делянка, любое долгое дело

@@ -307,7 +307,17 @@ FRAMES = (
                                                       f"и в беде, и в радости, говорят о нём одно: "
                                                       f"он верен, честен и прям.",)),
      whole(r": (?:он|она|они) [а-яё]+(?:, [а-яё]+)* и [а-яё]+\.(?: |$)"),
-     "a closing «: он X и Y.»", 12),
+     "a closing «: он X и Y.»", 8),
+    # A further editor's frames.
+    (last_replaced(lambda p: f"{p}: лис бежит по тропе, и хитрость его тиха."),
+     whole(r"(?:, и|:) (?:сокровенн\w+ )?(?:мудрость|сила|хитрость|верность|мощь|сытость|шаг|"
+           r"высота|стража|защита|путь)\w* (?:его|её)\b"),
+     "«…, и мудрость (сила, верность) его …»", 8),
+    (last_replaced(lambda p: f"{p}: кто спешит, тот отстаёт."),
+     whole(r"(?:(?:^|[.!?] )(?:(?:Но|А|И) )?|: |; |, (?:а|но) )кто\b"),
+     "a warning «кто …, тот …»", 8),
+    (last_replaced(lambda p: f"{p}: спешить не стоит."), whole(r"\bне стоит\b"),
+     "a ban «… не стоит»", 8),
 )
 # Each image that once came back from year to year, with a sentence that puts it into a text.
 IMAGE_SENTENCES = {
