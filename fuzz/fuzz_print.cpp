@@ -6,9 +6,11 @@
 
 #include "fuzz/check.h"
 #include "fuzz/input_bytes.h"
-#include "print/layout.h"
-#include "print/print_txt.h"
+#include "print/page_figures.h"
+#include "print/pages.h"
+#include "print/print_text.h"
 #include "print/recording_job.h"
+#include "print/wrap.h"
 #include "runtime/format.h"
 #include "runtime/utf8.h"
 
@@ -77,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *данные, std::siz
         принтер.отменить_после_страниц = отмена - 1;
     const std::string_view текст = вход.остаток();
 
-    обязательно(print_txt(принтер, текст, ширина_табуляции), "a connected printer prints");
+    обязательно(напечатать_текст(принтер, текст, ширина_табуляции), "a connected printer prints");
     const Запись_печати &запись = принтер.запись;
     обязательно(запись.нарушения.empty(), "the job is driven as a printer expects");
     обязательно(запись.задания == std::vector<std::string>{std::string(заголовок_задания)} &&

@@ -1,4 +1,4 @@
-#include "print/layout.h"
+#include "print/page_figures.h"
 #include "print_run.h"
 
 #include <limits>

@@ -25,7 +25,7 @@ TEST(Печать_текста, an_empty_text_starts_and_ends_a_job_with_no_page
 TEST(Печать_текста, a_job_that_cannot_start_fails_and_draws_nothing) {
     Записывающий_принтер принтер;
     принтер.подключен = false;
-    EXPECT_FALSE(print_txt(принтер, "отчёт", 6));
+    EXPECT_FALSE(напечатать_текст(принтер, "отчёт", 6));
     EXPECT_TRUE(принтер.запись.задания.empty());
     EXPECT_TRUE(принтер.запись.страницы.empty());
     EXPECT_EQ(заголовок_ошибки_печати, "Ошибка печати");

@@ -1,4 +1,3 @@
-#include "print/layout.h"
 #include "print_run.h"
 #include "runtime/utf8.h"
 

@@ -4,7 +4,7 @@
 // PDF that arrives (the PDF is a file of the host, read with the host's tools).
 
 #include "platform/win32/unicode.h"
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "print/recording_job.h"
 #include "print/win32/progress_window.h"
 #include "tests/win32_print/print_session.h"
@@ -53,7 +53,7 @@ struct Принтер_и_экран {
     Записывающий_принтер образец;
     образец.фигуры = принтер.фигуры;
     образец.S = {принтер.S};
-    print_txt(образец, текст, ширина_табуляции);
+    напечатать_текст(образец, текст, ширина_табуляции);
     return образец.запись;
 }
 
