@@ -9,18 +9,19 @@
 
 namespace круголет {
 
+// Printer dots from the top left corner of the printable area.
 struct Разметка_страницы {
-    int X;             // left margin, a quarter inch
-    int Yh;            // header baseline, half an inch down
-    double L;          // line step
-    std::int64_t шаг;  // line step in dots
-    std::int64_t R;    // rows per page
-    std::int64_t Y0;   // baseline of the first row
-    int размер_шрифта; // 10 points on paper
+    int левое_поле;        // a quarter inch
+    int линия_колонтитула; // the header's baseline, half an inch down
+    double высота_строки;  // from one row's baseline to the next
+    std::int64_t шаг;      // the line height rounded to whole dots
+    std::int64_t рядов_на_странице;
+    std::int64_t линия_первого_ряда; // the baseline of the first row
+    int размер_шрифта;               // 10 points on paper
 };
 
 // Resolutions below one dot per inch are taken as one, and a page too small for a single row
 // still gets one, so that any figures lay out and every page takes some text.
-Разметка_страницы разметка_страницы(Фигуры_принтера принтер, int S);
+Разметка_страницы разметка_страницы(Фигуры_принтера принтер, int разрешение_экрана);
 
 } // namespace круголет

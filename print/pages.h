@@ -41,18 +41,19 @@ void напечатать_страницы(Задание_печати &зада
 Текст напечатать_страницу(Задание_печати &задание, std::string_view заголовок,
                           std::int64_t номер_страницы, Фигуры_принтера принтер, Текст текст,
                           int ширина_табуляции);
-// Prints lines from y downward until the text is used up or the page holds R rows.
+// Prints lines from y downward until the text is used up or the page is full.
 Текст напечатать_строки_страницы(Задание_печати &задание, int x, std::int64_t y, std::int64_t шаг,
-                                 std::int64_t рядов, std::int64_t R, Текст текст,
+                                 std::int64_t рядов, std::int64_t рядов_на_странице, Текст текст,
                                  int ширина_табуляции);
 
 struct Итог_строки {
     std::int64_t рядов;       // rows the line took, the last short or empty one included
     std::string_view остаток; // the end of the line that did not fit on the page
 };
-// Prints one line, wrapped, on a page that already holds `рядов` of its R rows.
+// Prints one line, wrapped, on a page that already holds `рядов` of its `рядов_на_странице`.
 Итог_строки напечатать_строку(Задание_печати &задание, int x, std::int64_t y, std::int64_t шаг,
-                              std::string_view строка, std::int64_t рядов, std::int64_t R);
+                              std::string_view строка, std::int64_t рядов,
+                              std::int64_t рядов_на_странице);
 
 // The line in hand, or else the next line of the report with its tabs expanded.
 Текст следующая_строка(Текст текст, int ширина_табуляции);

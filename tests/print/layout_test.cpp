@@ -3,7 +3,8 @@
 namespace круголет {
 namespace {
 
-// The rows of the first page of a single-page print on the 600 dpi printer (Y0 488, step 94).
+// The rows of the first page of a single-page print on the 600 dpi printer (the first baseline
+// 488, the step 94).
 std::vector<Надпись> ряды_страницы(std::string_view текст) {
     Записывающий_принтер принтер;
     const Запись_печати &запись = напечатать(принтер, текст);
@@ -111,7 +112,8 @@ TEST(Печать_текста, cyrillic_lines_wrap_by_characters_not_bytes) {
     EXPECT_EQ(ряды_страницы(повтор("ы", 79)), std::vector<Надпись>{ряд(0, повтор("ы", 79))});
 }
 
-// 96 dpi printer and screen, 171 dots high: L 15, R 3, Y0 78, X 24.
+// 96 dpi printer and screen, 171 dots high: lines 15 high, 3 rows, the first baseline 78, the
+// left margin 24.
 Записывающий_принтер трёхрядный_принтер() {
     Записывающий_принтер принтер;
     принтер.фигуры = {96, 96, 171, 0};
@@ -136,10 +138,10 @@ TEST(Печать_текста, a_page_too_small_for_a_row_still_prints_one_row_
                                               повтор("x", 80), повтор("x", 10), "x x"};
     for (const Фигуры_принтера фигуры :
          {Фигуры_принтера{96, 96, 96, 0}, {96, 96, 0, 0}, {96, 96, -5000, 0}, {0, 0, 0, 0}}) {
-        for (const int S : {96, 0}) {
+        for (const int разрешение : {96, 0}) {
             Записывающий_принтер принтер;
             принтер.фигуры = фигуры;
-            принтер.S = {S};
+            принтер.разрешения_экрана = {разрешение};
             const Запись_печати &запись = напечатать(принтер, текст + "\nx x");
             std::vector<std::string> напечатано;
             for (const Записанная_страница &страница : запись.страницы) {
