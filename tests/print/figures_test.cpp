@@ -9,7 +9,7 @@ namespace {
 constexpr int наибольшее = std::numeric_limits<int>::max();
 constexpr int наименьшее = std::numeric_limits<int>::min();
 
-TEST(Фигуры_страницы, a_600_dpi_printer_on_a_96_dpi_screen) {
+TEST(PageFigures, A600DpiPrinterOnA96DpiScreen) {
     const Разметка_страницы страница = разметка_страницы({600, 600, 6800, 4800}, 96);
     EXPECT_EQ(страница.высота_строки, 93.75);
     EXPECT_EQ(страница.шаг, 94);
@@ -20,7 +20,7 @@ TEST(Фигуры_страницы, a_600_dpi_printer_on_a_96_dpi_screen) {
     EXPECT_EQ(страница.линия_колонтитула, 300);
 }
 
-TEST(Фигуры_страницы, halves_round_away_from_zero_and_divisions_truncate) {
+TEST(PageFigures, HalvesRoundAwayFromZeroAndDivisionsTruncate) {
     const Разметка_страницы страница = разметка_страницы({603, 193, 569, 0}, 96);
     // A line 30.15625 high; (569 − 193) / 30.15625 − 2 = 10.468...; the first row's baseline
     // two lines below the header's: 96 + 60.3125.
@@ -34,7 +34,7 @@ TEST(Фигуры_страницы, halves_round_away_from_zero_and_divisions_tr
     EXPECT_EQ(разметка_страницы({0, 192, 567, 0}, 96).рядов_на_странице, 11); // 10.5
 }
 
-TEST(Фигуры_страницы, any_figures_give_at_least_one_row_and_no_division_by_zero) {
+TEST(PageFigures, AnyFiguresGiveAtLeastOneRowAndNoDivisionByZero) {
     for (const Фигуры_принтера принтер : {Фигуры_принтера{600, 600, 600, 0},
                                           {600, 600, 0, 0},
                                           {600, 600, -7000, 0},
@@ -55,7 +55,7 @@ TEST(Фигуры_страницы, any_figures_give_at_least_one_row_and_no_div
               1'000'000'000'000);
 }
 
-TEST(Печать_страниц, every_page_takes_its_font_header_and_rows_from_the_figures) {
+TEST(PagePrinting, EveryPageTakesItsFontHeaderAndRowsFromTheFigures) {
     Записывающий_принтер принтер;
     std::string текст;
     for (int i = 1; i <= 100; ++i)
@@ -81,7 +81,7 @@ TEST(Печать_страниц, every_page_takes_its_font_header_and_rows_from
               (Надпись{150, 300, "ДА'АРИЙСКИЙ КРУГОЛЕТ ЧИСЛОБОГА           -2-"}));
 }
 
-TEST(Печать_страниц, the_screen_resolution_is_read_afresh_for_every_page) {
+TEST(PagePrinting, TheScreenResolutionIsReadAfreshForEveryPage) {
     Записывающий_принтер принтер;
     принтер.разрешения_экрана = {96, 192};
     const Запись_печати &запись = напечатать(принтер, повтор("ряд\n", 64) + "ещё\nи ещё");

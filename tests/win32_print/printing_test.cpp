@@ -97,7 +97,7 @@ HWND в_конец_отчета(const Программа_под_тестом &п
     return поле;
 }
 
-TEST(Печать, правленый_отчет_уходит_на_принтер_по_умолчанию_а_окно_снова_принимает_ввод) {
+TEST(Win32Printing, AnEditedReportGoesToTheDefaultPrinterAndTheWindowTakesInputAgain) {
     ASSERT_FALSE(путь_ожидаемого.empty()) << "name the file for the expected pages";
     DeleteFileW(путь_ожидаемого.c_str());
     const auto принтер = принтер_по_умолчанию();
@@ -146,7 +146,7 @@ TEST(Печать, правленый_отчет_уходит_на_принте�
     EXPECT_EQ(п.текст(поле_отчета), поле);
 }
 
-TEST(Печать, окно_хода_следит_за_страницами_а_отмена_бросает_задание_после_текущей) {
+TEST(Win32Printing, TheProgressWindowFollowsThePagesAndCancelDropsTheJobAfterThePageInHand) {
     const auto принтер = принтер_по_умолчанию();
     if (!принтер)
         GTEST_SKIP() << без_принтера;
