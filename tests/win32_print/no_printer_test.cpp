@@ -3,7 +3,7 @@
 // printer at all.
 
 #include "platform/win32/unicode.h"
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "tests/win32_print/print_session.h"
 #include "ui/controls.h"
 
