@@ -1,6 +1,6 @@
 // Lays out 1 MB of text on a print job that only records the strings.
 
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "print/recording_job.h"
 
 #include <benchmark/benchmark.h>
@@ -38,7 +38,7 @@ void BM_печать_отчета_в_мегабайт(benchmark::State &сост
     std::size_t страниц = 0;
     for (auto _ : состояние) {
         Записывающий_принтер принтер;
-        benchmark::DoNotOptimize(print_txt(принтер, текст, 6));
+        benchmark::DoNotOptimize(напечатать_текст(принтер, текст, 6));
         страниц = принтер.запись.страницы.size();
     }
     состояние.SetBytesProcessed(состояние.iterations() * static_cast<std::int64_t>(текст.size()));
@@ -57,7 +57,7 @@ void BM_строка_в_мегабайт_по_ряду_на_страницу(ben
     for (auto _ : состояние) {
         Записывающий_принтер принтер;
         принтер.фигуры = {600, 600, 600, 4800};
-        benchmark::DoNotOptimize(print_txt(принтер, текст, 6));
+        benchmark::DoNotOptimize(напечатать_текст(принтер, текст, 6));
         страниц = принтер.запись.страницы.size();
     }
     состояние.SetBytesProcessed(состояние.iterations() * static_cast<std::int64_t>(текст.size()));

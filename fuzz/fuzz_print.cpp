@@ -1,14 +1,17 @@
 // Any report text printed on a printer with any figures, including figures that leave no room
-// for a row, resolutions of zero or below, and any tab width. The input: dpiX, dpiY, H, W and
-// the tab width (four bytes each), the number of screen resolutions read in turn (1 to 3, from
-// one byte) and the resolutions, a byte for cancelling (0: never; else after that many pages
-// less one), then the text.
+// for a row, resolutions of zero or below, and any tab width. The input: the printer's
+// resolutions across and down, the height and width of its printable area, and the tab width
+// (four bytes each), the number of screen resolutions read in turn (1 to 3, from one byte) and
+// the resolutions, a byte for cancelling (0: never; else after that many pages less one), then
+// the text.
 
 #include "fuzz/check.h"
 #include "fuzz/input_bytes.h"
-#include "print/layout.h"
-#include "print/print_txt.h"
+#include "print/page_figures.h"
+#include "print/pages.h"
+#include "print/print_text.h"
 #include "print/recording_job.h"
+#include "print/wrap.h"
 #include "runtime/format.h"
 #include "runtime/utf8.h"
 
@@ -33,22 +36,25 @@ std::string напечатанное(const Записывающий_принте
     const auto &страницы = принтер.запись.страницы;
     for (std::size_t номер = 0; номер < страницы.size(); ++номер) {
         const auto &страница = страницы[номер];
-        const int S = принтер.S[std::min(номер, принтер.S.size() - 1)];
-        const Разметка_страницы р = разметка_страницы(принтер.фигуры, S);
-        обязательно(страница.шрифт == семейство_шрифта && страница.размер_шрифта == р.размер_шрифта,
+        const auto &разрешения = принтер.разрешения_экрана;
+        const int разрешение = разрешения[std::min(номер, разрешения.size() - 1)];
+        const Разметка_страницы разметка = разметка_страницы(принтер.фигуры, разрешение);
+        обязательно(страница.шрифт == семейство_шрифта &&
+                        страница.размер_шрифта == разметка.размер_шрифта,
                     "every page has its font");
         обязательно(!страница.надписи.empty(), "every page has its header");
         const Надпись &колонтитул = страница.надписи.front();
-        обязательно(колонтитул == Надпись{р.X, р.Yh,
+        обязательно(колонтитул == Надпись{разметка.левое_поле, разметка.линия_колонтитула,
                                           форматировать(шаблон_колонтитула,
                                                         {название_круголета,
                                                          static_cast<std::int64_t>(номер + 1)})},
                     "the header names the calendar and the page's number");
-        обязательно(static_cast<std::int64_t>(страница.надписи.size()) - 1 <= р.R,
+        обязательно(static_cast<std::int64_t>(страница.надписи.size()) - 1 <=
+                        разметка.рядов_на_странице,
                     "a page holds no more rows than it has");
-        int y = р.Yh;
+        int y = разметка.линия_колонтитула;
         for (auto ряд = страница.надписи.begin() + 1; ряд != страница.надписи.end(); ++ряд) {
-            обязательно(ряд->x == р.X, "every row starts at the left margin");
+            обязательно(ряд->x == разметка.левое_поле, "every row starts at the left margin");
             обязательно(ряд->y >= y, "rows go down the page");
             обязательно(число_знаков(ряд->текст) <= ширина_ряда, "no row is wider than 80");
             y = ряд->y;
@@ -65,19 +71,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *данные, std::siz
     using namespace круголет;
     Входные_байты вход(данные, размер);
     Записывающий_принтер принтер;
-    принтер.фигуры.dpiX = вход.целое();
-    принтер.фигуры.dpiY = вход.целое();
-    принтер.фигуры.H = вход.целое();
-    принтер.фигуры.W = вход.целое();
+    принтер.фигуры.точек_на_дюйм_по_x = вход.целое();
+    принтер.фигуры.точек_на_дюйм_по_y = вход.целое();
+    принтер.фигуры.высота_области = вход.целое();
+    принтер.фигуры.ширина_области = вход.целое();
     const int ширина_табуляции = вход.целое();
-    принтер.S.assign(вход.байт() % 3 + 1, 0);
-    for (int &S : принтер.S)
-        S = вход.целое();
+    принтер.разрешения_экрана.assign(вход.байт() % 3 + 1, 0);
+    for (int &разрешение : принтер.разрешения_экрана)
+        разрешение = вход.целое();
     if (const std::uint8_t отмена = вход.байт())
         принтер.отменить_после_страниц = отмена - 1;
     const std::string_view текст = вход.остаток();
 
-    обязательно(print_txt(принтер, текст, ширина_табуляции), "a connected printer prints");
+    обязательно(напечатать_текст(принтер, текст, ширина_табуляции), "a connected printer prints");
     const Запись_печати &запись = принтер.запись;
     обязательно(запись.нарушения.empty(), "the job is driven as a printer expects");
     обязательно(запись.задания == std::vector<std::string>{std::string(заголовок_задания)} &&

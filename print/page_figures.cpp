@@ -1,4 +1,4 @@
-#include "print/layout.h"
+#include "print/page_figures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,22 +6,23 @@
 
 namespace круголет {
 
-Разметка_страницы разметка_страницы(Фигуры_принтера принтер, int S) {
-    const int dpiX = std::max(принтер.dpiX, 1);
-    const int dpiY = std::max(принтер.dpiY, 1);
-    const double экран = std::max(S, 1);
+Разметка_страницы разметка_страницы(Фигуры_принтера принтер, int разрешение_экрана) {
+    const int точек_на_дюйм_по_x = std::max(принтер.точек_на_дюйм_по_x, 1);
+    const int точек_на_дюйм_по_y = std::max(принтер.точек_на_дюйм_по_y, 1);
+    const double точек_на_дюйм_экрана = std::max(разрешение_экрана, 1);
 
-    const int Yh = dpiY / 2;
-    const double L = 15.0 * dpiY / экран;
-    const std::int64_t рядов = std::llround((static_cast<double>(принтер.H) - dpiY) / L - 2);
-    const std::int64_t размер = std::llround(10.0 * dpiY / экран);
+    const int линия_колонтитула = точек_на_дюйм_по_y / 2;
+    const double высота_строки = 15.0 * точек_на_дюйм_по_y / точек_на_дюйм_экрана;
+    const std::int64_t рядов = std::llround(
+        (static_cast<double>(принтер.высота_области) - точек_на_дюйм_по_y) / высота_строки - 2);
+    const std::int64_t размер = std::llround(10.0 * точек_на_дюйм_по_y / точек_на_дюйм_экрана);
     return {
-        .X = dpiX / 4,
-        .Yh = Yh,
-        .L = L,
-        .шаг = std::llround(L),
-        .R = std::max<std::int64_t>(рядов, 1),
-        .Y0 = std::llround(Yh + 2 * L),
+        .левое_поле = точек_на_дюйм_по_x / 4,
+        .линия_колонтитула = линия_колонтитула,
+        .высота_строки = высота_строки,
+        .шаг = std::llround(высота_строки),
+        .рядов_на_странице = std::max<std::int64_t>(рядов, 1),
+        .линия_первого_ряда = std::llround(линия_колонтитула + 2 * высота_строки),
         .размер_шрифта =
             static_cast<int>(std::min<std::int64_t>(размер, std::numeric_limits<int>::max())),
     };

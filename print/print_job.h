@@ -11,10 +11,10 @@ namespace круголет {
 
 // The printer's resolution in dots per inch and its printable area in dots, in this order.
 struct Фигуры_принтера {
-    int dpiX;
-    int dpiY;
-    int H;
-    int W;
+    int точек_на_дюйм_по_x;
+    int точек_на_дюйм_по_y;
+    int высота_области;
+    int ширина_области;
 };
 
 // A started print job. Coordinates are printer dots from the top left corner of the printable
@@ -27,8 +27,8 @@ class Задание_печати {
     // The screen's vertical resolution in dots per inch.
     virtual int разрешение_экрана() = 0;
 
-    // Creates the font of this family and size value (the platform makes it size × S / 72
-    // dots high) and selects it for the pages that follow.
+    // Creates the font of this family and size value (the platform makes it size × the screen's
+    // resolution / 72 dots high) and selects it for the pages that follow.
     virtual void выбрать_шрифт(std::string_view семейство, int размер) = 0;
     virtual void начать_страницу() = 0;
     // Draws the string with its left end at x and its baseline at y.

@@ -17,8 +17,8 @@ class Записывающее_задание : public Задание_печат
     Фигуры_принтера фигуры_принтера() override { return принтер_.фигуры; }
 
     int разрешение_экрана() override {
-        const auto &S = принтер_.S;
-        return S.at(std::min(запись().страницы.size(), S.size() - 1));
+        const auto &разрешения = принтер_.разрешения_экрана;
+        return разрешения.at(std::min(запись().страницы.size(), разрешения.size() - 1));
     }
 
     void выбрать_шрифт(std::string_view семейство, int размер) override {

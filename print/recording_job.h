@@ -36,7 +36,7 @@ class Записывающий_принтер : public Принтер {
   public:
     Фигуры_принтера фигуры{600, 600, 6800, 4800};
     // The screen's resolution read at each page in turn; the last one stays.
-    std::vector<int> S{96};
+    std::vector<int> разрешения_экрана{96};
     bool подключен = true;
     // The user cancels the job once this many pages have ended.
     std::optional<std::size_t> отменить_после_страниц;

@@ -1,4 +1,4 @@
-#include "print/layout.h"
+#include "print/wrap.h"
 #include "runtime/utf8.h"
 
 namespace круголет {

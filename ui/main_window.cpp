@@ -2,7 +2,7 @@
 
 #include "calendar/report.h"
 #include "knowledge/library.h"
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "runtime/format.h"
 #include "ui/about.h"
 #include "ui/controls.h"
@@ -146,7 +146,7 @@ int при_расчете(Окно &окно) {
 
 int при_печати(Окно &окно) {
     Платформа &платформа = окно.платформа();
-    if (!print_txt(платформа.принтер(), текст_отчета(окно), ширина_табуляции)) {
+    if (!напечатать_текст(платформа.принтер(), текст_отчета(окно), ширина_табуляции)) {
         платформа.сообщение_об_ошибке(заголовок_ошибки_печати, текст_ошибки_печати);
         return не_обработано;
     }

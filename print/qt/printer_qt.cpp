@@ -40,18 +40,18 @@ class Задание_qt final : public Задание_печати {
     bool начать() { return рисование_.begin(лист_.get()); }
 
     Фигуры_принтера фигуры_принтера() override {
-        const int dpi = лист_->resolution();
-        const QRect область = лист_->pageLayout().paintRectPixels(dpi);
+        const int точек_на_дюйм = лист_->resolution();
+        const QRect область = лист_->pageLayout().paintRectPixels(точек_на_дюйм);
         return {лист_->logicalDpiX(), лист_->logicalDpiY(), область.height(), область.width()};
     }
 
     int разрешение_экрана() override { return разрешение_экрана_по_y(); }
 
-    // A character of `размер` × S / 72 dots, S the screen's resolution, as the layout counts.
+    // A character of `размер` × the screen's resolution / 72 dots, as the layout counts.
     void выбрать_шрифт(std::string_view семейство, int размер) override {
         QFont шрифт(в_qt(семейство));
-        const int S = разрешение_экрана_по_y();
-        шрифт.setPixelSize(std::max(1, static_cast<int>((размер * S + 36) / 72)));
+        const int разрешение = разрешение_экрана_по_y();
+        шрифт.setPixelSize(std::max(1, static_cast<int>((размер * разрешение + 36) / 72)));
         рисование_.setFont(шрифт);
     }
 

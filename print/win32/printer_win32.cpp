@@ -28,9 +28,9 @@ namespace {
 
 int разрешение_экрана_по_y() {
     HDC экран = GetDC(nullptr);
-    const int S = GetDeviceCaps(экран, LOGPIXELSY);
+    const int разрешение = GetDeviceCaps(экран, LOGPIXELSY);
     ReleaseDC(nullptr, экран);
-    return S;
+    return разрешение;
 }
 
 // The window of the job that prints now. GDI calls the abort procedure without any data of the
@@ -70,8 +70,8 @@ class Задание_win32 final : public Задание_печати {
 
     int разрешение_экрана() override { return разрешение_экрана_по_y(); }
 
-    // The size is in points of the screen: a character of `размер` × S / 72 dots, where S is the
-    // screen's resolution. A negative height asks GDI for that character height, not for the
+    // The size is in points of the screen: a character of `размер` × the screen's resolution / 72
+    // dots. A negative height asks GDI for that character height, not for the
     // height of the character cell, which has the room for accents over it besides.
     void выбрать_шрифт(std::string_view семейство, int размер) override {
         LOGFONTW описание{};

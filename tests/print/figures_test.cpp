@@ -1,4 +1,4 @@
-#include "print/layout.h"
+#include "print/page_figures.h"
 #include "print_run.h"
 
 #include <limits>
@@ -9,50 +9,53 @@ namespace {
 constexpr int наибольшее = std::numeric_limits<int>::max();
 constexpr int наименьшее = std::numeric_limits<int>::min();
 
-TEST(Фигуры_страницы, a_600_dpi_printer_on_a_96_dpi_screen) {
+TEST(PageFigures, A600DpiPrinterOnA96DpiScreen) {
     const Разметка_страницы страница = разметка_страницы({600, 600, 6800, 4800}, 96);
-    EXPECT_EQ(страница.L, 93.75);
+    EXPECT_EQ(страница.высота_строки, 93.75);
     EXPECT_EQ(страница.шаг, 94);
-    EXPECT_EQ(страница.R, 64);
-    EXPECT_EQ(страница.Y0, 488);           // 487.5
-    EXPECT_EQ(страница.размер_шрифта, 63); // 62.5
-    EXPECT_EQ(страница.X, 150);
-    EXPECT_EQ(страница.Yh, 300);
+    EXPECT_EQ(страница.рядов_на_странице, 64);
+    EXPECT_EQ(страница.линия_первого_ряда, 488); // 487.5
+    EXPECT_EQ(страница.размер_шрифта, 63);       // 62.5
+    EXPECT_EQ(страница.левое_поле, 150);
+    EXPECT_EQ(страница.линия_колонтитула, 300);
 }
 
-TEST(Фигуры_страницы, halves_round_away_from_zero_and_divisions_truncate) {
+TEST(PageFigures, HalvesRoundAwayFromZeroAndDivisionsTruncate) {
     const Разметка_страницы страница = разметка_страницы({603, 193, 569, 0}, 96);
-    // L = 30.15625; (569 − 193) / L − 2 = 10.468...; Yh + 2L = 96 + 60.3125.
-    EXPECT_EQ(страница.X, 150);
-    EXPECT_EQ(страница.Yh, 96);
+    // A line 30.15625 high; (569 − 193) / 30.15625 − 2 = 10.468...; the first row's baseline
+    // two lines below the header's: 96 + 60.3125.
+    EXPECT_EQ(страница.левое_поле, 150);
+    EXPECT_EQ(страница.линия_колонтитула, 96);
     EXPECT_EQ(страница.шаг, 30);
-    EXPECT_EQ(страница.R, 10);
-    EXPECT_EQ(страница.Y0, 156);
+    EXPECT_EQ(страница.рядов_на_странице, 10);
+    EXPECT_EQ(страница.линия_первого_ряда, 156);
     EXPECT_EQ(страница.размер_шрифта, 20);
 
-    EXPECT_EQ(разметка_страницы({0, 192, 567, 0}, 96).R, 11); // 10.5
+    EXPECT_EQ(разметка_страницы({0, 192, 567, 0}, 96).рядов_на_странице, 11); // 10.5
 }
 
-TEST(Фигуры_страницы, any_figures_give_at_least_one_row_and_no_division_by_zero) {
+TEST(PageFigures, AnyFiguresGiveAtLeastOneRowAndNoDivisionByZero) {
     for (const Фигуры_принтера принтер : {Фигуры_принтера{600, 600, 600, 0},
                                           {600, 600, 0, 0},
                                           {600, 600, -7000, 0},
                                           {0, 0, 0, 0},
                                           {наименьшее, наименьшее, наименьшее, наименьшее},
                                           {наибольшее, наибольшее, наибольшее, наибольшее}}) {
-        for (const int S : {96, 0, -96, наибольшее}) {
-            const Разметка_страницы страница = разметка_страницы(принтер, S);
-            EXPECT_GE(страница.R, 1) << принтер.dpiY << " " << принтер.H << " " << S;
+        for (const int разрешение : {96, 0, -96, наибольшее}) {
+            const Разметка_страницы страница = разметка_страницы(принтер, разрешение);
+            EXPECT_GE(страница.рядов_на_странице, 1)
+                << принтер.точек_на_дюйм_по_y << " " << принтер.высота_области << " " << разрешение;
             EXPECT_GE(страница.шаг, 0);
             EXPECT_GE(страница.размер_шрифта, 0);
         }
     }
     EXPECT_EQ(разметка_страницы({0, 0, 0, 0}, 0).шаг, 15); // resolutions taken as 1 dpi
     EXPECT_EQ(разметка_страницы({0, наибольшее, 0, 0}, 1).размер_шрифта, наибольшее);
-    EXPECT_GT(разметка_страницы({0, 1, наибольшее, 0}, наибольшее).R, 1'000'000'000'000);
+    EXPECT_GT(разметка_страницы({0, 1, наибольшее, 0}, наибольшее).рядов_на_странице,
+              1'000'000'000'000);
 }
 
-TEST(Печать_страниц, every_page_takes_its_font_header_and_rows_from_the_figures) {
+TEST(PagePrinting, EveryPageTakesItsFontHeaderAndRowsFromTheFigures) {
     Записывающий_принтер принтер;
     std::string текст;
     for (int i = 1; i <= 100; ++i)
@@ -78,14 +81,14 @@ TEST(Печать_страниц, every_page_takes_its_font_header_and_rows_from
               (Надпись{150, 300, "ДА'АРИЙСКИЙ КРУГОЛЕТ ЧИСЛОБОГА           -2-"}));
 }
 
-TEST(Печать_страниц, the_screen_resolution_is_read_afresh_for_every_page) {
+TEST(PagePrinting, TheScreenResolutionIsReadAfreshForEveryPage) {
     Записывающий_принтер принтер;
-    принтер.S = {96, 192};
+    принтер.разрешения_экрана = {96, 192};
     const Запись_печати &запись = напечатать(принтер, повтор("ряд\n", 64) + "ещё\nи ещё");
 
     ASSERT_EQ(запись.страницы.size(), 2u);
     EXPECT_EQ(запись.страницы[1].размер_шрифта, 31); // 31.25
-    // L = 46.875: Y0 = round(300 + 93.75), step 47.
+    // A line 46.875 high: the first row's baseline round(300 + 93.75), the step 47.
     EXPECT_EQ(ряды(запись.страницы[1]),
               (std::vector<Надпись>{{150, 394, "ещё"}, {150, 441, "и ещё"}}));
 }

@@ -1,4 +1,5 @@
-#include "print/layout.h"
+#include "print/lines.h"
+#include "print/wrap.h"
 #include "print_run.h"
 
 #include <limits>
@@ -8,42 +9,44 @@ namespace {
 
 using Пара = std::pair<std::string_view, std::string_view>;
 
-TEST(get_line, splits_at_the_first_separator_which_belongs_to_neither_part) {
-    EXPECT_EQ(get_line("раз\nдва\nтри", '\n'), (Пара{"раз", "два\nтри"}));
-    EXPECT_EQ(get_line("раз", '\n'), (Пара{"раз", ""}));
-    EXPECT_EQ(get_line("раз\n", '\n'), (Пара{"раз", ""}));
-    EXPECT_EQ(get_line("\n\nтри", '\n'), (Пара{"", "\nтри"}));
+TEST(SplitAtSeparator, SplitsAtTheFirstSeparatorWhichBelongsToNeitherPart) {
+    EXPECT_EQ(до_и_после_разделителя("раз\nдва\nтри", '\n'), (Пара{"раз", "два\nтри"}));
+    EXPECT_EQ(до_и_после_разделителя("раз", '\n'), (Пара{"раз", ""}));
+    EXPECT_EQ(до_и_после_разделителя("раз\n", '\n'), (Пара{"раз", ""}));
+    EXPECT_EQ(до_и_после_разделителя("\n\nтри", '\n'), (Пара{"", "\nтри"}));
 }
 
-TEST(expand_tabs, stops_lie_every_six_characters_from_the_start_of_the_line) {
-    EXPECT_EQ(expand_tabs(6, "\tx"), "      x");
-    EXPECT_EQ(expand_tabs(6, "abcd\tx"), "abcd  x");
-    EXPECT_EQ(expand_tabs(6, "abcdef\tx"), "abcdef      x");
-    EXPECT_EQ(expand_tabs(6, "\t\tx"), повтор(" ", 12) + "x");
-    EXPECT_EQ(expand_tabs(6, "abcdefg\th\t"), "abcdefg" + повтор(" ", 5) + "h" + повтор(" ", 5));
-    EXPECT_EQ(expand_tabs(6, "без табуляции"), "без табуляции");
+TEST(TabExpansion, StopsLieEverySixCharactersFromTheStartOfTheLine) {
+    EXPECT_EQ(строка_без_табуляций(6, "\tx"), "      x");
+    EXPECT_EQ(строка_без_табуляций(6, "abcd\tx"), "abcd  x");
+    EXPECT_EQ(строка_без_табуляций(6, "abcdef\tx"), "abcdef      x");
+    EXPECT_EQ(строка_без_табуляций(6, "\t\tx"), повтор(" ", 12) + "x");
+    EXPECT_EQ(строка_без_табуляций(6, "abcdefg\th\t"),
+              "abcdefg" + повтор(" ", 5) + "h" + повтор(" ", 5));
+    EXPECT_EQ(строка_без_табуляций(6, "без табуляции"), "без табуляции");
 }
 
-TEST(expand_tabs, counts_characters_not_bytes) {
-    EXPECT_EQ(expand_tabs(6, "абвг\tд"), "абвг  д");
-    EXPECT_EQ(expand_tabs(6, "Круголет\tЧислобога\t!"), "Круголет    Числобога   !");
+TEST(TabExpansion, CountsCharactersNotBytes) {
+    EXPECT_EQ(строка_без_табуляций(6, "абвг\tд"), "абвг  д");
+    EXPECT_EQ(строка_без_табуляций(6, "Круголет\tЧислобога\t!"), "Круголет    Числобога   !");
 }
 
-TEST(expand_tabs, the_second_form_starts_at_the_given_column) {
-    EXPECT_EQ(expand_tabs(6, 3, "\tx"), "   x");
-    EXPECT_EQ(expand_tabs(6, 6, "ab\tx"), "ab    x");
-    EXPECT_EQ(expand_tabs(6, 0, "ab\tx"), expand_tabs(6, "ab\tx"));
+TEST(TabExpansion, TheSecondFormStartsAtTheGivenColumn) {
+    EXPECT_EQ(строка_без_табуляций(6, 3, "\tx"), "   x");
+    EXPECT_EQ(строка_без_табуляций(6, 6, "ab\tx"), "ab    x");
+    EXPECT_EQ(строка_без_табуляций(6, 0, "ab\tx"), строка_без_табуляций(6, "ab\tx"));
 }
 
-TEST(expand_tabs, any_width_gives_a_bounded_line) {
-    EXPECT_EQ(expand_tabs(1, "\ta\tbc\t"), " a bc ");
-    EXPECT_EQ(expand_tabs(0, "\ta\tbc\t"), " a bc ");
-    EXPECT_EQ(expand_tabs(-6, "\ta\tbc\t"), " a bc ");
-    EXPECT_EQ(expand_tabs(std::numeric_limits<int>::max(), "ab\tx"), "ab" + повтор(" ", 78) + "x");
-    EXPECT_EQ(expand_tabs(std::numeric_limits<int>::min(), "ab\tx"), "ab x");
+TEST(TabExpansion, AnyWidthGivesABoundedLine) {
+    EXPECT_EQ(строка_без_табуляций(1, "\ta\tbc\t"), " a bc ");
+    EXPECT_EQ(строка_без_табуляций(0, "\ta\tbc\t"), " a bc ");
+    EXPECT_EQ(строка_без_табуляций(-6, "\ta\tbc\t"), " a bc ");
+    EXPECT_EQ(строка_без_табуляций(std::numeric_limits<int>::max(), "ab\tx"),
+              "ab" + повтор(" ", 78) + "x");
+    EXPECT_EQ(строка_без_табуляций(std::numeric_limits<int>::min(), "ab\tx"), "ab x");
 }
 
-TEST(назад_до_пробела, keeps_the_text_up_to_its_last_blank_within_the_position) {
+TEST(BackToTheLastBlank, KeepsTheTextUpToItsLastBlankWithinThePosition) {
     EXPECT_EQ(назад_до_пробела(7, "раз два три"), "раз ");
     EXPECT_EQ(назад_до_пробела(8, "раз два три"), "раз два ");
     EXPECT_EQ(назад_до_пробела(4, "раз два три"), "раз ");
@@ -52,7 +55,7 @@ TEST(назад_до_пробела, keeps_the_text_up_to_its_last_blank_within_
     EXPECT_EQ(назад_до_пробела(0, " "), std::nullopt);
 }
 
-TEST(отрезать_строку, takes_the_first_rule_that_applies) {
+TEST(RowCut, TakesTheFirstRuleThatApplies) {
     const std::string восемьдесят = повтор("я", 80);
     // The 81st character is a blank: it is dropped.
     EXPECT_EQ(отрезать_строку(восемьдесят + " хвост"), (Пара{восемьдесят, "хвост"}));

@@ -1,4 +1,3 @@
-#include "print/layout.h"
 #include "print_run.h"
 #include "runtime/utf8.h"
 
@@ -39,7 +38,7 @@ std::vector<std::string> слова(const std::vector<std::string> &строки
     return итог;
 }
 
-TEST(Длинный_отчёт, every_line_of_a_multi_page_report_is_printed_once_in_order) {
+TEST(LongReport, EveryLineOfAMultiPageReportIsPrintedOnceInOrder) {
     std::vector<std::string> строки;
     std::string текст;
     for (int i = 1; i <= 300; ++i) {
@@ -52,7 +51,7 @@ TEST(Длинный_отчёт, every_line_of_a_multi_page_report_is_printed_onc
     EXPECT_EQ(все_ряды(запись), строки);
 }
 
-TEST(Длинный_отчёт, wrapped_lines_cut_at_page_feet_lose_and_repeat_no_word) {
+TEST(LongReport, WrappedLinesCutAtPageFeetLoseAndRepeatNoWord) {
     Случай случай(2012);
     std::vector<std::string> строки;
     std::string текст;
@@ -86,7 +85,7 @@ TEST(Длинный_отчёт, wrapped_lines_cut_at_page_feet_lose_and_repeat_n
             EXPECT_TRUE(ряд.y == 78 || ряд.y == 93 || ряд.y == 108) << ряд.y;
 }
 
-TEST(Длинный_отчёт, any_bytes_on_any_printer_print_and_end) {
+TEST(LongReport, AnyBytesOnAnyPrinterPrintAndEnd) {
     Случай случай(7);
     const int размеры[] = {0, 1, 96, 600, 6800, -600, 2'000'000'000, -2'000'000'000};
     for (int проба = 0; проба < 200; ++проба) {
@@ -98,7 +97,7 @@ TEST(Длинный_отчёт, any_bytes_on_any_printer_print_and_end) {
         const auto размер = [&] { return размеры[случай.до(8)]; };
         Записывающий_принтер принтер;
         принтер.фигуры = {размер(), размер(), размер(), размер()};
-        принтер.S = {размер(), размер()};
+        принтер.разрешения_экрана = {размер(), размер()};
         const Запись_печати &запись =
             напечатать(принтер, текст, static_cast<int>(случай.до(20)) - 5);
         EXPECT_LE(запись.страницы.size(), текст.size());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "print/recording_job.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ inline void PrintTo(const Надпись &надпись, std::ostream *os) {
 // Prints through the recording printer; the job must have kept to a printer's rules and ended.
 inline const Запись_печати &напечатать(Записывающий_принтер &принтер, std::string_view текст,
                                        int ширина_табуляции = 6) {
-    EXPECT_TRUE(print_txt(принтер, текст, ширина_табуляции));
+    EXPECT_TRUE(напечатать_текст(принтер, текст, ширина_табуляции));
     EXPECT_EQ(принтер.запись.нарушения, std::vector<std::string>{});
     EXPECT_EQ(принтер.запись.закончено_заданий, 1);
     return принтер.запись;

@@ -1,10 +1,11 @@
 // The Qt print job end to end: into a PDF file of Qt's own, read back with pdftotext, and
 // through CUPS onto the print server's PDF queue by the program's "Печать".
 
-#include "print/layout.h"
-#include "print/print_txt.h"
+#include "print/pages.h"
+#include "print/print_text.h"
 #include "print/qt/printer_qt.h"
 #include "print/recording_job.h"
+#include "print/wrap.h"
 #include "tests/qt/program_fixture.h"
 #include "ui/controls.h"
 
@@ -52,9 +53,9 @@ std::size_t страниц_по_разметке(Принтер &принтер,
         if (!задание)
             return 0;
         образец.фигуры = задание->фигуры_принтера();
-        образец.S = {задание->разрешение_экрана()};
+        образец.разрешения_экрана = {задание->разрешение_экрана()};
     }
-    print_txt(образец, текст, ширина_табуляции);
+    напечатать_текст(образец, текст, ширина_табуляции);
     return образец.запись.страницы.size();
 }
 
@@ -144,7 +145,7 @@ TEST_F(Печать_qt, PdfHoldsTheReportWordForWordUnderTheHeaderInRowsOfAtMost
     ASSERT_GE(страниц, 2u);
     std::filesystem::remove(pdf_);
 
-    ASSERT_TRUE(print_txt(принтер, текст, ширина_табуляции));
+    ASSERT_TRUE(напечатать_текст(принтер, текст, ширина_табуляции));
     ASSERT_TRUE(std::filesystem::exists(pdf_));
     EXPECT_EQ(страниц_в_pdf(pdf_), страниц);
 
@@ -191,7 +192,7 @@ TEST_F(Печать_qt, CancelInTheProgressWindowDiscardsTheWholeJob) {
             }
     });
     часы.start(0);
-    print_txt(принтер, текст, ширина_табуляции);
+    напечатать_текст(принтер, текст, ширина_табуляции);
     EXPECT_TRUE(отменено);
     EXPECT_FALSE(std::filesystem::exists(pdf_)) << "a cancelled job left its file";
 }

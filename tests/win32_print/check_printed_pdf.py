@@ -5,10 +5,11 @@ that fails is kept for a look.
 
     check_printed_pdf.py EXPECTED_PAGES PRINT_SERVER_SCRIPT
 
-EXPECTED_PAGES holds one fact a line, fields split by tabs: "figures" dpiX dpiY H W S;
-"report" and one line of the printed text; "draw" page x y and the string drawn there. The PDF
-is the one file that the print server's queue wrote after EXPECTED_PAGES was written: the job
-that the test cancelled must have left none.
+EXPECTED_PAGES holds one fact a line, fields split by tabs: "figures" and the printer's
+resolutions across and down, the height and width of its printable area and the screen's
+resolution; "report" and one line of the printed text; "draw" page x y and the string drawn
+there. The PDF is the one file that the print server's queue wrote after EXPECTED_PAGES was
+written: the job that the test cancelled must have left none.
 
 Exit status 77 (a skip, for CTest) when the test under Wine printed nothing because it had no
 printer.

@@ -3,7 +3,7 @@
 // printer at all.
 
 #include "platform/win32/unicode.h"
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "tests/win32_print/print_session.h"
 #include "ui/controls.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(Без_принтера, печать_показывает_окно_ошибки_и_оставляет_отчет) {
+TEST(Win32Printing, WithNoPrinterPrintShowsTheErrorBoxAndKeepsTheReport) {
     const auto принтер = принтер_по_умолчанию();
     ASSERT_FALSE(принтер) << "this prefix has the printer " << в_utf8(*принтер)
                           << ": run this where no print server can be reached";

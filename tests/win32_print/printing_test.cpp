@@ -4,7 +4,7 @@
 // PDF that arrives (the PDF is a file of the host, read with the host's tools).
 
 #include "platform/win32/unicode.h"
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "print/recording_job.h"
 #include "print/win32/progress_window.h"
 #include "tests/win32_print/print_session.h"
@@ -34,7 +34,7 @@ const char *без_принтера =
 
 struct Принтер_и_экран {
     Фигуры_принтера фигуры;
-    int S;
+    int разрешение_экрана;
 };
 
 Принтер_и_экран фигуры_принтера(const std::wstring &имя) {
@@ -43,17 +43,17 @@ struct Принтер_и_экран {
                            GetDeviceCaps(dc, VERTRES), GetDeviceCaps(dc, HORZRES)};
     DeleteDC(dc);
     HDC экран = GetDC(nullptr);
-    const int S = GetDeviceCaps(экран, LOGPIXELSY);
+    const int разрешение = GetDeviceCaps(экран, LOGPIXELSY);
     ReleaseDC(nullptr, экран);
-    return {фигуры, S};
+    return {фигуры, разрешение};
 }
 
 // The pages the layout makes of the text on this printer.
 Запись_печати разметка(const std::string &текст, const Принтер_и_экран &принтер) {
     Записывающий_принтер образец;
     образец.фигуры = принтер.фигуры;
-    образец.S = {принтер.S};
-    print_txt(образец, текст, ширина_табуляции);
+    образец.разрешения_экрана = {принтер.разрешение_экрана};
+    напечатать_текст(образец, текст, ширина_табуляции);
     return образец.запись;
 }
 
@@ -62,9 +62,10 @@ struct Принтер_и_экран {
 void записать_ожидаемое(const std::string &текст, const Принтер_и_экран &принтер,
                         const Запись_печати &запись) {
     std::ofstream файл(std::filesystem::path(путь_ожидаемого), std::ios::binary);
-    const auto &ф = принтер.фигуры;
-    файл << "figures\t" << ф.dpiX << '\t' << ф.dpiY << '\t' << ф.H << '\t' << ф.W << '\t'
-         << принтер.S << '\n';
+    const Фигуры_принтера &фигуры = принтер.фигуры;
+    файл << "figures\t" << фигуры.точек_на_дюйм_по_x << '\t' << фигуры.точек_на_дюйм_по_y << '\t'
+         << фигуры.высота_области << '\t' << фигуры.ширина_области << '\t'
+         << принтер.разрешение_экрана << '\n';
     std::size_t начало = 0;
     while (начало <= текст.size()) {
         const std::size_t конец = std::min(текст.find('\n', начало), текст.size());
@@ -72,9 +73,9 @@ void записать_ожидаемое(const std::string &текст, const П
         начало = конец + 1;
     }
     for (std::size_t страница = 0; страница < запись.страницы.size(); ++страница)
-        for (const Надпись &н : запись.страницы[страница].надписи)
-            файл << "draw\t" << страница + 1 << '\t' << н.x << '\t' << н.y << '\t' << н.текст
-                 << '\n';
+        for (const Надпись &надпись : запись.страницы[страница].надписи)
+            файл << "draw\t" << страница + 1 << '\t' << надпись.x << '\t' << надпись.y << '\t'
+                 << надпись.текст << '\n';
 }
 
 // The page that a line of the progress window names, 0 when it names none.
@@ -96,7 +97,7 @@ HWND в_конец_отчета(const Программа_под_тестом &п
     return поле;
 }
 
-TEST(Печать, правленый_отчет_уходит_на_принтер_по_умолчанию_а_окно_снова_принимает_ввод) {
+TEST(Win32Printing, AnEditedReportGoesToTheDefaultPrinterAndTheWindowTakesInputAgain) {
     ASSERT_FALSE(путь_ожидаемого.empty()) << "name the file for the expected pages";
     DeleteFileW(путь_ожидаемого.c_str());
     const auto принтер = принтер_по_умолчанию();
@@ -145,7 +146,7 @@ TEST(Печать, правленый_отчет_уходит_на_принте�
     EXPECT_EQ(п.текст(поле_отчета), поле);
 }
 
-TEST(Печать, окно_хода_следит_за_страницами_а_отмена_бросает_задание_после_текущей) {
+TEST(Win32Printing, TheProgressWindowFollowsThePagesAndCancelDropsTheJobAfterThePageInHand) {
     const auto принтер = принтер_по_умолчанию();
     if (!принтер)
         GTEST_SKIP() << без_принтера;

@@ -3,7 +3,7 @@
 // this test's own. The pages are drawn, and the job is refused when it is handed over.
 
 #include "platform/win32/unicode.h"
-#include "print/print_txt.h"
+#include "print/print_text.h"
 #include "tests/win32_print/print_session.h"
 #include "ui/controls.h"
 

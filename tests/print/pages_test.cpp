@@ -3,7 +3,8 @@
 namespace круголет {
 namespace {
 
-// The rows of the first page of a single-page print on the 600 dpi printer (Y0 488, step 94).
+// The rows of the first page of a single-page print on the 600 dpi printer (the first baseline
+// 488, the step 94).
 std::vector<Надпись> ряды_страницы(std::string_view текст) {
     Записывающий_принтер принтер;
     const Запись_печати &запись = напечатать(принтер, текст);
@@ -15,24 +16,24 @@ std::vector<Надпись> ряды_страницы(std::string_view текс�
     return {150, 488 + 94 * номер, std::move(текст)};
 }
 
-TEST(Печать_текста, an_empty_text_starts_and_ends_a_job_with_no_page) {
+TEST(TextPrinting, AnEmptyTextStartsAndEndsAJobWithNoPage) {
     Записывающий_принтер принтер;
     const Запись_печати &запись = напечатать(принтер, "");
     EXPECT_EQ(запись.задания, std::vector<std::string>{"Печать текста..."});
     EXPECT_TRUE(запись.страницы.empty());
 }
 
-TEST(Печать_текста, a_job_that_cannot_start_fails_and_draws_nothing) {
+TEST(TextPrinting, AJobThatCannotStartFailsAndDrawsNothing) {
     Записывающий_принтер принтер;
     принтер.подключен = false;
-    EXPECT_FALSE(print_txt(принтер, "отчёт", 6));
+    EXPECT_FALSE(напечатать_текст(принтер, "отчёт", 6));
     EXPECT_TRUE(принтер.запись.задания.empty());
     EXPECT_TRUE(принтер.запись.страницы.empty());
     EXPECT_EQ(заголовок_ошибки_печати, "Ошибка печати");
     EXPECT_EQ(текст_ошибки_печати, "Не могу инициализировать принтер");
 }
 
-TEST(Печать_текста, a_text_that_fills_the_last_row_exactly_prints_no_further_page) {
+TEST(TextPrinting, ATextThatFillsTheLastRowExactlyPrintsNoFurtherPage) {
     const std::pair<std::string, std::size_t> тексты_и_страницы[]{
         {повтор("ряд\n", 63) + "ряд", 1}, {повтор("ряд\n", 64), 1}, {повтор("ряд\n", 128), 2}};
     for (const auto &[текст, страниц] : тексты_и_страницы) {
@@ -48,13 +49,13 @@ TEST(Печать_текста, a_text_that_fills_the_last_row_exactly_prints_no
     EXPECT_EQ(ряды(запись.страницы[1]), std::vector<Надпись>{ряд(0, "ещё")});
 }
 
-TEST(Печать_текста, an_empty_line_leaves_one_empty_row) {
+TEST(TextPrinting, AnEmptyLineLeavesOneEmptyRow) {
     EXPECT_EQ(ряды_страницы("раз\n\nдва"), (std::vector<Надпись>{ряд(0, "раз"), ряд(2, "два")}));
     EXPECT_EQ(ряды_страницы("\n\n\nтри"), std::vector<Надпись>{ряд(3, "три")});
     EXPECT_TRUE(ряды_страницы("\n").empty());
 }
 
-TEST(Печать_текста, tabs_are_expanded_before_the_line_is_wrapped) {
+TEST(TextPrinting, TabsAreExpandedBeforeTheLineIsWrapped) {
     EXPECT_EQ(ряды_страницы("\tраз\n\t\tдва\nтри\tчетыре"),
               (std::vector<Надпись>{ряд(0, "      раз"), ряд(1, "            два"),
                                     ряд(2, "три   четыре")}));
@@ -63,7 +64,7 @@ TEST(Печать_текста, tabs_are_expanded_before_the_line_is_wrapped) {
               (std::vector<Надпись>{ряд(0, повтор(" ", 80)), ряд(1, "   x")}));
 }
 
-TEST(Печать_текста, tab_widths_of_one_zero_or_less_print_and_end) {
+TEST(TextPrinting, TabWidthsOfOneZeroOrLessPrintAndEnd) {
     for (const int ширина : {1, 0, -1}) {
         Записывающий_принтер принтер;
         const Запись_печати &запись = напечатать(принтер, "\tраз\tдва", ширина);
@@ -72,7 +73,7 @@ TEST(Печать_текста, tab_widths_of_one_zero_or_less_print_and_end) {
     }
 }
 
-TEST(Печать_текста, long_lines_wrap_at_80_characters) {
+TEST(TextPrinting, LongLinesWrapAt80Characters) {
     const std::string буквы = "abcdefghijklmnopqrstuvwxyz";
     const auto знаки = [&](int сколько) { return повтор(буквы, 4).substr(0, сколько); };
 
@@ -93,14 +94,14 @@ TEST(Печать_текста, long_lines_wrap_at_80_characters) {
               (std::vector<Надпись>{ряд(0, восемьдесят_с_пробелом), ряд(2, "дальше")}));
 }
 
-TEST(Печать_текста, a_piece_with_no_blank_in_its_first_80_characters_is_cut_after_the_80th) {
+TEST(TextPrinting, APieceWithNoBlankInItsFirst80CharactersIsCutAfterThe80th) {
     const std::string x = повтор("x", 200);
     EXPECT_EQ(ряды_страницы(x + "\nдальше"),
               (std::vector<Надпись>{ряд(0, повтор("x", 80)), ряд(1, повтор("x", 80)),
                                     ряд(2, повтор("x", 40)), ряд(3, "дальше")}));
 }
 
-TEST(Печать_текста, cyrillic_lines_wrap_by_characters_not_bytes) {
+TEST(TextPrinting, CyrillicLinesWrapByCharactersNotBytes) {
     const std::string восемьдесят = повтор("Числобог", 10);
     EXPECT_EQ(ряды_страницы(восемьдесят + " " + повтор("ж", 19)),
               (std::vector<Надпись>{ряд(0, восемьдесят), ряд(1, повтор("ж", 19))}));
@@ -111,14 +112,15 @@ TEST(Печать_текста, cyrillic_lines_wrap_by_characters_not_bytes) {
     EXPECT_EQ(ряды_страницы(повтор("ы", 79)), std::vector<Надпись>{ряд(0, повтор("ы", 79))});
 }
 
-// 96 dpi printer and screen, 171 dots high: L 15, R 3, Y0 78, X 24.
+// 96 dpi printer and screen, 171 dots high: lines 15 high, 3 rows, the first baseline 78, the
+// left margin 24.
 Записывающий_принтер трёхрядный_принтер() {
     Записывающий_принтер принтер;
     принтер.фигуры = {96, 96, 171, 0};
     return принтер;
 }
 
-TEST(Печать_текста, a_line_cut_by_the_foot_of_a_page_goes_on_first_on_the_next_page) {
+TEST(TextPrinting, ALineCutByTheFootOfAPageGoesOnFirstOnTheNextPage) {
     Записывающий_принтер принтер = трёхрядный_принтер();
     const std::string длинная = повтор("а", 80) + " " + повтор("б", 80) + " " + повтор("в", 30);
     const Запись_печати &запись = напечатать(принтер, "начало\n" + длинная + "\nконец");
@@ -130,16 +132,16 @@ TEST(Печать_текста, a_line_cut_by_the_foot_of_a_page_goes_on_first_o
               (std::vector<Надпись>{{24, 78, повтор("в", 30)}, {24, 93, "конец"}}));
 }
 
-TEST(Печать_текста, a_page_too_small_for_a_row_still_prints_one_row_per_page) {
+TEST(TextPrinting, APageTooSmallForARowStillPrintsOneRowPerPage) {
     const std::string текст = "один\n\nдва\n" + повтор("x", 170);
     const std::vector<std::string> по_порядку{"один",          "два",           повтор("x", 80),
                                               повтор("x", 80), повтор("x", 10), "x x"};
     for (const Фигуры_принтера фигуры :
          {Фигуры_принтера{96, 96, 96, 0}, {96, 96, 0, 0}, {96, 96, -5000, 0}, {0, 0, 0, 0}}) {
-        for (const int S : {96, 0}) {
+        for (const int разрешение : {96, 0}) {
             Записывающий_принтер принтер;
             принтер.фигуры = фигуры;
-            принтер.S = {S};
+            принтер.разрешения_экрана = {разрешение};
             const Запись_печати &запись = напечатать(принтер, текст + "\nx x");
             std::vector<std::string> напечатано;
             for (const Записанная_страница &страница : запись.страницы) {
@@ -153,7 +155,7 @@ TEST(Печать_текста, a_page_too_small_for_a_row_still_prints_one_row_
     }
 }
 
-TEST(Печать_текста, a_cancelled_job_stops_after_the_page_in_print_and_ends) {
+TEST(TextPrinting, ACancelledJobStopsAfterThePageInPrintAndEnds) {
     for (const std::size_t страниц : {0u, 1u, 2u}) {
         Записывающий_принтер принтер;
         принтер.отменить_после_страниц = страниц;
