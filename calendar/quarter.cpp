@@ -88,15 +88,15 @@ std::optional<int> место_в_четверти(int число) {
 
 } // namespace
 
-std::optional<std::string_view> расчет_четверти(const Знания &знания, std::string_view месяц,
-                                                int число) {
+std::optional<std::string_view> четверть_числа(const Знания &знания, std::string_view месяц,
+                                               int число) {
     const auto ключ = ключ_четверти(число);
     if (!ключ)
         return std::nullopt;
     return знания.четверть.найти(Вид_месяца_и_числа{месяц, *ключ});
 }
 
-std::optional<std::string_view> расчет_дня_четверти(const Знания &знания, int число) {
+std::optional<std::string_view> день_четверти_числа(const Знания &знания, int число) {
     if (число == 41)
         return std::string_view();
     const auto место = место_в_четверти(число);
@@ -105,16 +105,16 @@ std::optional<std::string_view> расчет_дня_четверти(const Зн�
     return знания.день_четверти.найти(*место);
 }
 
-std::optional<std::string_view> чертог(std::string_view месяц, int число) {
+std::optional<std::string_view> чертог_числа(std::string_view месяц, int число) {
     for (const auto &строка : чертоги)
         if (строка.месяц == месяц && число <= строка.до_дня)
             return строка.чертог;
     return std::nullopt;
 }
 
-std::optional<Покровитель> определение_покровителя(const Знания &знания, std::string_view месяц,
-                                                   int число) {
-    const auto ключ = чертог(месяц, число);
+std::optional<Покровитель> покровитель_числа(const Знания &знания, std::string_view месяц,
+                                             int число) {
+    const auto ключ = чертог_числа(месяц, число);
     if (!ключ)
         return std::nullopt;
     const auto бог = знания.бог.найти(*ключ);
@@ -136,7 +136,7 @@ std::optional<Покровитель> определение_покровите�
     return покровитель;
 }
 
-std::string_view есть_ли_праздник(const Знания &знания, std::string_view месяц, int число) {
+std::string_view праздник_числа(const Знания &знания, std::string_view месяц, int число) {
     return знания.праздник.найти(Вид_месяца_и_числа{месяц, число}).value_or("нет");
 }
 

@@ -12,7 +12,7 @@
 namespace круголет {
 
 // Every value a conversion computes, in the order the report shows them.
-struct Расчет {
+struct Значения_момента {
     // The range the moment was taken in; the wide one adds the line of the Creation to the report.
     Промежуток промежуток;
     std::int64_t круг_жизни;
@@ -39,14 +39,14 @@ struct Расчет {
 
 // All values for a moment, or nothing when any step yields nothing. In the wide range a moment
 // outside it yields nothing too.
-std::optional<Расчет> рассчитать(const Знания &знания, const Момент &момент,
-                                 Промежуток промежуток = Промежуток::круг_жизни);
+std::optional<Значения_момента> значения_момента(const Знания &знания, const Момент &момент,
+                                                 Промежуток промежуток = Промежуток::круг_жизни);
 
 // The report composed from the values.
-std::string отчет(const Расчет &р, const Момент &момент);
+std::string отчет_значений(const Значения_момента &р, const Момент &момент);
 
 // The report for a moment, or nothing.
-std::optional<std::string> расчет(const Знания &знания, const Момент &момент,
-                                  Промежуток промежуток = Промежуток::круг_жизни);
+std::optional<std::string> отчет_момента(const Знания &знания, const Момент &момент,
+                                         Промежуток промежуток = Промежуток::круг_жизни);
 
 } // namespace круголет

@@ -11,7 +11,7 @@ namespace {
 
 void ожидать(int час, int минута, std::int64_t часы, std::string_view слово_часов,
              std::int64_t части, std::string_view слово_частей) {
-    const auto время = расчет_часа(час, минута);
+    const auto время = старое_время(час, минута);
     EXPECT_EQ(время.часы, часы) << час << ":" << минута;
     EXPECT_EQ(время.части, части) << час << ":" << минута;
     EXPECT_EQ(окончание_часов(время.часы), слово_часов) << час << ":" << минута;
@@ -36,7 +36,7 @@ TEST(Расчет_часа, EveryMinuteOfTheDayMapsForwardIntoTheOldDay) {
     for (int шаг = 0; шаг < 1440; ++шаг) {
         const int час = (19 + шаг / 60) % 24;
         const int минута = шаг % 60;
-        const auto время = расчет_часа(час, минута);
+        const auto время = старое_время(час, минута);
         ASSERT_GE(время.часы, 0);
         ASSERT_LT(время.часы, 16);
         ASSERT_GE(время.части, 0);
@@ -82,13 +82,13 @@ TEST(Окончание_частей, FromTwentyOneOnlyTheLastDigitCounts) {
 }
 
 TEST(Расчет_часа, ImpossibleTimesGiveNumbersWithoutOverflow) {
-    const auto поздно = расчет_часа(INT_MAX, INT_MAX);
+    const auto поздно = старое_время(INT_MAX, INT_MAX);
     const std::int64_t минуты = (static_cast<std::int64_t>(INT_MAX) - 19) * 60 + INT_MAX;
     EXPECT_EQ(поздно.часы * 144 + поздно.части, минуты * 2304 / 1440);
-    const auto рано = расчет_часа(INT_MIN, INT_MIN);
+    const auto рано = старое_время(INT_MIN, INT_MIN);
     EXPECT_LT(рано.часы, 0);
     EXPECT_FALSE(окончание_часов(рано.часы));
-    const auto время = расчет_часа(25, 0);
+    const auto время = старое_время(25, 0);
     EXPECT_EQ(время.часы, 4);
     EXPECT_EQ(время.части, 0);
 }
