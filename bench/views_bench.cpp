@@ -4,10 +4,10 @@
 
 #include "bench/baseline.h"
 #include "bench/shipped_library.h"
-#include "calendar/holidays.h"
 #include "calendar/icalendar.h"
 #include "calendar/month_page_text.h"
 #include "calendar/report.h"
+#include "calendar/year_holidays.h"
 #include "knowledge/library.h"
 
 #include <benchmark/benchmark.h>

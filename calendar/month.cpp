@@ -1,6 +1,6 @@
 #include "calendar/month.h"
 
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/year.h"
 
 #include <cstdint>

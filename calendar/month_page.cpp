@@ -1,7 +1,8 @@
 #include "calendar/month_page.h"
 
-#include "calendar/names.h"
-#include "calendar/quarter.h"
+#include "calendar/hall.h"
+#include "calendar/holiday.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/weekday.h"
 #include "calendar/year.h"
 

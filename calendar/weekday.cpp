@@ -1,6 +1,6 @@
 #include "calendar/weekday.h"
 
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 
 #include <algorithm>
 #include <array>

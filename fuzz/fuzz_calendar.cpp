@@ -4,6 +4,7 @@
 
 #include "calendar/input_check.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "calendar/year.h"
 #include "fuzz/check.h"
 #include "fuzz/input_bytes.h"

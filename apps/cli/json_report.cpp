@@ -1,5 +1,7 @@
 #include "apps/cli/json_report.h"
 
+#include "calendar/report.h"
+
 namespace круголет {
 
 nlohmann::json json_значений(const Значения_момента &р, const Момент &м) {

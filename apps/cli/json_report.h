@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calendar/moment.h"
-#include "calendar/report.h"
+#include "calendar/values.h"
 
 #include <nlohmann/json.hpp>
 

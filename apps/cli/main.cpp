@@ -9,6 +9,7 @@
 #include "apps/cli/views.h"
 #include "calendar/input_check.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "knowledge/library.h"
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"

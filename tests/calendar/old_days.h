@@ -3,8 +3,8 @@
 // The walks of tests over whole ranges of days: Gregorian days one after another, and the old
 // day a conversion reports for each.
 
-#include "calendar/names.h"
-#include "calendar/report.h"
+#include "calendar/month_and_weekday_names.h"
+#include "calendar/values.h"
 
 #include <string>
 #include <string_view>

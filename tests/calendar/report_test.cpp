@@ -1,4 +1,5 @@
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "tests/support/library_fixture.h"
 
 #include <gtest/gtest.h>

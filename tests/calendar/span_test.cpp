@@ -1,4 +1,5 @@
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "calendar/year.h"
 #include "tests/calendar/old_days.h"
 #include "tests/support/library_fixture.h"

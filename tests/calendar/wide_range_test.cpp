@@ -1,6 +1,7 @@
 #include "calendar/input_check.h"
 #include "calendar/month_page.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "calendar/year.h"
 #include "tests/calendar/old_days.h"
 #include "tests/support/library_fixture.h"

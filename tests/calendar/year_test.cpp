@@ -1,4 +1,4 @@
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/year.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,9 @@
 // covered span.
 
 #include "calendar/input_check.h"
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "calendar/year.h"
 #include "knowledge/library.h"
 #include "runtime/cp1251.h"

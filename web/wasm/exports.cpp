@@ -4,8 +4,9 @@
 // shorten it and then loses the ones spelt in Cyrillic.
 
 #include "calendar/input_check.h"
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "knowledge/library.h"
 #include "runtime/format.h"
 #include "ui/about.h"
