@@ -5,9 +5,10 @@
 #include "knowledge/tables.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 
 namespace круголет {
 
@@ -37,9 +38,43 @@ struct Значения_момента {
     std::string_view праздник;
 };
 
-// All values for a moment, or nothing when any step yields nothing. In the wide range a moment
-// outside it yields nothing too.
-std::optional<Значения_момента> значения_момента(const Знания &знания, const Момент &момент,
-                                                 Промежуток промежуток = Промежуток::круг_жизни);
+// The step that yields nothing, and so leaves a moment without values. Every step but the range
+// and the hour wants a row of the tables.
+enum class Причина_пустоты {
+    вне_промежутка,
+    нет_лета,
+    нет_названия_лета,
+    нет_значения_месяца,
+    нет_числа,
+    нет_дня_недели,
+    // Only a time that no clock shows, before the old day begins.
+    нет_слова_часов,
+    нет_характеристики_лета,
+    нет_четверти,
+    нет_дня_четверти,
+    нет_покровителя,
+};
+
+// The values of a moment, or the reason it has none; read like an optional.
+class Итог_значений {
+  public:
+    Итог_значений(Значения_момента значения) : итог_(std::move(значения)) {}
+    Итог_значений(Причина_пустоты причина) : итог_(причина) {}
+
+    explicit operator bool() const { return std::holds_alternative<Значения_момента>(итог_); }
+    const Значения_момента &operator*() const { return *std::get_if<Значения_момента>(&итог_); }
+    const Значения_момента *operator->() const { return std::get_if<Значения_момента>(&итог_); }
+    // Only of a result without values.
+    Причина_пустоты причина() const { return *std::get_if<Причина_пустоты>(&итог_); }
+
+  private:
+    std::variant<Значения_момента, Причина_пустоты> итог_;
+};
+
+// All values for a moment, or the first step that yields nothing. A moment outside the range that
+// has no values has none because of the range: the wide range refuses it before any step, the
+// covered span leaves it without a row in the year tables.
+Итог_значений значения_момента(const Знания &знания, const Момент &момент,
+                               Промежуток промежуток = Промежуток::круг_жизни);
 
 } // namespace круголет
