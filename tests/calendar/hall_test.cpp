@@ -13,7 +13,7 @@ namespace {
 
 const Знания знания = знания_для_тестов();
 
-TEST(Чертог, BordersBetweenHalls) {
+TEST(HallOfDay, BordersBetweenHalls) {
     EXPECT_EQ(чертог_числа("Рамхат", 21), "Рамхат");
     EXPECT_EQ(чертог_числа("Рамхат", 22), "Рожана");
     EXPECT_EQ(чертог_числа("Айлет", 3), "Рожана");
@@ -46,7 +46,7 @@ std::vector<std::pair<std::string, int>> чертоги_года(bool свяще
     return итог;
 }
 
-TEST(Чертог, HallsOfAnOrdinaryAndASacredYear) {
+TEST(HallOfDay, HallsOfAnOrdinaryAndASacredYear) {
     const std::vector<std::pair<std::string, int>> обычное = {
         {"Рамхат", 21}, {"Рожана", 23},  {"Макошь", 21},   {"Семаргл", 22},
         {"Варуна", 22}, {"Сварог", 24},  {"Род", 25},      {"Велес", 25},
@@ -60,7 +60,7 @@ TEST(Чертог, HallsOfAnOrdinaryAndASacredYear) {
     EXPECT_EQ(чертоги_года(true), священное);
 }
 
-TEST(Определение_покровителя, ThreeGodsTakeTwoRows) {
+TEST(PatronOfDay, ThreeGodsTakeTwoRows) {
     const auto купала = покровитель_числа(знания, "Хейлет", 1);
     ASSERT_TRUE(купала);
     EXPECT_EQ(купала->бог, "бог Купалабог Купала1");
@@ -74,7 +74,7 @@ TEST(Определение_покровителя, ThreeGodsTakeTwoRows) {
     EXPECT_EQ(велес->описание_чертога, "чертог Велес");
 }
 
-TEST(Определение_покровителя, AMissingRowGivesNoPatron) {
+TEST(PatronOfDay, AMissingRowGivesNoPatron) {
     EXPECT_FALSE(покровитель_числа(знания, "хейлет", 1));
     EXPECT_FALSE(покровитель_числа(встроенные_знания(), "Рамхат", 1));
 

@@ -8,7 +8,7 @@ namespace {
 
 const Знания знания = знания_для_тестов();
 
-TEST(Есть_ли_праздник, NamesTheHolidayOrSaysNone) {
+TEST(HolidayOfDay, NamesTheHolidayOrSaysNone) {
     EXPECT_EQ(праздник_числа(знания, "Рамхат", 1), "Новолетие");
     EXPECT_EQ(праздник_числа(знания, "Рамхат", 2), "нет");
     EXPECT_EQ(праздник_числа(знания, "Дайлет", 14), "День Ратибора Странника");

@@ -10,7 +10,7 @@ const Знания знания = знания_для_тестов();
 
 constexpr std::string_view милосердие = "Этот день наделяет человека милосердием и состраданием.";
 
-TEST(Расчет_четверти, DaysFallIntoQuartersOfTen) {
+TEST(QuarterOfDay, DaysFallIntoQuartersOfTen) {
     EXPECT_EQ(четверть_числа(знания, "Рамхат", 1), "четверть Рамхат 1");
     EXPECT_EQ(четверть_числа(знания, "Рамхат", 10), "четверть Рамхат 1");
     EXPECT_EQ(четверть_числа(знания, "Рамхат", 11), "четверть Рамхат 2");
@@ -25,7 +25,7 @@ TEST(Расчет_четверти, DaysFallIntoQuartersOfTen) {
     EXPECT_FALSE(четверть_числа(встроенные_знания(), "Тайлет", 1)) << "no library loaded";
 }
 
-TEST(Расчет_дня_четверти, TheTenTextsRepeatInEveryQuarter) {
+TEST(DayOfQuarter, TheTenTextsRepeatInEveryQuarter) {
     EXPECT_EQ(день_четверти_числа(знания, 4), милосердие);
     EXPECT_EQ(день_четверти_числа(знания, 14), милосердие);
     EXPECT_EQ(день_четверти_числа(знания, 34), милосердие);

@@ -31,7 +31,7 @@ std::vector<std::string> по_строкам(const std::string &текст) {
     return итог;
 }
 
-TEST(Расчет, ReportForTheWorkedExample) {
+TEST(Report, ReportForTheWorkedExample) {
     const std::string ожидается = строки({
         "Дата и время по Григорианскому Календарю:  20час.30мин.   15.3.2000г.",
         "",
@@ -61,7 +61,7 @@ TEST(Расчет, ReportForTheWorkedExample) {
     EXPECT_EQ(отчет_момента(знания, {15, 3, 2000, 20, 30}), ожидается);
 }
 
-TEST(Расчет, ValuesOfTheWorkedExample) {
+TEST(Report, ValuesOfTheWorkedExample) {
     const auto р = значения_момента(знания, {15, 3, 2000, 20, 30});
     ASSERT_TRUE(р);
     EXPECT_EQ(р->лето_в_круге_жизни, 132);
@@ -78,7 +78,7 @@ TEST(Расчет, ValuesOfTheWorkedExample) {
               отчет_момента(знания, {15, 3, 2000, 20, 30}));
 }
 
-TEST(Расчет, Day41HasNoDayOfQuarterText) {
+TEST(Report, Day41HasNoDayOfQuarterText) {
     const auto отчет = отчет_момента(знания, {22, 9, 2012, 18, 59});
     ASSERT_TRUE(отчет);
     const auto строки_отчета = по_строкам(*отчет);
@@ -100,7 +100,7 @@ TEST(Расчет, Day41HasNoDayOfQuarterText) {
     EXPECT_EQ(строки_отчета[24], "");
 }
 
-TEST(Расчет, FirstMomentOfTheSpan) {
+TEST(Report, FirstMomentOfTheSpan) {
     const auto отчет = отчет_момента(знания, {22, 9, 1868, 19, 0});
     ASSERT_TRUE(отчет);
     const auto строки_отчета = по_строкам(*отчет);
@@ -115,7 +115,7 @@ TEST(Расчет, FirstMomentOfTheSpan) {
     EXPECT_EQ(строки_отчета[10], "Время: 0 часов : 0 частей");
 }
 
-TEST(Расчет, SmallNumbersAreWrittenWithoutLeadingZeros) {
+TEST(Report, SmallNumbersAreWrittenWithoutLeadingZeros) {
     const auto утро = отчет_момента(знания, {1, 10, 1900, 9, 5});
     ASSERT_TRUE(утро);
     EXPECT_TRUE(утро->starts_with(
@@ -127,7 +127,7 @@ TEST(Расчет, SmallNumbersAreWrittenWithoutLeadingZeros) {
     EXPECT_NE(полночь->find("\nВремя: 3 часа : 48 частей\n"), std::string::npos);
 }
 
-TEST(Расчет, TextsAreInsertedUnchangedLineBreaksAndPercentSignsIncluded) {
+TEST(Report, TextsAreInsertedUnchangedLineBreaksAndPercentSignsIncluded) {
     Знания свои = встроенные_знания();
     свои.название_лета.добавить(132, "Лето Белого Волка\n");
     свои.лето.добавить(132, "100% %d %s");
@@ -143,7 +143,7 @@ TEST(Расчет, TextsAreInsertedUnchangedLineBreaksAndPercentSignsIncluded) {
     EXPECT_TRUE(отчет->ends_with("Круга:\nВелес\nвторая строка \nЧертог Лося\n\n"));
 }
 
-TEST(Расчет, AnyMissingLibraryRowMeansNoReport) {
+TEST(Report, AnyMissingLibraryRowMeansNoReport) {
     const auto без = [](int убрать) {
         Знания неполные = встроенные_знания();
         for (int лето = 1; лето <= 144; ++лето) {
@@ -165,14 +165,14 @@ TEST(Расчет, AnyMissingLibraryRowMeansNoReport) {
         EXPECT_FALSE(без(убрать)) << убрать;
 }
 
-TEST(Расчет, MomentsOutsideTheSpanGiveNoReport) {
+TEST(Report, MomentsOutsideTheSpanGiveNoReport) {
     EXPECT_FALSE(отчет_момента(знания, {22, 9, 2012, 19, 0}));
     EXPECT_FALSE(отчет_момента(знания, {1, 1, 2013, 12, 0}));
     EXPECT_FALSE(отчет_момента(знания, {22, 9, 1868, 18, 59}));
     EXPECT_FALSE(отчет_момента(знания, {1, 1, 1800, 12, 0}));
 }
 
-TEST(Расчет, SameInputSameReport) {
+TEST(Report, SameInputSameReport) {
     const auto первый = отчет_момента(знания, {1, 7, 1950, 4, 44});
     отчет_момента(знания, {10, 12, 2011, 19, 0});
     EXPECT_EQ(отчет_момента(знания, {1, 7, 1950, 4, 44}), первый);

@@ -22,7 +22,7 @@ std::string момент(int день, int месяц, int год, int час, i
 
 // Every combination of extreme values ends with a report or with none; a report is only ever
 // given for a year of the covered span, and what it shows is the year it was given.
-TEST(Невозможные_моменты, EndWithAReportOrNone) {
+TEST(ImpossibleMoments, EndWithAReportOrNone) {
     const auto начало = std::chrono::steady_clock::now();
     int отчетов = 0;
     for (const int день : крайние)
@@ -45,7 +45,7 @@ TEST(Невозможные_моменты, EndWithAReportOrNone) {
     EXPECT_LT(std::chrono::steady_clock::now() - начало, std::chrono::seconds(60));
 }
 
-TEST(Невозможные_моменты, ImpossibleFieldsGiveNoReport) {
+TEST(ImpossibleMoments, ImpossibleFieldsGiveNoReport) {
     EXPECT_FALSE(отчет_момента(знания, {15, 13, 2000, 12, 0}));
     EXPECT_FALSE(отчет_момента(знания, {15, 0, 2000, 12, 0}));
     EXPECT_FALSE(отчет_момента(знания, {99, 3, 2000, 12, 0}));
@@ -62,7 +62,7 @@ TEST(Невозможные_моменты, ImpossibleFieldsGiveNoReport) {
 
 // The computation does not check the fields; where the rules still give values, the report
 // shows them as they come.
-TEST(Невозможные_моменты, UncheckedFieldsFollowTheRules) {
+TEST(ImpossibleMoments, UncheckedFieldsFollowTheRules) {
     const auto р = значения_момента(знания, {0, 3, 2000, 20, 0});
     ASSERT_TRUE(р) << "day 0 of March is the last day of February";
     const auto февраль = значения_момента(знания, {29, 2, 2000, 20, 0});

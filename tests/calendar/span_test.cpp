@@ -9,7 +9,7 @@
 namespace круголет {
 namespace {
 
-TEST(Весь_круг_жизни, EveryOldDayFollowsTheOneBefore) {
+TEST(WholeCircleOfLife, EveryOldDayFollowsTheOneBefore) {
     const Знания знания = знания_для_тестов();
     const Дата конец{22, 9, 2012};
     Дата дата{22, 9, 1868};

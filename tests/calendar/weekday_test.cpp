@@ -18,7 +18,7 @@ std::string_view сдвиг(std::string_view w, long long s) {
     return {};
 }
 
-TEST(Расчет_дня_недели, FirstYearsOfTheCircle) {
+TEST(WeekdayOfDay, FirstYearsOfTheCircle) {
     EXPECT_EQ(день_недели_числа(знания, 1, 1, "Рамхат", 1), "Понедельник");
     EXPECT_EQ(день_недели_числа(знания, 1, 1, "Рамхат", 41), "Пятница");
     EXPECT_EQ(день_недели_числа(знания, 1, 1, "Айлет", 1), "Шестица");
@@ -30,7 +30,7 @@ TEST(Расчет_дня_недели, FirstYearsOfTheCircle) {
             << месяцы[место];
 }
 
-TEST(Расчет_дня_недели, SacredYearsMoveEveryMonthOnByFive) {
+TEST(WeekdayOfDay, SacredYearsMoveEveryMonthOnByFive) {
     EXPECT_EQ(день_недели_числа(знания, 16, 16, "Рамхат", 1), "Четверг");
     EXPECT_EQ(день_недели_числа(знания, 16, 16, "Тайлет", 1), "Осьмица");
     EXPECT_EQ(день_недели_числа(знания, 16, 16, "Тайлет", 41), "Тритейник");
@@ -40,13 +40,13 @@ TEST(Расчет_дня_недели, SacredYearsMoveEveryMonthOnByFive) {
     EXPECT_EQ(день_недели_числа(знания, 144, 16, "Бейлет", 1), "Вторник");
 }
 
-TEST(Расчет_дня_недели, WorkedExample) {
+TEST(WeekdayOfDay, WorkedExample) {
     EXPECT_EQ(день_недели_числа(знания, 132, 4, "Рамхат", 1), "Четверг");
     EXPECT_EQ(день_недели_числа(знания, 132, 4, "Дайлет", 1), "Четверг");
     EXPECT_EQ(день_недели_числа(знания, 132, 4, "Дайлет", 14), "Осьмица");
 }
 
-TEST(Расчет_дня_недели, RefusesWhatTheTablesDoNotKnow) {
+TEST(WeekdayOfDay, RefusesWhatTheTablesDoNotKnow) {
     EXPECT_FALSE(день_недели_числа(знания, 0, 16, "Рамхат", 1));
     EXPECT_FALSE(день_недели_числа(знания, 145, 1, "Рамхат", 1));
     EXPECT_FALSE(день_недели_числа(знания, 1, 1, "рамхат", 1));
@@ -56,7 +56,7 @@ TEST(Расчет_дня_недели, RefusesWhatTheTablesDoNotKnow) {
     EXPECT_EQ(день_недели_числа(знания, 1, 0, "Рамхат", 3), "Тритейник");
 }
 
-TEST(День_начала_месяца, MatchesTheWeekRuleForEveryFirstWeekday) {
+TEST(WeekdayOfMonthStart, MatchesTheWeekRuleForEveryFirstWeekday) {
     for (const auto день_рамхата : дни_недели) {
         for (std::size_t место = 0; место < месяцы.size(); ++место) {
             const auto k = static_cast<long long>(место) + 1;
@@ -77,7 +77,7 @@ TEST(День_начала_месяца, MatchesTheWeekRuleForEveryFirstWeekday)
     }
 }
 
-TEST(День_начала_месяца, RamkhatNeedsNoTable) {
+TEST(WeekdayOfMonthStart, RamkhatNeedsNoTable) {
     EXPECT_EQ(день_начала_месяца(99, "Вторник", "Рамхат"), "Вторник");
     EXPECT_EQ(день_начала_месяца(16, "Вторник", "Рамхат"), "Вторник");
     EXPECT_FALSE(день_начала_месяца(16, "Вторник", "Айлет"));
@@ -85,7 +85,7 @@ TEST(День_начала_месяца, RamkhatNeedsNoTable) {
     EXPECT_FALSE(день_начала_месяца(1, "вторник", "Айлет"));
 }
 
-TEST(Определить_день_недели, CountsOnFromTheFirstDay) {
+TEST(WeekdayFromFirst, CountsOnFromTheFirstDay) {
     EXPECT_EQ(день_недели_от_первого(знания, 1, "Неделя"), "Неделя");
     EXPECT_EQ(день_недели_от_первого(знания, 2, "Неделя"), "Понедельник");
     for (int n = 1; n <= 41; ++n)
@@ -94,7 +94,7 @@ TEST(Определить_день_недели, CountsOnFromTheFirstDay) {
     EXPECT_FALSE(день_недели_от_первого(знания, 2, "Январь"));
 }
 
-TEST(Определить_день_недели, EndsForEveryCount) {
+TEST(WeekdayFromFirst, EndsForEveryCount) {
     EXPECT_FALSE(день_недели_от_первого(знания, 0, "Понедельник"));
     EXPECT_FALSE(день_недели_от_первого(знания, -5, "Понедельник"));
     EXPECT_FALSE(день_недели_от_первого(знания, INT_MIN, "Понедельник"));
@@ -103,7 +103,7 @@ TEST(Определить_день_недели, EndsForEveryCount) {
     EXPECT_EQ(день_недели_от_первого(знания, 1000000, "Четверг"), сдвиг("Четверг", 999999 % 9));
 }
 
-TEST(Определить_день_недели, FollowsTheTableItIsGiven) {
+TEST(WeekdayFromFirst, FollowsTheTableItIsGiven) {
     // A week of three days, and a day that leads into it without being part of it.
     Знания своя;
     своя.следующий_день.добавить("а", "б");

@@ -36,7 +36,7 @@ std::optional<std::string_view> праздник_вида(std::string_view пр�
 // One pass over the range serves both the conversion and the month pages: every old day begins
 // where its page says, its start converts to that day at 0 hours 0 parts, and the minute before
 // to the day before.
-TEST(Широкий_промежуток, EveryOldDayFollowsTheOneBeforeAndKeepsItsReportAndItsPage) {
+TEST(WideRange, EveryOldDayFollowsTheOneBeforeAndKeepsItsReportAndItsPage) {
     const Знания знания = знания_для_тестов();
     const Дата конец{21, 9, 2099};
     Дата дата{19, 9, 1800};
@@ -142,9 +142,9 @@ struct Известная_дата {
     }
 };
 
-class Рассчитать_в_широком : public ::testing::TestWithParam<Известная_дата> {};
+class ValuesInTheWideRange : public ::testing::TestWithParam<Известная_дата> {};
 
-TEST_P(Рассчитать_в_широком, GivesTheYearFromCreationAndTheCircleOfLife) {
+TEST_P(ValuesInTheWideRange, GivesTheYearFromCreationAndTheCircleOfLife) {
     const auto &д = GetParam();
     const auto р = значения_момента(знания_для_тестов(), д.момент, широкий);
     ASSERT_TRUE(р);
@@ -158,7 +158,7 @@ TEST_P(Рассчитать_в_широком, GivesTheYearFromCreationAndTheCir
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Даты, Рассчитать_в_широком,
+INSTANTIATE_TEST_SUITE_P(KnownDates, ValuesInTheWideRange,
                          ::testing::Values(Известная_дата{{19, 9, 1800, 19, 0}, 7309, 52, 77},
                                            Известная_дата{{22, 9, 1868, 18, 59}, 7376, 52, 144},
                                            Известная_дата{{22, 9, 1868, 19, 0}, 7377, 53, 1},
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Даты, Рассчитать_в_широком,
                                            Известная_дата{{21, 9, 2018, 19, 0}, 7527, 54, 7},
                                            Известная_дата{{21, 9, 2099, 18, 59}, 7607, 54, 87}));
 
-TEST(Широкий_промежуток, MomentsJustOutsideAreRefusedAsTheSpanRefusesItsOwn) {
+TEST(WideRange, MomentsJustOutsideAreRefusedAsTheSpanRefusesItsOwn) {
     const Знания знания = знания_для_тестов();
     for (const Момент м : {Момент{19, 9, 1800, 18, 59}, Момент{21, 9, 2099, 19, 0},
                            Момент{1, 1, 1800, 12, 0}, Момент{1, 3, 2100, 12, 0}}) {

@@ -14,14 +14,14 @@ bool принят(std::string д, std::string м, std::string г, std::string ч
 
 } // namespace
 
-TEST(ГраницыПромежутка, ПервыйИПоследнийДеньСчитаютсяПоЧасу) {
+TEST(RangeBounds, FirstAndLastDayCountByTheHour) {
     EXPECT_TRUE(в_промежутке({22, 9, 1868, 19, 0}));
     EXPECT_FALSE(в_промежутке({22, 9, 1868, 18, 0}));
     EXPECT_TRUE(в_промежутке({22, 9, 2012, 18, 0}));
     EXPECT_FALSE(в_промежутке({22, 9, 2012, 19, 0}));
 }
 
-TEST(ГраницыПромежутка, СоседниеДниИМесяцы) {
+TEST(RangeBounds, NeighbouringDaysAndMonths) {
     EXPECT_TRUE(в_промежутке({23, 9, 1868, 0, 0}));
     EXPECT_FALSE(в_промежутке({21, 9, 1868, 23, 0}));
     EXPECT_FALSE(в_промежутке({31, 8, 1868, 23, 0}));
@@ -35,7 +35,7 @@ TEST(ГраницыПромежутка, СоседниеДниИМесяцы) {
     EXPECT_FALSE(в_промежутке({1, 1, 2013, 0, 0}));
 }
 
-TEST(ПроверкаПолей, ДаетПятьЧиселВПорядкеОкна) {
+TEST(CheckedFields, GivesFiveNumbersInTheWindowsOrder) {
     const auto м = проверенный_момент("15", "3", "2000", "20", "30");
     ASSERT_TRUE(м);
     EXPECT_EQ(м->день, 15);
@@ -45,7 +45,7 @@ TEST(ПроверкаПолей, ДаетПятьЧиселВПорядкеОк�
     EXPECT_EQ(м->минута, 30);
 }
 
-TEST(ПроверкаПолей, КраяПромежутка) {
+TEST(CheckedFields, EdgesOfTheRange) {
     EXPECT_TRUE(принят("22", "9", "1868", "19", "0"));
     EXPECT_FALSE(принят("22", "9", "1868", "18", "59"));
     EXPECT_TRUE(принят("22", "9", "2012", "18", "59"));
@@ -54,7 +54,7 @@ TEST(ПроверкаПолей, КраяПромежутка) {
     EXPECT_FALSE(принят("1", "10", "2012", "0"));
 }
 
-TEST(ПроверкаПолей, ДлинаМесяцаСТвердымФевралем) {
+TEST(CheckedFields, MonthLengthWithTheFixedFebruaryRule) {
     EXPECT_TRUE(принят("29", "2", "1900", "12"));
     EXPECT_FALSE(принят("30", "2", "1904", "12"));
     EXPECT_FALSE(принят("29", "2", "1901", "12"));
@@ -62,7 +62,7 @@ TEST(ПроверкаПолей, ДлинаМесяцаСТвердымФевр�
     EXPECT_TRUE(принят("31", "12", "1950", "12"));
 }
 
-TEST(ПроверкаПолей, ЧислаЗаПределами) {
+TEST(CheckedFields, NumbersOutOfBounds) {
     EXPECT_FALSE(принят("1", "1", "1867", "12"));
     EXPECT_FALSE(принят("1", "1", "2013", "12"));
     EXPECT_FALSE(принят("1", "0", "1950", "12"));
@@ -75,7 +75,7 @@ TEST(ПроверкаПолей, ЧислаЗаПределами) {
     EXPECT_FALSE(принят("1", "1", "1950", "12", "-1"));
 }
 
-TEST(ПроверкаПолей, ТекстПолейЧитаетсяКакЧисло) {
+TEST(CheckedFields, FieldTextReadsAsANumber) {
     EXPECT_TRUE(принят("7 ", "1", "1950", "12"));
     EXPECT_TRUE(принят(" 7", "1", "1950", "12"));
     EXPECT_TRUE(принят("09", "09", "1950", "09", "09"));
@@ -91,7 +91,7 @@ TEST(ПроверкаПолей, ТекстПолейЧитаетсяКакЧи�
     EXPECT_FALSE(принят("15\t", "1", "1950", "12"));
 }
 
-TEST(ПроверкаПолей, ТридцатьПервоеЧислоТолькоВДлинныхМесяцах) {
+TEST(CheckedFields, ThirtyFirstOnlyInLongMonths) {
     EXPECT_TRUE(принят("31", "1", "1950", "0", "0"));
     EXPECT_FALSE(принят("31", "6", "1950", "0", "0"));
 }

@@ -51,7 +51,7 @@ template <class Ключ, class Р> std::map<Ключ, int> сколько_ра�
 
 } // namespace
 
-TEST(ОтгружаемаяБиблиотека, КаждыйБайтИзWindows1251ИСтрокиБезПустых) {
+TEST(ShippedLibrary, EveryByteFromWindows1251AndNoEmptyLines) {
     const std::string байты = байты_файла();
     ASSERT_GT(байты.size(), 100'000u);
     // 0x98 is the one byte the code page leaves undefined.
@@ -65,7 +65,7 @@ TEST(ОтгружаемаяБиблиотека, КаждыйБайтИзWindows
     EXPECT_EQ(*снова, байты);
 }
 
-TEST(ОтгружаемаяБиблиотека, КаждыйКлючПятиТаблицРовноОднажды) {
+TEST(ShippedLibrary, EveryKeyOfTheFiveTablesExactlyOnce) {
     const Знания &з = загруженные();
     const auto названия = сколько_раз(з.название_лета);
     const auto лета = сколько_раз(з.лето);
@@ -98,7 +98,7 @@ TEST(ОтгружаемаяБиблиотека, КаждыйКлючПятиТ�
         EXPECT_EQ(боги.at(вторая), 1) << вторая;
 }
 
-TEST(ОтгружаемаяБиблиотека, СтыкДвухЧастейТекстаБогаСОднимПробелом) {
+TEST(ShippedLibrary, TheTwoPartsOfAGodTextJoinWithOneBlank) {
     for (std::string_view чертог : {"Купала", "Перун", "Даждьбог"}) {
         const auto первая = загруженные().бог.найти(чертог);
         const auto вторая = загруженные().бог.найти(std::string(чертог) + "1");
@@ -110,7 +110,7 @@ TEST(ОтгружаемаяБиблиотека, СтыкДвухЧастейТ�
     }
 }
 
-TEST(ОтгружаемаяБиблиотека, ОтчетДляКаждогоДняКругаЖизни) {
+TEST(ShippedLibrary, ReportForEveryDayOfTheCircleOfLife) {
     const Знания &з = загруженные();
     int дней = 0;
     for (int год = 1868; год <= 2012; ++год)
@@ -127,7 +127,7 @@ TEST(ОтгружаемаяБиблиотека, ОтчетДляКаждого�
     EXPECT_EQ(дней, 2 * 52'596);
 }
 
-TEST(ОтгружаемаяБиблиотека, ЛетоЗаКругомЖизниКакВОпубликованныхДатах) {
+TEST(ShippedLibrary, YearBeyondTheCircleOfLifeAsInPublishedDates) {
     const auto р = значения_момента(загруженные(), {1, 1, 2017, 12, 0}, Промежуток::широкий);
     ASSERT_TRUE(р);
     EXPECT_EQ(р->лето_от_сотворения, 7525);
