@@ -38,10 +38,11 @@ struct Значения_момента {
     std::string_view праздник;
 };
 
-// The step that yields nothing, and so leaves a moment without values. Every step but the range
-// and the hour wants a row of the tables.
+// The step that yields nothing, and so leaves a moment without values: most want a row that the
+// tables lack.
 enum class Причина_пустоты {
     вне_промежутка,
+    // A month outside 1 to 12, or a September whose new year the tables do not place.
     нет_лета,
     нет_названия_лета,
     нет_значения_месяца,
