@@ -4,10 +4,10 @@
 
 #include "bench/baseline.h"
 #include "bench/shipped_library.h"
-#include "calendar/holidays.h"
 #include "calendar/icalendar.h"
 #include "calendar/month_page_text.h"
 #include "calendar/report.h"
+#include "calendar/year_holidays.h"
 #include "knowledge/library.h"
 
 #include <benchmark/benchmark.h>
@@ -33,7 +33,7 @@ double время_отчетов(const Знания &знания, std::int64_t 
     for (std::int64_t i = 0; i < отчетов; ++i) {
         const int n = static_cast<int>(i);
         benchmark::DoNotOptimize(
-            расчет(знания, {1 + n % 28, 1 + n % 12, 1869 + n % 143, n % 24, n % 60}));
+            отчет_момента(знания, {1 + n % 28, 1 + n % 12, 1869 + n % 143, n % 24, n % 60}));
     }
     return наносекунды(Часы::now() - начало) * static_cast<double>(раз) /
            static_cast<double>(отчетов);

@@ -4,7 +4,7 @@
 
 namespace круголет {
 
-Время_суток расчет_часа(int час, int минута) {
+Время_суток старое_время(int час, int минута) {
     // Minutes since 19:00, when the old day begins.
     const std::int64_t минуты =
         (час >= 19 ? std::int64_t{час} - 19 : std::int64_t{час} + 5) * 60 + минута;

@@ -12,7 +12,7 @@ struct Время_суток {
     std::int64_t части;
 };
 
-Время_суток расчет_часа(int час, int минута);
+Время_суток старое_время(int час, int минута);
 
 std::optional<std::string_view> окончание_часов(std::int64_t n);
 std::string_view окончание_частей(std::int64_t n);

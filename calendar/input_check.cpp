@@ -44,11 +44,11 @@ std::optional<Момент> момент_из_полей(std::string_view ден
 
 // A moment inside the bounds has its year between theirs, so the bounds alone refuse the years
 // that the range does not hold.
-std::optional<Момент> проверить_поля(std::string_view день, std::string_view месяц,
-                                     std::string_view год, std::string_view час,
-                                     std::string_view минута, Промежуток промежуток) {
+std::optional<Момент> проверенный_момент(std::string_view день, std::string_view месяц,
+                                         std::string_view год, std::string_view час,
+                                         std::string_view минута, Промежуток промежуток) {
     const auto момент = момент_из_полей(день, месяц, год, час, минута);
-    if (!момент || !проверка_границ(*момент, промежуток))
+    if (!момент || !в_промежутке(*момент, промежуток))
         return std::nullopt;
     return момент;
 }

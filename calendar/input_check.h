@@ -15,10 +15,10 @@ std::optional<Момент> момент_из_полей(std::string_view ден
                                       std::string_view минута);
 
 // The same moment, only when it lies in the range.
-std::optional<Момент> проверить_поля(std::string_view день, std::string_view месяц,
-                                     std::string_view год, std::string_view час,
-                                     std::string_view минута,
-                                     Промежуток промежуток = Промежуток::круг_жизни);
+std::optional<Момент> проверенный_момент(std::string_view день, std::string_view месяц,
+                                         std::string_view год, std::string_view час,
+                                         std::string_view минута,
+                                         Промежуток промежуток = Промежуток::круг_жизни);
 
 inline constexpr std::string_view заголовок_ошибки_ввода = "Ошибка";
 inline constexpr std::string_view текст_ошибки_ввода = "Неправильные данные!";

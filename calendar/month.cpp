@@ -1,6 +1,6 @@
 #include "calendar/month.h"
 
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/year.h"
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 namespace круголет {
 
-std::string_view расчет_месяца(const Момент &момент, int лето_в_круге_лет,
+std::string_view месяц_момента(const Момент &момент, int лето_в_круге_лет,
                                std::string_view пограничный_месяц) {
     if (!пограничный_месяц.empty())
         return пограничный_месяц;
@@ -33,16 +33,16 @@ bool внутри(День_и_месяц начало, День_и_месяц д
            (день.месяц == m2 && день.день < d2) || (день.месяц > m1 && день.месяц < m2);
 }
 
-std::optional<int> расчет_числа(const Знания &знания, std::string_view месяц_года,
+std::optional<int> число_месяца(const Знания &знания, std::string_view месяц_года,
                                 int лето_в_круге_лет, const Момент &момент) {
     const auto начало = начало_месяца(момент.год, лето_в_круге_лет, месяц_года);
     if (!начало)
         return std::nullopt;
-    return определение_числа(знания, *начало, момент);
+    return число_от_начала(знания, *начало, момент);
 }
 
-std::optional<int> определение_числа(const Знания &знания, День_и_месяц начало,
-                                     const Момент &момент) {
+std::optional<int> число_от_начала(const Знания &знания, День_и_месяц начало,
+                                   const Момент &момент) {
     auto [d1, m1] = начало;
     // Days of the Gregorian months walked past on the way to the moment's month.
     std::int64_t пройдено = 0;

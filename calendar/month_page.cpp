@@ -1,7 +1,8 @@
 #include "calendar/month_page.h"
 
-#include "calendar/names.h"
-#include "calendar/quarter.h"
+#include "calendar/hall.h"
+#include "calendar/holiday.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/weekday.h"
 #include "calendar/year.h"
 
@@ -65,7 +66,7 @@ std::variant<Страница_месяца, Отказ> страница_мес�
     const auto конец =
         месяц < 9 ? вечер_начала(номер, месяцы[месяц]) : вечер_начала(номер + 1, месяцы[0]);
     const auto первый_день_недели =
-        расчет_дня_недели(знания, static_cast<std::int32_t>(лето_круга_жизни(номер)),
+        день_недели_числа(знания, static_cast<std::int32_t>(лето_круга_жизни(номер)),
                           static_cast<int>(лето_круга_лет(номер)), имя, 1);
     if (!начало || !конец || !первый_день_недели)
         return Отказ::нет_записи;
@@ -81,12 +82,12 @@ std::variant<Страница_месяца, Отказ> страница_мес�
         const int число = static_cast<int>(страница.дни.size()) + 1;
         if (число > 1) {
             // The day after has the weekday after, as the weekday rule counts on from the first.
-            const auto следующий = определить_день_недели(знания, 2, день_недели);
+            const auto следующий = день_недели_от_первого(знания, 2, день_недели);
             if (!следующий)
                 return Отказ::нет_записи;
             день_недели = *следующий;
         }
-        const auto чертог_дня = чертог(имя, число);
+        const auto чертог_дня = чертог_числа(имя, число);
         if (!чертог_дня)
             return Отказ::нет_записи;
         const auto &праздник_дня = праздники[число];

@@ -1,7 +1,7 @@
 #include "calendar/month_page_text.h"
 
 #include "calendar/day_text.h"
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "runtime/format.h"
 #include "runtime/utf8.h"
 

@@ -2,35 +2,16 @@
 
 #include "knowledge/tables.h"
 
-#include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace круголет {
 
-std::optional<std::string_view> расчет_четверти(const Знания &знания, std::string_view месяц,
-                                                int число);
+// The quarter text for a day of the month: days 1 to 10 make the first quarter, day 41 its own.
+std::optional<std::string_view> четверть_числа(const Знания &знания, std::string_view месяц,
+                                               int число);
 
 // Empty on day 41, which stands outside the quarters.
-std::optional<std::string_view> расчет_дня_четверти(const Знания &знания, int число);
-
-// The hall of the Svarog circle in which a day of the month lies.
-std::optional<std::string_view> чертог(std::string_view месяц, int число);
-
-struct Покровитель {
-    std::string бог;
-    std::string_view описание_чертога;
-};
-
-std::optional<Покровитель> определение_покровителя(const Знания &знания, std::string_view месяц,
-                                                   int число);
-
-std::string_view есть_ли_праздник(const Знания &знания, std::string_view месяц, int число);
-
-// The holidays of every day of a month at once, under the lookup's rule that the first row for a
-// day names it; the place of a day is its number, place 0 stays empty.
-std::array<std::optional<std::string_view>, 42> праздники_месяца(const Знания &знания,
-                                                                 std::string_view месяц);
+std::optional<std::string_view> день_четверти_числа(const Знания &знания, int число);
 
 } // namespace круголет

@@ -25,6 +25,6 @@ constexpr Границы границы(Промежуток промежуто�
 }
 
 // Whether the moment lies in the range. The fields are compared as they are, unchecked.
-bool проверка_границ(const Момент &момент, Промежуток промежуток = Промежуток::круг_жизни);
+bool в_промежутке(const Момент &момент, Промежуток промежуток = Промежуток::круг_жизни);
 
 } // namespace круголет

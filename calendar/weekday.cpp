@@ -1,6 +1,6 @@
 #include "calendar/weekday.h"
 
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 
 #include <algorithm>
 #include <array>
@@ -49,7 +49,7 @@ std::optional<Лета> лета(int лето_в_круге_лет) {
 
 } // namespace
 
-std::optional<std::string_view> расчет_дня_недели(const Знания &знания,
+std::optional<std::string_view> день_недели_числа(const Знания &знания,
                                                   std::int32_t лето_в_круге_жизни,
                                                   int лето_в_круге_лет, std::string_view месяц,
                                                   int число) {
@@ -59,7 +59,7 @@ std::optional<std::string_view> расчет_дня_недели(const Знан�
     const auto первый_день = день_начала_месяца(лето_в_круге_лет, *день_рамхата, месяц);
     if (!первый_день)
         return std::nullopt;
-    return определить_день_недели(знания, число, *первый_день);
+    return день_недели_от_первого(знания, число, *первый_день);
 }
 
 std::optional<std::string_view>
@@ -80,7 +80,7 @@ std::optional<std::string_view>
     return строка->дни[*номер - 1];
 }
 
-std::optional<std::string_view> определить_день_недели(const Знания &знания, int n,
+std::optional<std::string_view> день_недели_от_первого(const Знания &знания, int n,
                                                        std::string_view первый_день) {
     if (n < 1)
         return std::nullopt;

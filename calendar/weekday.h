@@ -8,7 +8,7 @@
 
 namespace круголет {
 
-std::optional<std::string_view> расчет_дня_недели(const Знания &знания,
+std::optional<std::string_view> день_недели_числа(const Знания &знания,
                                                   std::int32_t лето_в_круге_жизни,
                                                   int лето_в_круге_лет, std::string_view месяц,
                                                   int число);
@@ -18,7 +18,7 @@ std::optional<std::string_view>
 день_начала_месяца(int лето_в_круге_лет, std::string_view день_рамхата, std::string_view месяц);
 
 // The weekday of day n of a month whose first day falls on the given weekday.
-std::optional<std::string_view> определить_день_недели(const Знания &знания, int n,
+std::optional<std::string_view> день_недели_от_первого(const Знания &знания, int n,
                                                        std::string_view первый_день);
 
 } // namespace круголет

@@ -1,6 +1,6 @@
 #include "calendar/year.h"
 
-#include "knowledge/names.h"
+#include "knowledge/calendar_words.h"
 
 #include <array>
 #include <limits>
@@ -95,7 +95,8 @@ std::optional<День_и_месяц> начало_месяца(int год, int 
     return std::nullopt;
 }
 
-std::optional<Лето> расчет_года(const Знания &знания, const Момент &момент, Промежуток промежуток) {
+std::optional<Лето> лето_момента(const Знания &знания, const Момент &момент,
+                                 Промежуток промежуток) {
     // The year that began in the September before this Gregorian year.
     const std::int64_t прежнее = std::int64_t{момент.год} - 1868;
     std::int64_t лето;

@@ -42,8 +42,8 @@ std::optional<День_и_месяц> начало_месяца(int год, int 
 // The year of the moment. Over the covered span the year is its own place in the Circle of Life
 // (and a moment outside it finds no row in the year tables); the wide range counts the places
 // round, every 144 years.
-std::optional<Лето> расчет_года(const Знания &знания, const Момент &момент,
-                                Промежуток промежуток = Промежуток::круг_жизни);
+std::optional<Лето> лето_момента(const Знания &знания, const Момент &момент,
+                                 Промежуток промежуток = Промежуток::круг_жизни);
 
 // The Circle of Life of a year (53 for the years 1 to 144) and its year from the Creation of the
 // World in the Star Temple (7377 for year 1).

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *данные, std::siz
     for (const auto поле : поля)
         проверить_чтение(поле);
 
-    const auto м = проверить_поля(поля[0], поля[1], поля[2], поля[3], поля[4]);
+    const auto м = проверенный_момент(поля[0], поля[1], поля[2], поля[3], поля[4]);
     if (!м)
         return 0;
     обязательно(прочитать_целое(поля[0]) == м->день && прочитать_целое(поля[1]) == м->месяц &&
@@ -58,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *данные, std::siz
     обязательно(м->год >= 1868 && м->год <= 2012 && м->час >= 0 && м->час <= 23 && м->минута >= 0 &&
                     м->минута <= 59,
                 "an accepted year, hour and minute lie in their ranges");
-    обязательно(проверка_границ(*м), "an accepted moment lies in the covered span");
-    обязательно(
-        расчет(знания_из_файла(), {м->день, м->месяц, м->год, м->час, м->минута}).has_value(),
-        "an accepted moment gives a report");
+    обязательно(в_промежутке(*м), "an accepted moment lies in the covered span");
+    обязательно(отчет_момента(знания_из_файла(), {м->день, м->месяц, м->год, м->час, м->минута})
+                    .has_value(),
+                "an accepted moment gives a report");
     return 0;
 }

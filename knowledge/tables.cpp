@@ -1,6 +1,6 @@
 #include "knowledge/tables.h"
 
-#include "knowledge/names.h"
+#include "knowledge/calendar_words.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,10 @@
 #include "apps/cli/json_report.h"
 
+#include "calendar/report.h"
+
 namespace круголет {
 
-nlohmann::json json_расчета(const Расчет &р, const Момент &м) {
+nlohmann::json json_значений(const Значения_момента &р, const Момент &м) {
     return {
         {"gregorian",
          {{"day", м.день},
@@ -30,7 +32,7 @@ nlohmann::json json_расчета(const Расчет &р, const Момент &�
         {"hall", р.чертог},
         {"god_text", р.бог},
         {"hall_description", р.описание_чертога},
-        {"report", отчет(р, м)},
+        {"report", отчет_значений(р, м)},
     };
 }
 

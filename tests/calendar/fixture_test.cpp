@@ -9,7 +9,7 @@ namespace {
 
 // Other tests feed the library text to the loader and compare with reports made from the
 // fixture tables, so both forms must carry the same rows.
-TEST(Библиотека_для_тестов, LoadsIntoTheSameRowsAsTheFixtureTables) {
+TEST(TestLibrary, LoadsIntoTheSameRowsAsTheFixtureTables) {
     const auto байты = в_1251(строки_библиотеки_для_тестов());
     ASSERT_TRUE(байты);
     Знания загруженные = встроенные_знания();
@@ -30,7 +30,7 @@ TEST(Библиотека_для_тестов, LoadsIntoTheSameRowsAsTheFixtureT
     }
 }
 
-TEST(Библиотека_для_тестов, CoversEveryKeyTheComputationAsksFor) {
+TEST(TestLibrary, CoversEveryKeyTheComputationAsksFor) {
     const Знания знания = знания_для_тестов();
     for (int лето = 1; лето <= 144; ++лето) {
         EXPECT_EQ(знания.название_лета.найти(лето), "название лета " + std::to_string(лето));

@@ -11,14 +11,14 @@ namespace {
 
 void ожидать(int час, int минута, std::int64_t часы, std::string_view слово_часов,
              std::int64_t части, std::string_view слово_частей) {
-    const auto время = расчет_часа(час, минута);
+    const auto время = старое_время(час, минута);
     EXPECT_EQ(время.часы, часы) << час << ":" << минута;
     EXPECT_EQ(время.части, части) << час << ":" << минута;
     EXPECT_EQ(окончание_часов(время.часы), слово_часов) << час << ":" << минута;
     EXPECT_EQ(окончание_частей(время.части), слово_частей) << час << ":" << минута;
 }
 
-TEST(Расчет_часа, TheOldDayBeginsAt19) {
+TEST(OldTimeOfDay, TheOldDayBeginsAt19) {
     ожидать(19, 0, 0, "часов", 0, "частей");
     ожидать(19, 1, 0, "часов", 1, "часть");
     ожидать(19, 59, 0, "часов", 94, "части");
@@ -30,13 +30,13 @@ TEST(Расчет_часа, TheOldDayBeginsAt19) {
     ожидать(18, 59, 15, "часов", 142, "части");
 }
 
-TEST(Расчет_часа, EveryMinuteOfTheDayMapsForwardIntoTheOldDay) {
+TEST(OldTimeOfDay, EveryMinuteOfTheDayMapsForwardIntoTheOldDay) {
     std::int64_t прежние = -1;
     std::set<std::int64_t> остатки;
     for (int шаг = 0; шаг < 1440; ++шаг) {
         const int час = (19 + шаг / 60) % 24;
         const int минута = шаг % 60;
-        const auto время = расчет_часа(час, минута);
+        const auto время = старое_время(час, минута);
         ASSERT_GE(время.часы, 0);
         ASSERT_LT(время.часы, 16);
         ASSERT_GE(время.части, 0);
@@ -50,7 +50,7 @@ TEST(Расчет_часа, EveryMinuteOfTheDayMapsForwardIntoTheOldDay) {
     EXPECT_EQ(остатки, (std::set<std::int64_t>{0, 1, 3, 4, 6}));
 }
 
-TEST(Окончание_часов, AgreesWithTheNumber) {
+TEST(HourWord, AgreesWithTheNumber) {
     EXPECT_EQ(окончание_часов(0), "часов");
     EXPECT_EQ(окончание_часов(1), "час");
     EXPECT_EQ(окончание_часов(2), "часа");
@@ -61,7 +61,7 @@ TEST(Окончание_часов, AgreesWithTheNumber) {
     EXPECT_FALSE(окончание_часов(-1));
 }
 
-TEST(Окончание_частей, FromTwentyOneOnlyTheLastDigitCounts) {
+TEST(PartWord, FromTwentyOneOnlyTheLastDigitCounts) {
     EXPECT_EQ(окончание_частей(0), "частей");
     EXPECT_EQ(окончание_частей(1), "часть");
     EXPECT_EQ(окончание_частей(3), "части");
@@ -81,14 +81,14 @@ TEST(Окончание_частей, FromTwentyOneOnlyTheLastDigitCounts) {
     EXPECT_EQ(окончание_частей(INT64_MIN), "частей");
 }
 
-TEST(Расчет_часа, ImpossibleTimesGiveNumbersWithoutOverflow) {
-    const auto поздно = расчет_часа(INT_MAX, INT_MAX);
+TEST(OldTimeOfDay, ImpossibleTimesGiveNumbersWithoutOverflow) {
+    const auto поздно = старое_время(INT_MAX, INT_MAX);
     const std::int64_t минуты = (static_cast<std::int64_t>(INT_MAX) - 19) * 60 + INT_MAX;
     EXPECT_EQ(поздно.часы * 144 + поздно.части, минуты * 2304 / 1440);
-    const auto рано = расчет_часа(INT_MIN, INT_MIN);
+    const auto рано = старое_время(INT_MIN, INT_MIN);
     EXPECT_LT(рано.часы, 0);
     EXPECT_FALSE(окончание_часов(рано.часы));
-    const auto время = расчет_часа(25, 0);
+    const auto время = старое_время(25, 0);
     EXPECT_EQ(время.часы, 4);
     EXPECT_EQ(время.части, 0);
 }

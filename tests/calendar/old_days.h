@@ -3,8 +3,8 @@
 // The walks of tests over whole ranges of days: Gregorian days one after another, and the old
 // day a conversion reports for each.
 
-#include "calendar/names.h"
-#include "calendar/report.h"
+#include "calendar/month_and_weekday_names.h"
+#include "calendar/values.h"
 
 #include <string>
 #include <string_view>
@@ -50,7 +50,7 @@ struct Старый_день {
     bool operator==(const Старый_день &) const = default;
 };
 
-inline Старый_день старый_день(const Расчет &р) {
+inline Старый_день старый_день(const Значения_момента &р) {
     return {р.лето_в_круге_жизни, р.лето_в_круге_лет, *номер_месяца(р.месяц), р.число,
             место(р.день_недели)};
 }

@@ -1,4 +1,5 @@
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "tests/support/library_fixture.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ std::vector<std::string> по_строкам(const std::string &текст) {
     return итог;
 }
 
-TEST(Расчет, ReportForTheWorkedExample) {
+TEST(Report, ReportForTheWorkedExample) {
     const std::string ожидается = строки({
         "Дата и время по Григорианскому Календарю:  20час.30мин.   15.3.2000г.",
         "",
@@ -57,11 +58,11 @@ TEST(Расчет, ReportForTheWorkedExample) {
         "чертог Велес",
         "",
     });
-    EXPECT_EQ(расчет(знания, {15, 3, 2000, 20, 30}), ожидается);
+    EXPECT_EQ(отчет_момента(знания, {15, 3, 2000, 20, 30}), ожидается);
 }
 
-TEST(Расчет, ValuesOfTheWorkedExample) {
-    const auto р = рассчитать(знания, {15, 3, 2000, 20, 30});
+TEST(Report, ValuesOfTheWorkedExample) {
+    const auto р = значения_момента(знания, {15, 3, 2000, 20, 30});
     ASSERT_TRUE(р);
     EXPECT_EQ(р->лето_в_круге_жизни, 132);
     EXPECT_EQ(р->лето_в_круге_лет, 4);
@@ -73,11 +74,12 @@ TEST(Расчет, ValuesOfTheWorkedExample) {
     EXPECT_EQ(р->части, 0);
     EXPECT_EQ(р->чертог, "Велес");
     EXPECT_EQ(р->праздник, "День Ратибора Странника");
-    EXPECT_EQ(отчет(*р, {15, 3, 2000, 20, 30}), расчет(знания, {15, 3, 2000, 20, 30}));
+    EXPECT_EQ(отчет_значений(*р, {15, 3, 2000, 20, 30}),
+              отчет_момента(знания, {15, 3, 2000, 20, 30}));
 }
 
-TEST(Расчет, Day41HasNoDayOfQuarterText) {
-    const auto отчет = расчет(знания, {22, 9, 2012, 18, 59});
+TEST(Report, Day41HasNoDayOfQuarterText) {
+    const auto отчет = отчет_момента(знания, {22, 9, 2012, 18, 59});
     ASSERT_TRUE(отчет);
     const auto строки_отчета = по_строкам(*отчет);
     ASSERT_EQ(строки_отчета.size(), 25u) << "24 lines, each ended by a line feed";
@@ -98,8 +100,8 @@ TEST(Расчет, Day41HasNoDayOfQuarterText) {
     EXPECT_EQ(строки_отчета[24], "");
 }
 
-TEST(Расчет, FirstMomentOfTheSpan) {
-    const auto отчет = расчет(знания, {22, 9, 1868, 19, 0});
+TEST(Report, FirstMomentOfTheSpan) {
+    const auto отчет = отчет_момента(знания, {22, 9, 1868, 19, 0});
     ASSERT_TRUE(отчет);
     const auto строки_отчета = по_строкам(*отчет);
     EXPECT_EQ(строки_отчета[0],
@@ -113,19 +115,19 @@ TEST(Расчет, FirstMomentOfTheSpan) {
     EXPECT_EQ(строки_отчета[10], "Время: 0 часов : 0 частей");
 }
 
-TEST(Расчет, SmallNumbersAreWrittenWithoutLeadingZeros) {
-    const auto утро = расчет(знания, {1, 10, 1900, 9, 5});
+TEST(Report, SmallNumbersAreWrittenWithoutLeadingZeros) {
+    const auto утро = отчет_момента(знания, {1, 10, 1900, 9, 5});
     ASSERT_TRUE(утро);
     EXPECT_TRUE(утро->starts_with(
         "Дата и время по Григорианскому Календарю:  9час.5мин.   1.10.1900г.\n\n"));
-    const auto полночь = расчет(знания, {1, 10, 1900, 0, 0});
+    const auto полночь = отчет_момента(знания, {1, 10, 1900, 0, 0});
     ASSERT_TRUE(полночь);
     EXPECT_TRUE(полночь->starts_with(
         "Дата и время по Григорианскому Календарю:  0час.0мин.   1.10.1900г.\n\n"));
     EXPECT_NE(полночь->find("\nВремя: 3 часа : 48 частей\n"), std::string::npos);
 }
 
-TEST(Расчет, TextsAreInsertedUnchangedLineBreaksAndPercentSignsIncluded) {
+TEST(Report, TextsAreInsertedUnchangedLineBreaksAndPercentSignsIncluded) {
     Знания свои = встроенные_знания();
     свои.название_лета.добавить(132, "Лето Белого Волка\n");
     свои.лето.добавить(132, "100% %d %s");
@@ -133,7 +135,7 @@ TEST(Расчет, TextsAreInsertedUnchangedLineBreaksAndPercentSignsIncluded) {
         свои.четверть.добавить({"Дайлет", ключ}, "четверть");
     свои.бог.добавить("Велес", "Велес\nвторая строка");
     свои.описание_чертога.добавить("Велес", "Чертог Лося");
-    const auto отчет = расчет(свои, {15, 3, 2000, 20, 30});
+    const auto отчет = отчет_момента(свои, {15, 3, 2000, 20, 30});
     ASSERT_TRUE(отчет);
     EXPECT_NE(отчет->find("Лето в Круге Лет: 4 \nЛето Белого Волка\nМесяц: Дайлет - "),
               std::string::npos);
@@ -141,7 +143,7 @@ TEST(Расчет, TextsAreInsertedUnchangedLineBreaksAndPercentSignsIncluded) {
     EXPECT_TRUE(отчет->ends_with("Круга:\nВелес\nвторая строка \nЧертог Лося\n\n"));
 }
 
-TEST(Расчет, AnyMissingLibraryRowMeansNoReport) {
+TEST(Report, AnyMissingLibraryRowMeansNoReport) {
     const auto без = [](int убрать) {
         Знания неполные = встроенные_знания();
         for (int лето = 1; лето <= 144; ++лето) {
@@ -156,24 +158,24 @@ TEST(Расчет, AnyMissingLibraryRowMeansNoReport) {
             неполные.бог.добавить("Велес", "бог");
         if (убрать != 5)
             неполные.описание_чертога.добавить("Велес", "чертог");
-        return расчет(неполные, {15, 3, 2000, 20, 30});
+        return отчет_момента(неполные, {15, 3, 2000, 20, 30});
     };
     EXPECT_TRUE(без(0));
     for (int убрать = 1; убрать <= 5; ++убрать)
         EXPECT_FALSE(без(убрать)) << убрать;
 }
 
-TEST(Расчет, MomentsOutsideTheSpanGiveNoReport) {
-    EXPECT_FALSE(расчет(знания, {22, 9, 2012, 19, 0}));
-    EXPECT_FALSE(расчет(знания, {1, 1, 2013, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {22, 9, 1868, 18, 59}));
-    EXPECT_FALSE(расчет(знания, {1, 1, 1800, 12, 0}));
+TEST(Report, MomentsOutsideTheSpanGiveNoReport) {
+    EXPECT_FALSE(отчет_момента(знания, {22, 9, 2012, 19, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {1, 1, 2013, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {22, 9, 1868, 18, 59}));
+    EXPECT_FALSE(отчет_момента(знания, {1, 1, 1800, 12, 0}));
 }
 
-TEST(Расчет, SameInputSameReport) {
-    const auto первый = расчет(знания, {1, 7, 1950, 4, 44});
-    расчет(знания, {10, 12, 2011, 19, 0});
-    EXPECT_EQ(расчет(знания, {1, 7, 1950, 4, 44}), первый);
+TEST(Report, SameInputSameReport) {
+    const auto первый = отчет_момента(знания, {1, 7, 1950, 4, 44});
+    отчет_момента(знания, {10, 12, 2011, 19, 0});
+    EXPECT_EQ(отчет_момента(знания, {1, 7, 1950, 4, 44}), первый);
     EXPECT_TRUE(первый);
 }
 

@@ -1,4 +1,5 @@
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "tests/support/library_fixture.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ std::string момент(int день, int месяц, int год, int час, i
 
 // Every combination of extreme values ends with a report or with none; a report is only ever
 // given for a year of the covered span, and what it shows is the year it was given.
-TEST(Невозможные_моменты, EndWithAReportOrNone) {
+TEST(ImpossibleMoments, EndWithAReportOrNone) {
     const auto начало = std::chrono::steady_clock::now();
     int отчетов = 0;
     for (const int день : крайние)
@@ -29,7 +30,7 @@ TEST(Невозможные_моменты, EndWithAReportOrNone) {
             for (const int год : крайние)
                 for (const int час : крайние)
                     for (const int минута : крайние) {
-                        const auto отчет = расчет(знания, {день, месяц, год, час, минута});
+                        const auto отчет = отчет_момента(знания, {день, месяц, год, час, минута});
                         if (!отчет)
                             continue;
                         ++отчетов;
@@ -44,37 +45,37 @@ TEST(Невозможные_моменты, EndWithAReportOrNone) {
     EXPECT_LT(std::chrono::steady_clock::now() - начало, std::chrono::seconds(60));
 }
 
-TEST(Невозможные_моменты, ImpossibleFieldsGiveNoReport) {
-    EXPECT_FALSE(расчет(знания, {15, 13, 2000, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 0, 2000, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {99, 3, 2000, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 3, -2000, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 3, INT_MIN, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 3, INT_MAX, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 3, 2000, -10, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 3, 2000, INT_MIN, 0}));
-    EXPECT_FALSE(расчет(знания, {INT_MAX, 3, 2000, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {INT_MIN, 3, 2000, 12, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 9, INT_MIN, 19, 0}));
-    EXPECT_FALSE(расчет(знания, {15, 9, INT_MAX, 19, 0}));
+TEST(ImpossibleMoments, ImpossibleFieldsGiveNoReport) {
+    EXPECT_FALSE(отчет_момента(знания, {15, 13, 2000, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 0, 2000, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {99, 3, 2000, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 3, -2000, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 3, INT_MIN, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 3, INT_MAX, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 3, 2000, -10, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 3, 2000, INT_MIN, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {INT_MAX, 3, 2000, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {INT_MIN, 3, 2000, 12, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 9, INT_MIN, 19, 0}));
+    EXPECT_FALSE(отчет_момента(знания, {15, 9, INT_MAX, 19, 0}));
 }
 
 // The computation does not check the fields; where the rules still give values, the report
 // shows them as they come.
-TEST(Невозможные_моменты, UncheckedFieldsFollowTheRules) {
-    const auto р = рассчитать(знания, {0, 3, 2000, 20, 0});
+TEST(ImpossibleMoments, UncheckedFieldsFollowTheRules) {
+    const auto р = значения_момента(знания, {0, 3, 2000, 20, 0});
     ASSERT_TRUE(р) << "day 0 of March is the last day of February";
-    const auto февраль = рассчитать(знания, {29, 2, 2000, 20, 0});
+    const auto февраль = значения_момента(знания, {29, 2, 2000, 20, 0});
     ASSERT_TRUE(февраль);
     EXPECT_EQ(р->месяц, февраль->месяц);
     EXPECT_EQ(р->число, февраль->число);
 
-    const auto поздно = рассчитать(знания, {15, 3, 2000, 25, 0});
+    const auto поздно = значения_момента(знания, {15, 3, 2000, 25, 0});
     ASSERT_TRUE(поздно);
     EXPECT_EQ(поздно->часы, 4);
     EXPECT_EQ(поздно->части, 0);
 
-    const auto минуты = рассчитать(знания, {15, 3, 2000, 12, INT_MAX});
+    const auto минуты = значения_момента(знания, {15, 3, 2000, 12, INT_MAX});
     ASSERT_TRUE(минуты);
     EXPECT_GT(минуты->часы, 15);
 }

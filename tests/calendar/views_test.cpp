@@ -1,8 +1,8 @@
 #include "calendar/day_text.h"
-#include "calendar/holidays.h"
 #include "calendar/month_page.h"
 #include "calendar/range.h"
 #include "calendar/year.h"
+#include "calendar/year_holidays.h"
 #include "knowledge/tables.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "calendar/input_check.h"
 #include "calendar/month_page.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "calendar/year.h"
 #include "tests/calendar/old_days.h"
 #include "tests/support/library_fixture.h"
@@ -13,7 +14,7 @@ namespace {
 constexpr auto широкий = Промежуток::широкий;
 
 // The report of the span with the one line of the wide range put in after its heading.
-std::string с_летом_от_сотворения(std::string отчет, const Расчет &р) {
+std::string с_летом_от_сотворения(std::string отчет, const Значения_момента &р) {
     const std::string заголовок = "Дата и время по Да'Арийскому Круголету:\n\n";
     const auto место = отчет.find(заголовок);
     if (место == std::string::npos)
@@ -35,19 +36,19 @@ std::optional<std::string_view> праздник_вида(std::string_view пр�
 // One pass over the range serves both the conversion and the month pages: every old day begins
 // where its page says, its start converts to that day at 0 hours 0 parts, and the minute before
 // to the day before.
-TEST(Широкий_промежуток, EveryOldDayFollowsTheOneBeforeAndKeepsItsReportAndItsPage) {
+TEST(WideRange, EveryOldDayFollowsTheOneBeforeAndKeepsItsReportAndItsPage) {
     const Знания знания = знания_для_тестов();
     const Дата конец{21, 9, 2099};
     Дата дата{19, 9, 1800};
     Старый_день прежний{};
-    Расчет прежний_расчет{};
+    Значения_момента прежний_расчет{};
     Страница_месяца страница{};
     Момент конец_прежнего{};
     int смен_лета = 0;
     for (bool первый = true;; первый = false, дата.следующая()) {
         if (!первый) {
             const auto вечер =
-                рассчитать(знания, {дата.день, дата.месяц, дата.год, 18, 59}, широкий);
+                значения_момента(знания, {дата.день, дата.месяц, дата.год, 18, 59}, широкий);
             ASSERT_TRUE(вечер) << дата.текст(18, 59);
             ASSERT_EQ(старый_день(*вечер), прежний) << дата.текст(18, 59);
             ASSERT_EQ(конец_прежнего, (Момент{дата.день, дата.месяц, дата.год, 19, 0}));
@@ -57,7 +58,7 @@ TEST(Широкий_промежуток, EveryOldDayFollowsTheOneBeforeAndKeeps
             break;
         }
         const Момент момент{дата.день, дата.месяц, дата.год, 19, 0};
-        const auto р = рассчитать(знания, момент, широкий);
+        const auto р = значения_момента(знания, момент, широкий);
         ASSERT_TRUE(р) << дата.текст(19, 0);
         const auto день = старый_день(*р);
         ASSERT_EQ(р->часы, 0);
@@ -113,10 +114,11 @@ TEST(Широкий_промежуток, EveryOldDayFollowsTheOneBeforeAndKeeps
                 ++смен_лета;
             }
         }
-        if (проверка_границ(момент)) {
-            const auto в_круге = расчет(знания, момент);
+        if (в_промежутке(момент)) {
+            const auto в_круге = отчет_момента(знания, момент);
             ASSERT_TRUE(в_круге) << дата.текст(19, 0);
-            ASSERT_EQ(отчет(*р, момент), с_летом_от_сотворения(*в_круге, *р)) << дата.текст(19, 0);
+            ASSERT_EQ(отчет_значений(*р, момент), с_летом_от_сотворения(*в_круге, *р))
+                << дата.текст(19, 0);
         }
         прежний = день;
         прежний_расчет = *р;
@@ -140,23 +142,23 @@ struct Известная_дата {
     }
 };
 
-class Рассчитать_в_широком : public ::testing::TestWithParam<Известная_дата> {};
+class ValuesInTheWideRange : public ::testing::TestWithParam<Известная_дата> {};
 
-TEST_P(Рассчитать_в_широком, GivesTheYearFromCreationAndTheCircleOfLife) {
+TEST_P(ValuesInTheWideRange, GivesTheYearFromCreationAndTheCircleOfLife) {
     const auto &д = GetParam();
-    const auto р = рассчитать(знания_для_тестов(), д.момент, широкий);
+    const auto р = значения_момента(знания_для_тестов(), д.момент, широкий);
     ASSERT_TRUE(р);
     EXPECT_EQ(р->лето_от_сотворения, д.лето_от_сотворения);
     EXPECT_EQ(р->круг_жизни, д.круг_жизни);
     EXPECT_EQ(р->лето_в_круге_жизни, д.лето_в_круге_жизни);
     // The default range gives the same values wherever it has a report.
-    if (const auto в_круге = рассчитать(знания_для_тестов(), д.момент)) {
+    if (const auto в_круге = значения_момента(знания_для_тестов(), д.момент)) {
         EXPECT_EQ(в_круге->лето_от_сотворения, д.лето_от_сотворения);
         EXPECT_EQ(в_круге->круг_жизни, д.круг_жизни);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Даты, Рассчитать_в_широком,
+INSTANTIATE_TEST_SUITE_P(KnownDates, ValuesInTheWideRange,
                          ::testing::Values(Известная_дата{{19, 9, 1800, 19, 0}, 7309, 52, 77},
                                            Известная_дата{{22, 9, 1868, 18, 59}, 7376, 52, 144},
                                            Известная_дата{{22, 9, 1868, 19, 0}, 7377, 53, 1},
@@ -167,20 +169,21 @@ INSTANTIATE_TEST_SUITE_P(Даты, Рассчитать_в_широком,
                                            Известная_дата{{21, 9, 2018, 19, 0}, 7527, 54, 7},
                                            Известная_дата{{21, 9, 2099, 18, 59}, 7607, 54, 87}));
 
-TEST(Широкий_промежуток, MomentsJustOutsideAreRefusedAsTheSpanRefusesItsOwn) {
+TEST(WideRange, MomentsJustOutsideAreRefusedAsTheSpanRefusesItsOwn) {
     const Знания знания = знания_для_тестов();
     for (const Момент м : {Момент{19, 9, 1800, 18, 59}, Момент{21, 9, 2099, 19, 0},
                            Момент{1, 1, 1800, 12, 0}, Момент{1, 3, 2100, 12, 0}}) {
-        EXPECT_FALSE(проверка_границ(м, широкий)) << м.день << "." << м.месяц << "." << м.год;
-        EXPECT_FALSE(рассчитать(знания, м, широкий)) << м.день << "." << м.месяц << "." << м.год;
+        EXPECT_FALSE(в_промежутке(м, широкий)) << м.день << "." << м.месяц << "." << м.год;
+        EXPECT_FALSE(значения_момента(знания, м, широкий))
+            << м.день << "." << м.месяц << "." << м.год;
     }
-    EXPECT_FALSE(проверить_поля("19", "9", "1800", "18", "59", широкий));
-    EXPECT_TRUE(проверить_поля("19", "9", "1800", "19", "0", широкий));
-    EXPECT_TRUE(проверить_поля("21", "9", "2099", "18", "59", широкий));
-    EXPECT_FALSE(проверить_поля("21", "9", "2099", "19", "0", широкий));
-    EXPECT_FALSE(проверить_поля("1", "1", "2100", "0", "0", широкий));
-    EXPECT_TRUE(проверить_поля("29", "2", "1900", "12", "0", широкий));
-    EXPECT_FALSE(проверить_поля("1", "1", "2013", "0", "0")) << "the default range stays";
+    EXPECT_FALSE(проверенный_момент("19", "9", "1800", "18", "59", широкий));
+    EXPECT_TRUE(проверенный_момент("19", "9", "1800", "19", "0", широкий));
+    EXPECT_TRUE(проверенный_момент("21", "9", "2099", "18", "59", широкий));
+    EXPECT_FALSE(проверенный_момент("21", "9", "2099", "19", "0", широкий));
+    EXPECT_FALSE(проверенный_момент("1", "1", "2100", "0", "0", широкий));
+    EXPECT_TRUE(проверенный_момент("29", "2", "1900", "12", "0", широкий));
+    EXPECT_FALSE(проверенный_момент("1", "1", "2013", "0", "0")) << "the default range stays";
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/year.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ int дней_в_месяце(int месяц, int год) {
 
 void ожидать_лето(int день, int месяц, int год, int час, int в_круге_жизни, int в_круге_лет,
                   std::string_view пограничный) {
-    const auto лето = расчет_года(знания, {день, месяц, год, час, 0});
+    const auto лето = лето_момента(знания, {день, месяц, год, час, 0});
     ASSERT_TRUE(лето) << день << "." << месяц << "." << год << " " << час;
     EXPECT_EQ(лето->в_круге_жизни, в_круге_жизни)
         << день << "." << месяц << "." << год << " " << час;
@@ -25,7 +25,7 @@ void ожидать_лето(int день, int месяц, int год, int ча�
         << день << "." << месяц << "." << год << " " << час;
 }
 
-TEST(Длительность_месяца, FebruaryHas29DaysInEveryFourthYear) {
+TEST(MonthLength, FebruaryHas29DaysInEveryFourthYear) {
     EXPECT_EQ(длительность_месяца(2, 1900), 29);
     EXPECT_EQ(длительность_месяца(2, 1901), 28);
     EXPECT_EQ(длительность_месяца(2, 2000), 29);
@@ -38,7 +38,7 @@ TEST(Длительность_месяца, FebruaryHas29DaysInEveryFourthYear) 
     EXPECT_FALSE(длительность_месяца(0, 2000));
 }
 
-TEST(Начало_месяца, GivesTheStartsOfTheTable) {
+TEST(MonthStart, GivesTheStartsOfTheTable) {
     EXPECT_EQ(начало_месяца(1880, 12, "Дайлет"), (День_и_месяц{29, 2}));
     EXPECT_EQ(начало_месяца(1881, 13, "Дайлет"), (День_и_месяц{28, 2}));
     EXPECT_EQ(начало_месяца(1881, 16, "Бейлет"), (День_и_месяц{10, 12}));
@@ -55,7 +55,7 @@ TEST(Начало_месяца, GivesTheStartsOfTheTable) {
 
 // Every month begins the day after the month before it ends, and Тайлет ends the day before
 // the next year's Рамхат, counted with the lengths of the old months.
-TEST(Начало_месяца, FollowsTheLengthsOfTheMonthsThroughTheWholeCircle) {
+TEST(MonthStart, FollowsTheLengthsOfTheMonthsThroughTheWholeCircle) {
     for (int в_круге_жизни = 1; в_круге_жизни <= 144; ++в_круге_жизни) {
         const int в_круге_лет = (в_круге_жизни - 1) % 16 + 1;
         const int год_сентября = 1867 + в_круге_жизни;
@@ -84,7 +84,7 @@ TEST(Начало_месяца, FollowsTheLengthsOfTheMonthsThroughTheWholeCircl
     }
 }
 
-TEST(Расчет_года, YearChangesAtTheSeptemberEvening) {
+TEST(YearOfMoment, YearChangesAtTheSeptemberEvening) {
     ожидать_лето(22, 9, 1868, 19, 1, 1, "Рамхат");
     ожидать_лето(22, 9, 1869, 18, 1, 1, "Тайлет");
     ожидать_лето(22, 9, 1869, 19, 2, 2, "Рамхат");
@@ -98,7 +98,7 @@ TEST(Расчет_года, YearChangesAtTheSeptemberEvening) {
     ожидать_лето(30, 9, 2000, 0, 133, 5, "Рамхат");
 }
 
-TEST(Расчет_года, OutsideSeptemberTheHourDoesNotMatter) {
+TEST(YearOfMoment, OutsideSeptemberTheHourDoesNotMatter) {
     ожидать_лето(31, 8, 1900, 23, 32, 16, "");
     ожидать_лето(31, 8, 1900, 0, 32, 16, "");
     ожидать_лето(1, 10, 1900, 0, 33, 1, "");
@@ -107,13 +107,14 @@ TEST(Расчет_года, OutsideSeptemberTheHourDoesNotMatter) {
     ожидать_лето(1, 1, 2000, 0, 132, 4, "");
 }
 
-TEST(Расчет_года, BeyondTheSpanYearsRunOnAndCircleOfYearsStaysInRange) {
+TEST(YearOfMoment, BeyondTheSpanYearsRunOnAndCircleOfYearsStaysInRange) {
     ожидать_лето(22, 9, 2012, 19, 145, 1, "Рамхат");
     ожидать_лето(1, 1, 1868, 12, 0, 16, "");
     ожидать_лето(1, 1, 1800, 12, -68, 12, "");
-    EXPECT_FALSE(расчет_года(знания, {1, 13, 2000, 12, 0}));
-    EXPECT_FALSE(расчет_года(знания, {1, 0, 2000, 12, 0}));
-    EXPECT_FALSE(расчет_года(Знания{}, {21, 9, 2000, 19, 0})) << "no successor table, no September";
+    EXPECT_FALSE(лето_момента(знания, {1, 13, 2000, 12, 0}));
+    EXPECT_FALSE(лето_момента(знания, {1, 0, 2000, 12, 0}));
+    EXPECT_FALSE(лето_момента(Знания{}, {21, 9, 2000, 19, 0}))
+        << "no successor table, no September";
 }
 
 } // namespace

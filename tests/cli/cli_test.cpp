@@ -66,7 +66,7 @@ long наибольшая_память_потомков() {
 }
 
 // Runs the tool in its own directory, which holds the test library as "библиотека.txt".
-class КоманднаяСтрока : public ::testing::Test {
+class Cli : public ::testing::Test {
   protected:
     void SetUp() override {
         папка = fs::temp_directory_path() /
@@ -107,7 +107,7 @@ class КоманднаяСтрока : public ::testing::Test {
 
 } // namespace
 
-TEST_F(КоманднаяСтрока, ОтчетОМоменте) {
+TEST_F(Cli, ReportOfAMoment) {
     const auto р = запустить("15.03.2000 20:30");
     EXPECT_EQ(р.код, 0) << р.ошибки;
     EXPECT_EQ(р.ошибки, "");
@@ -121,7 +121,7 @@ TEST_F(КоманднаяСтрока, ОтчетОМоменте) {
     EXPECT_EQ(запустить("'15.03.2000 20:30'").вывод, р.вывод);
 }
 
-TEST_F(КоманднаяСтрока, БезМоментаОтчетОНынешнемМоментеСПриставкой) {
+TEST_F(Cli, WithoutAMomentReportsNowUnderAPrefix) {
     if (std::system("command -v faketime >/dev/null") != 0)
         GTEST_SKIP() << "faketime is not installed: the system clock cannot be set for this test";
     const auto ныне = запустить_в(
@@ -144,7 +144,7 @@ TEST_F(КоманднаяСтрока, БезМоментаОтчетОНыне�
     EXPECT_EQ(nlohmann::json::parse(в_json.вывод)["day_of_month"], 14);
 }
 
-TEST_F(КоманднаяСтрока, ОтказВоВводе) {
+TEST_F(Cli, RefusedInput) {
     for (const char *ввод : {"30.02.1904 12:00", "15.03.2000 24:00", "15.3.x 20:30",
                              "15-03-2000 20:30", "'15.03.2000' '20'"}) {
         const auto р = запустить(ввод);
@@ -167,14 +167,14 @@ const std::string использование =
     "               krugolet-cli [--library ФАЙЛ] [--json] --holidays ГОД\n"
     "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n";
 
-TEST_F(КоманднаяСтрока, Справка) {
+TEST_F(Cli, Help) {
     const auto справка = запустить("--help");
     EXPECT_EQ(справка.код, 0);
     EXPECT_NE(справка.вывод.find("--json"), std::string::npos);
     EXPECT_EQ(справка.вывод.rfind(использование + "\n", 0), 0u);
 }
 
-TEST_F(КоманднаяСтрока, БиблиотекаОтсутствуетИлиПовреждена) {
+TEST_F(Cli, LibraryMissingOrDamaged) {
     const std::string ожидаемо = "Ошибка загрузки библиотеки\nОтсутствует или поврежден файл "
                                  "\"библиотека.txt\" \nДальнейшая работа невозможна\n";
     fs::remove(папка / u8"библиотека.txt");
@@ -193,7 +193,7 @@ TEST_F(КоманднаяСтрока, БиблиотекаОтсутствуе�
     EXPECT_EQ(р.вывод, "");
 }
 
-TEST_F(КоманднаяСтрока, ОтчетКоторыйНельзяЗаписатьДаетКод4) {
+TEST_F(Cli, ReportThatCannotBeWrittenGivesStatus4) {
     for (const char *вывод : {">/dev/full", ">&-"}) {
         const auto р = запустить_с("", "15.03.2000 20:30", std::string("</dev/null ") + вывод);
         EXPECT_EQ(р.код, 4) << вывод;
@@ -204,7 +204,7 @@ TEST_F(КоманднаяСтрока, ОтчетКоторыйНельзяЗа�
     EXPECT_EQ(запустить_с("", "--json -", "<in >/dev/full").код, 4);
 }
 
-TEST_F(КоманднаяСтрока, ВводКоторыйНельзяПрочитатьНеУспех) {
+TEST_F(Cli, InputThatCannotBeReadIsNoSuccess) {
     for (const char *ввод : {"<.", "<&-"}) {
         const auto р = запустить_с("", "--json -", std::string(ввод) + " >out");
         EXPECT_EQ(р.код, 4) << ввод;
@@ -212,9 +212,9 @@ TEST_F(КоманднаяСтрока, ВводКоторыйНельзяПро�
     }
 }
 
-using CliLibrary = КоманднаяСтрока;
-using CliBatch = КоманднаяСтрока;
-using CliMemory = КоманднаяСтрока;
+using CliLibrary = Cli;
+using CliBatch = Cli;
+using CliMemory = Cli;
 
 // Nothing can make the tool wait on its library: a FIFO, a device or a directory is refused
 // before it is read, whether named or found in the current directory.
@@ -292,8 +292,7 @@ std::string с_использованием(std::string_view ошибка) {
     return std::string(ошибка) + "\n" + использование + "Подробно: krugolet-cli --help\n";
 }
 
-class CliArguments : public КоманднаяСтрока,
-                     public ::testing::WithParamInterface<Аргументы_и_итог> {};
+class CliArguments : public Cli, public ::testing::WithParamInterface<Аргументы_и_итог> {};
 
 TEST_P(CliArguments, GiveTheExitStatusAndMessage) {
     const auto р = запустить(GetParam().аргументы);
@@ -325,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
         Аргументы_и_итог{"-- 15.03.2000 20:30", 0, ""},
         Аргументы_и_итог{"'\t15.03.2000 \t20:30\t'", 0, ""}));
 
-TEST_F(КоманднаяСтрока, ДругаяБиблиотекаБезНужнойЗаписи) {
+TEST_F(Cli, OtherLibraryWithoutTheNeededRow) {
     // Well formed, but without the year 132 that 15.03.2000 needs.
     const auto полная = в_1251(строки_библиотеки_для_тестов());
     ASSERT_TRUE(полная);
@@ -343,7 +342,7 @@ TEST_F(КоманднаяСтрока, ДругаяБиблиотекаБезН�
     EXPECT_EQ(запустить("--library неполная.txt 15.03.2001 20:30").код, 0);
 }
 
-TEST_F(КоманднаяСтрока, JsonСоВсемиЗначениями) {
+TEST_F(Cli, JsonWithEveryValue) {
     const auto р = запустить("--json 15.03.2000 20:30");
     ASSERT_EQ(р.код, 0) << р.ошибки;
     const auto j = nlohmann::json::parse(р.вывод);
@@ -365,7 +364,7 @@ TEST_F(КоманднаяСтрока, JsonСоВсемиЗначениями) {
         EXPECT_TRUE(j[ключ].is_string() && !j[ключ].get<std::string>().empty()) << ключ;
 }
 
-TEST_F(КоманднаяСтрока, JsonПострочноСоСтандартногоВвода) {
+TEST_F(Cli, JsonLineByLineFromStandardInput) {
     const auto р = запустить("--json -", "15.03.2000 20:30\r\nмусор\n22.09.1868 19:00\n");
     EXPECT_EQ(р.код, 1);
     std::istringstream строки(р.вывод);
@@ -383,13 +382,13 @@ TEST_F(КоманднаяСтрока, JsonПострочноСоСтандар�
     EXPECT_EQ(запустить("--json -", "15.03.2000 20:30\n1.1.1900 0:0\n").код, 0);
 }
 
-TEST_F(КоманднаяСтрока, JsonНеЛомаетсяНаНедопустимыхБайтах) {
+TEST_F(Cli, JsonSurvivesInvalidBytes) {
     const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n"));
     EXPECT_EQ(р.код, 1);
     EXPECT_EQ(nlohmann::json::parse(р.вывод)["error"], "Неправильные данные!");
 }
 
-TEST_F(КоманднаяСтрока, ШирокийПромежутокДобавляетСтрокуЛетаОтСотворения) {
+TEST_F(Cli, WideRangeAddsTheLineOfTheYearFromCreation) {
     const auto р = запустить("--extended 7.12.2026 13:20");
     EXPECT_EQ(р.код, 0) << р.ошибки;
     EXPECT_NE(р.вывод.find("Дата и время по Да'Арийскому Круголету:\n\nЛето от Сотворения Мира в "
@@ -399,7 +398,7 @@ TEST_F(КоманднаяСтрока, ШирокийПромежутокДоб�
     EXPECT_EQ(запустить("15.03.2000 20:30").вывод.find("Сотворения"), std::string::npos);
 }
 
-TEST_F(КоманднаяСтрока, ОбъектНесетКругЖизниИЛетоОтСотворенияВОбоихПромежутках) {
+TEST_F(Cli, ObjectCarriesCircleOfLifeAndYearFromCreationInBothRanges) {
     const auto j = nlohmann::json::parse(запустить("--json 15.03.2000 20:30").вывод);
     EXPECT_EQ(j["circle_of_life"], 53);
     EXPECT_EQ(j["year_from_creation"], 7508);

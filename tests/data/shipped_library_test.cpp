@@ -2,8 +2,9 @@
 // covered span.
 
 #include "calendar/input_check.h"
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "calendar/year.h"
 #include "knowledge/library.h"
 #include "runtime/cp1251.h"
@@ -50,7 +51,7 @@ template <class Ключ, class Р> std::map<Ключ, int> сколько_ра�
 
 } // namespace
 
-TEST(ОтгружаемаяБиблиотека, КаждыйБайтИзWindows1251ИСтрокиБезПустых) {
+TEST(ShippedLibrary, EveryByteFromWindows1251AndNoEmptyLines) {
     const std::string байты = байты_файла();
     ASSERT_GT(байты.size(), 100'000u);
     // 0x98 is the one byte the code page leaves undefined.
@@ -64,7 +65,7 @@ TEST(ОтгружаемаяБиблиотека, КаждыйБайтИзWindows
     EXPECT_EQ(*снова, байты);
 }
 
-TEST(ОтгружаемаяБиблиотека, КаждыйКлючПятиТаблицРовноОднажды) {
+TEST(ShippedLibrary, EveryKeyOfTheFiveTablesExactlyOnce) {
     const Знания &з = загруженные();
     const auto названия = сколько_раз(з.название_лета);
     const auto лета = сколько_раз(з.лето);
@@ -97,7 +98,7 @@ TEST(ОтгружаемаяБиблиотека, КаждыйКлючПятиТ�
         EXPECT_EQ(боги.at(вторая), 1) << вторая;
 }
 
-TEST(ОтгружаемаяБиблиотека, СтыкДвухЧастейТекстаБогаСОднимПробелом) {
+TEST(ShippedLibrary, TheTwoPartsOfAGodTextJoinWithOneBlank) {
     for (std::string_view чертог : {"Купала", "Перун", "Даждьбог"}) {
         const auto первая = загруженные().бог.найти(чертог);
         const auto вторая = загруженные().бог.найти(std::string(чертог) + "1");
@@ -109,16 +110,16 @@ TEST(ОтгружаемаяБиблиотека, СтыкДвухЧастейТ�
     }
 }
 
-TEST(ОтгружаемаяБиблиотека, ОтчетДляКаждогоДняКругаЖизни) {
+TEST(ShippedLibrary, ReportForEveryDayOfTheCircleOfLife) {
     const Знания &з = загруженные();
     int дней = 0;
     for (int год = 1868; год <= 2012; ++год)
         for (int месяц = 1; месяц <= 12; ++месяц)
             for (int день = 1; день <= *длительность_месяца(месяц, год); ++день)
                 for (int час : {18, 19}) {
-                    if (!проверка_границ({день, месяц, год, час, 0}))
+                    if (!в_промежутке({день, месяц, год, час, 0}))
                         continue;
-                    const auto отчет = расчет(з, {день, месяц, год, час, 59});
+                    const auto отчет = отчет_момента(з, {день, месяц, год, час, 59});
                     ASSERT_TRUE(отчет) << день << "." << месяц << "." << год << " " << час;
                     ++дней;
                 }
@@ -126,8 +127,8 @@ TEST(ОтгружаемаяБиблиотека, ОтчетДляКаждого�
     EXPECT_EQ(дней, 2 * 52'596);
 }
 
-TEST(ОтгружаемаяБиблиотека, ЛетоЗаКругомЖизниКакВОпубликованныхДатах) {
-    const auto р = рассчитать(загруженные(), {1, 1, 2017, 12, 0}, Промежуток::широкий);
+TEST(ShippedLibrary, YearBeyondTheCircleOfLifeAsInPublishedDates) {
+    const auto р = значения_момента(загруженные(), {1, 1, 2017, 12, 0}, Промежуток::широкий);
     ASSERT_TRUE(р);
     EXPECT_EQ(р->лето_от_сотворения, 7525);
     EXPECT_TRUE(р->название_лета.starts_with("Огненный (Алый) Свиток")) << р->название_лета;

@@ -21,7 +21,7 @@ struct Случай {
 };
 
 // A current directory, a program directory and a data directory, each with or without a file.
-class выбрать_библиотеку : public ::testing::TestWithParam<Случай> {
+class LibraryChoice : public ::testing::TestWithParam<Случай> {
   protected:
     void SetUp() override {
         // One directory per case: CTest runs the cases side by side.
@@ -41,7 +41,7 @@ class выбрать_библиотеку : public ::testing::TestWithParam<Сл
     fs::path корень, прежний;
 };
 
-TEST_P(выбрать_библиотеку, TakesTheFirstDirectoryInOrderThatHasTheFile) {
+TEST_P(LibraryChoice, TakesTheFirstDirectoryInOrderThatHasTheFile) {
     const Случай с = GetParam();
     for (auto [есть, каталог] : {std::pair{с.в_текущем, "cwd"}, std::pair{с.у_программы, "bin"},
                                  std::pair{с.в_данных, "share"}})
@@ -56,7 +56,7 @@ TEST_P(выбрать_библиотеку, TakesTheFirstDirectoryInOrderThatHas
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Места, выбрать_библиотеку,
+    Places, LibraryChoice,
     ::testing::Values(Случай{true, true, true, текущий}, Случай{true, false, true, текущий},
                       Случай{false, true, true, программы}, Случай{false, false, true, данных},
                       Случай{false, true, false, программы}, Случай{false, false, false, нигде}));

@@ -26,7 +26,7 @@ std::string в_файле(const std::string &текст) {
 }
 
 // The tables start empty, so every row a test sees came from the text it loaded.
-class Библиотека : public ::testing::Test {
+class Library : public ::testing::Test {
   protected:
     // The test texts are written in UTF-8 and stored, like the real file, in Windows-1251.
     Загрузка загрузить(const std::string &текст) {
@@ -52,7 +52,7 @@ class Библиотека : public ::testing::Test {
     Знания знания;
 };
 
-TEST_F(Библиотека, СтрокаКаждойИзДвенадцатиТаблиц) {
+TEST_F(Library, ARowOfEachOfTheTwelveTables) {
     ASSERT_EQ(загрузить("следующий_месяц(12, 1)\n"
                         "название_месяца(\"Вэйлет\", \"месяц Ветров\")\n"
                         "название_лета(17, \"Лето Змеи\")\n"
@@ -81,7 +81,7 @@ TEST_F(Библиотека, СтрокаКаждойИзДвенадцатиТ�
     EXPECT_EQ(всего_строк(), 12u);
 }
 
-TEST_F(Библиотека, СтрокиДобавляютсяПослеИмеющихсяПоПорядку) {
+TEST_F(Library, RowsAreAppendedAfterThoseThereInOrder) {
     знания.праздник.добавить({"Рамхат", 1}, "Новолетие");
     ASSERT_EQ(загрузить("праздник(\"Рамхат\", 1, \"Другой\")\n"
                         "праздник(\"Рамхат\", 2, \"Второй\")\n"
@@ -95,7 +95,7 @@ TEST_F(Библиотека, СтрокиДобавляютсяПослеИме�
     EXPECT_EQ(знания.праздник.найти(Вид_месяца_и_числа{"Рамхат", 2}), "Второй");
 }
 
-TEST_F(Библиотека, ТекстЧитаетсяИзКодировки1251) {
+TEST_F(Library, TextIsReadFromCp1251) {
     ASSERT_EQ(загрузить("бог(\"Ёлка №1 «ёж» — тире\", \"ЯЮЭЬъ\")"), выполнена);
     EXPECT_EQ(бог("Ёлка №1 «ёж» — тире"), "ЯЮЭЬъ");
     // Bytes the code page leaves out still decode one-to-one.
@@ -107,18 +107,18 @@ TEST_F(Библиотека, ТекстЧитаетсяИзКодировки125
 
 // Lines, line ends and the end of the file.
 
-TEST_F(Библиотека, ПустойФайлЗагружаетсяБезСтрок) {
+TEST_F(Library, EmptyFileLoadsWithoutRows) {
     EXPECT_EQ(загрузить(""), выполнена);
     EXPECT_EQ(всего_строк(), 0u);
 }
 
-TEST_F(Библиотека, ПоследняяСтрокаБезПереводаСтроки) {
+TEST_F(Library, LastLineWithoutLineFeed) {
     ASSERT_EQ(загрузить("бог(\"А\", \"1\")\nбог(\"Б\", \"2\")"), выполнена);
     EXPECT_EQ(бог("Б"), "2");
     EXPECT_EQ(всего_строк(), 2u);
 }
 
-TEST_F(Библиотека, ВозвратКареткиОтбрасываетсяГдеБыНиСтоял) {
+TEST_F(Library, CarriageReturnIsDroppedWhereverItStands) {
     ASSERT_EQ(загрузить("бог(\"А\", \"1\")\r\nбог(\"Б\", \"2\")\r\n"), выполнена);
     Знания только_переводы;
     ASSERT_EQ(загрузить_библиотеку_из_текста(*в_1251("бог(\"А\", \"1\")\nбог(\"Б\", \"2\")\n"),
@@ -132,14 +132,14 @@ TEST_F(Библиотека, ВозвратКареткиОтбрасывает�
     EXPECT_EQ(всего_строк(), 1u);
 }
 
-TEST_F(Библиотека, ВозвратКареткиБезПереводаНеКончаетСтроку) {
+TEST_F(Library, CarriageReturnWithoutLineFeedDoesNotEndTheLine) {
     // With the return dropped, the second row is text after the ")" of the first.
     ASSERT_EQ(загрузить("бог(\"А\", \"1\")\rбог(\"Б\", \"2\")"), выполнена);
     EXPECT_EQ(всего_строк(), 1u);
     EXPECT_EQ(бог("Б"), nullopt);
 }
 
-TEST_F(Библиотека, ПустыеСтрокиИСтрокиИзПробелов) {
+TEST_F(Library, EmptyLinesAndLinesOfBlanks) {
     for (const std::string текст :
          {"\n", "бог(\"А\", \"1\")\n\n", "бог(\"А\", \"1\")\r\n\r\n", "бог(\"А\", \"1\")\n   \n",
           "бог(\"А\", \"1\")\n\r", "бог(\"А\", \"1\")\n\nбог(\"Б\", \"2\")\n"}) {
@@ -150,7 +150,7 @@ TEST_F(Библиотека, ПустыеСтрокиИСтрокиИзПроб�
     }
 }
 
-TEST_F(Библиотека, СтрокиДоОшибкиОстаютсяПослеНеЧитаются) {
+TEST_F(Library, LinesBeforeAFaultStayThoseAfterItAreNotRead) {
     EXPECT_EQ(загрузить("лето(1, \"а\")\nлето(2, \"б\")\nлето(3, в)\nлето(4, \"г\")\n"),
               не_удалась);
     ASSERT_EQ(знания.лето.строки().size(), 2u);
@@ -160,7 +160,7 @@ TEST_F(Библиотека, СтрокиДоОшибкиОстаютсяПос�
 
 // The form of a line.
 
-TEST_F(Библиотека, ПробелыВокругАргументовИТекстПослеСкобки) {
+TEST_F(Library, BlanksAroundArgumentsAndTextAfterTheParenthesis) {
     ASSERT_EQ(загрузить("   четверть(   \"Рамхат\"  ,  0x2  ,\"Текст\"   ) что угодно, (\"\n"
                         "лето(1,\"а\")лето(2, \"б\")\n"),
               выполнена);
@@ -169,7 +169,7 @@ TEST_F(Библиотека, ПробелыВокругАргументовИТ�
     EXPECT_EQ(знания.лето.найти(2), nullopt);
 }
 
-TEST_F(Библиотека, ИмяТаблицыТочноИВплотнуюКСкобке) {
+TEST_F(Library, TableNameExactAndRightBeforeTheParenthesis) {
     for (const std::string текст :
          {"бог (\"А\", \"1\")", "\tбог(\"А\", \"1\")", "Бог(\"А\", \"1\")", "боги(\"А\", \"1\")",
           "бо(\"А\", \"1\")", "(\"А\", \"1\")", "бог\t(\"А\", \"1\")", "таблица(\"А\", \"1\")",
@@ -180,7 +180,7 @@ TEST_F(Библиотека, ИмяТаблицыТочноИВплотнуюК�
     }
 }
 
-TEST_F(Библиотека, ЧислоАргументовИРазделители) {
+TEST_F(Library, ArgumentCountAndSeparators) {
     for (const std::string текст :
          {"бог()", "бог(\"А\")", "бог(\"А\",)", "бог(\"А\", \"1\", \"2\")", "бог(\"А\"; \"1\")",
           "бог(\"А\" \"1\")", "бог(\"А\", \"1\"", "бог(\"А\", \"1\"]", "бог(\"А\",, \"1\")",
@@ -192,7 +192,7 @@ TEST_F(Библиотека, ЧислоАргументовИРазделите�
     }
 }
 
-TEST_F(Библиотека, ВидАргументаПоСтолбцу) {
+TEST_F(Library, ArgumentKindByColumn) {
     for (const std::string текст :
          {"бог(1, \"1\")", "лето(\"1\", \"а\")", "лето(1, 2)", "день(17, \"Четверг\")",
           "четверть(\"Рамхат\", \"1\", \"а\")", "бог(А, \"1\")", "бог('А', \"1\")"}) {
@@ -204,12 +204,12 @@ TEST_F(Библиотека, ВидАргументаПоСтолбцу) {
 
 // Strings.
 
-TEST_F(Библиотека, ЗапятыеИСкобкиВнутриКавычек) {
+TEST_F(Library, CommasAndParenthesesInsideQuotes) {
     ASSERT_EQ(загрузить("бог(\"(А, Б)\", \"1,2)\")"), выполнена);
     EXPECT_EQ(бог("(А, Б)"), "1,2)");
 }
 
-TEST_F(Библиотека, ЭкранированиеВСтроке) {
+TEST_F(Library, EscapesInAString) {
     ASSERT_EQ(загрузить(R"(бог("а\nб\rв", "\\ и \""))"), выполнена);
     EXPECT_EQ(бог("а\nб\rв"), "\\ и \"");
 
@@ -226,14 +226,14 @@ TEST_F(Библиотека, ЭкранированиеВСтроке) {
     EXPECT_EQ(бог("а\\"), "б");
 }
 
-TEST_F(Библиотека, ПустаяСтрокаИПробелыВнутриКавычекЗначимы) {
+TEST_F(Library, EmptyStringAndBlanksInsideQuotesCount) {
     ASSERT_EQ(загрузить("бог(\"\", \"\")\nчетверть(\"Хейлет \", 1, \" а \")"), выполнена);
     EXPECT_EQ(бог(""), "");
     EXPECT_EQ(знания.четверть.найти(Вид_месяца_и_числа{"Хейлет", 1}), nullopt);
     EXPECT_EQ(знания.четверть.найти(Вид_месяца_и_числа{"Хейлет ", 1}), " а ");
 }
 
-TEST_F(Библиотека, НезакрытаяИНеоткрытаяСтрока) {
+TEST_F(Library, UnclosedAndUnopenedString) {
     for (const std::string текст :
          {"бог(\"А, \"1\")", "бог(\"А\", \"1)", "бог(\"А\", \"1\\\")", "бог(\"А\", \"1\n\")",
           "бог(\"А\", \"1\\", "бог(\"А\", 1\")", "бог(\"А\", “1”)"}) {
@@ -245,7 +245,7 @@ TEST_F(Библиотека, НезакрытаяИНеоткрытаяСтро�
 
 // Integers.
 
-TEST_F(Библиотека, ЗаписиЦелых) {
+TEST_F(Library, IntegerNotations) {
     ASSERT_EQ(загрузить("лето(0x1F, \"a\")\nлето(0o17, \"b\")\nлето(-5, \"c\")\nлето(007, \"d\")\n"
                         "лето(2147483647, \"e\")\nлето(-2147483647, \"f\")\nлето(0XaB, \"g\")\n"
                         "лето(-0x10, \"h\")\n"),
@@ -260,7 +260,7 @@ TEST_F(Библиотека, ЗаписиЦелых) {
     EXPECT_EQ(знания.лето.найти(-16), "h");
 }
 
-TEST_F(Библиотека, НеправильныеЦелые) {
+TEST_F(Library, InvalidIntegers) {
     for (const std::string число :
          {"-2147483648", "2147483648", "-0x80000000", "99999999999999999999", "+5", "- 5", "1 2",
           "12а", "0x", "0o8", "0x1G", "1.5", "", "-", "I"}) {
@@ -272,7 +272,7 @@ TEST_F(Библиотека, НеправильныеЦелые) {
 
 // Untrusted bytes.
 
-TEST_F(Библиотека, НулевыеБайты) {
+TEST_F(Library, ZeroBytes) {
     ASSERT_EQ(загрузить("бог(\"А\0Б\", \"1\")"s), выполнена);
     EXPECT_EQ(бог("А\0Б"s), "1");
     EXPECT_EQ(бог("А"), nullopt);
@@ -285,7 +285,7 @@ TEST_F(Библиотека, НулевыеБайты) {
     EXPECT_EQ(всего_строк(), 0u);
 }
 
-TEST_F(Библиотека, ОченьДлинныеСтроки) {
+TEST_F(Library, VeryLongLines) {
     const std::string текст(1 << 20, '\xC6'); // "Ж" in Windows-1251
     ASSERT_EQ(загрузить_библиотеку_из_текста(в_файле("бог(\"А\", \"") + текст + "\")", знания),
               выполнена);
@@ -305,7 +305,7 @@ TEST_F(Библиотека, ОченьДлинныеСтроки) {
 
 // Good rows, cut and patched with stray bytes: whatever the loader makes of them, it stops at the
 // first line it refuses, after appending exactly one row for each line before it.
-TEST_F(Библиотека, ИспорченныеСтрокиНеЛомаютЗагрузку) {
+TEST_F(Library, BrokenLinesDoNotBreakTheLoad) {
     std::vector<std::string> хорошие, вставки;
     for (const std::string строка :
          {"бог(\"Купала\", \"Бог \\\"Купала\\\"\")", "праздник(\"Рамхат\", 1, \"Новолетие\")",
@@ -360,7 +360,7 @@ TEST_F(Библиотека, ИспорченныеСтрокиНеЛомают�
 
 // Reading the file.
 
-class ФайлБиблиотеки : public Библиотека {
+class LibraryFile : public Library {
   protected:
     void TearDown() override { std::filesystem::remove_all(папка); }
 
@@ -378,31 +378,31 @@ class ФайлБиблиотеки : public Библиотека {
          ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-TEST_F(ФайлБиблиотеки, ЧитаетсяИзФайла) {
+TEST_F(LibraryFile, IsReadFromTheFile) {
     const auto файл = записать(*в_1251("бог(\"Купала\", \"Бог Купала\")\r\nлето(1, \"а\")"));
     ASSERT_EQ(загрузить_библиотеку(файл, знания), выполнена);
     EXPECT_EQ(бог("Купала"), "Бог Купала");
     EXPECT_EQ(знания.лето.найти(1), "а");
 }
 
-TEST_F(ФайлБиблиотеки, ПустойФайл) {
+TEST_F(LibraryFile, EmptyFile) {
     EXPECT_EQ(загрузить_библиотеку(записать(""), знания), выполнена);
     EXPECT_EQ(всего_строк(), 0u);
 }
 
-TEST_F(ФайлБиблиотеки, ПоврежденныйФайл) {
+TEST_F(LibraryFile, DamagedFile) {
     const auto файл = записать(*в_1251("лето(1, \"а\")\nлето(2 \"б\")\n"));
     EXPECT_EQ(загрузить_библиотеку(файл, знания), не_удалась);
     EXPECT_EQ(всего_строк(), 1u);
 }
 
-TEST_F(ФайлБиблиотеки, НетФайлаИлиЭтоПапка) {
+TEST_F(LibraryFile, NoFileOrAFolderInItsPlace) {
     EXPECT_EQ(загрузить_библиотеку(папка / "нет такого.txt", знания), не_удалась);
     std::filesystem::create_directories(папка / имя_библиотеки);
     EXPECT_EQ(загрузить_библиотеку(папка / имя_библиотеки, знания), не_удалась);
 }
 
-TEST_F(ФайлБиблиотеки, СтрокаДлиннееМебибайтаОтвергаетсяСНомером) {
+TEST_F(LibraryFile, LineLongerThanAMebibyteIsRefusedWithItsNumber) {
     const std::string начало = в_файле("бог(\"А\", \""), конец = "\")";
     const std::string ровно(наибольшая_строка - начало.size() - конец.size(), 'x');
     ASSERT_FALSE(загрузить_библиотеку_подробно(записать(начало + ровно + конец + "\n"), знания));
@@ -414,7 +414,7 @@ TEST_F(ФайлБиблиотеки, СтрокаДлиннееМебибайт�
     EXPECT_EQ(сбой->причина, "строка длиннее 1 МиБ");
 }
 
-TEST_F(ФайлБиблиотеки, ФайлБольшеПределаОтвергаетсяНеЧитаясь) {
+TEST_F(LibraryFile, FileAboveTheLimitIsRefusedUnread) {
     const auto файл = записать("лето(1, \"a\")\n");
     std::filesystem::resize_file(файл, наибольший_файл + 1);
     const auto сбой = загрузить_библиотеку_подробно(файл, знания);
@@ -423,8 +423,6 @@ TEST_F(ФайлБиблиотеки, ФайлБольшеПределаОтве�
     EXPECT_EQ(сбой->причина, "файл больше 32 МиБ");
     EXPECT_EQ(всего_строк(), 0u);
 }
-
-using LibraryFile = ФайлБиблиотеки;
 
 // A device may never end. (A FIFO, which would wait for a writer, is tried on the command line
 // under a time limit.)
@@ -461,10 +459,9 @@ struct Плохая_строка {
     friend void PrintTo(const Плохая_строка &п, std::ostream *поток) { *поток << п.причина; }
 };
 
-class Загрузить_библиотеку_подробно : public ФайлБиблиотеки,
-                                      public ::testing::WithParamInterface<Плохая_строка> {};
+class DetailedLoad : public LibraryFile, public ::testing::WithParamInterface<Плохая_строка> {};
 
-TEST_P(Загрузить_библиотеку_подробно, НазываетСтрокуИЧтоВНейНеТак) {
+TEST_P(DetailedLoad, NamesTheLineAndWhatIsWrongWithIt) {
     const auto сбой = загрузить_библиотеку_подробно(записать(в_файле(GetParam().текст)), знания);
     ASSERT_TRUE(сбой);
     EXPECT_EQ(сбой->строка, GetParam().строка);
@@ -472,7 +469,7 @@ TEST_P(Загрузить_библиотеку_подробно, Называе�
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Строки, Загрузить_библиотеку_подробно,
+    Lines, DetailedLoad,
     ::testing::Values(Плохая_строка{"лето(1, \"а\")\nлето 2\n", 2, "нет \"(\" после имени таблицы"},
                       Плохая_строка{"лето(1, \"а\")\r\n\r\nлето(2, \"б\")", 2,
                                     "нет \"(\" после имени таблицы"},

@@ -22,12 +22,12 @@ int место_в_неделе(std::string_view день) {
     return 0;
 }
 
-class Таблицы : public ::testing::Test {
+class Tables : public ::testing::Test {
   protected:
     const Знания знания = встроенные_знания();
 };
 
-TEST_F(Таблицы, HoldTheBuiltInRowsAndNothingElse) {
+TEST_F(Tables, HoldTheBuiltInRowsAndNothingElse) {
     EXPECT_EQ(знания.следующий_месяц.строки().size(), 12u);
     EXPECT_EQ(знания.название_месяца.строки().size(), 9u);
     EXPECT_EQ(знания.день.строки().size(), 144u);
@@ -48,7 +48,7 @@ TEST_F(Таблицы, HoldTheBuiltInRowsAndNothingElse) {
     EXPECT_FALSE(знания.описание_чертога.найти(std::string_view("Джива")));
 }
 
-TEST_F(Таблицы, SuccessorsGoRoundTheirCycles) {
+TEST_F(Tables, SuccessorsGoRoundTheirCycles) {
     for (int месяц = 1; месяц <= 12; ++месяц)
         EXPECT_EQ(знания.следующий_месяц.найти(месяц), месяц % 12 + 1) << месяц;
     EXPECT_FALSE(знания.следующий_месяц.найти(0));
@@ -63,7 +63,7 @@ TEST_F(Таблицы, SuccessorsGoRoundTheirCycles) {
     EXPECT_FALSE(знания.следующий_день.найти(std::string_view("неделя")));
 }
 
-TEST_F(Таблицы, FirstWeekdayOfEachYearMatchesTheLengthsOfTheYears) {
+TEST_F(Tables, FirstWeekdayOfEachYearMatchesTheLengthsOfTheYears) {
     EXPECT_EQ(знания.день.найти(1), "Понедельник");
     EXPECT_EQ(знания.день.найти(2), "Шестица");
     EXPECT_EQ(знания.день.найти(3), "Вторник");
@@ -96,7 +96,7 @@ TEST_F(Таблицы, FirstWeekdayOfEachYearMatchesTheLengthsOfTheYears) {
             {1, 18}, {2, 15}, {3, 15}, {4, 18}, {5, 15}, {6, 15}, {7, 18}, {8, 15}, {9, 15}}));
 }
 
-TEST_F(Таблицы, FirstWeekdayRowsAreGroupedByWeekdayWithYearsAscending) {
+TEST_F(Tables, FirstWeekdayRowsAreGroupedByWeekdayWithYearsAscending) {
     const auto &строки = знания.день.строки();
     for (std::size_t i = 1; i < строки.size(); ++i) {
         const int было = место_в_неделе(строки[i - 1].second);
@@ -105,7 +105,7 @@ TEST_F(Таблицы, FirstWeekdayRowsAreGroupedByWeekdayWithYearsAscending) {
     }
 }
 
-TEST_F(Таблицы, MonthMeaningsAreFoundByTheExactName) {
+TEST_F(Tables, MonthMeaningsAreFoundByTheExactName) {
     EXPECT_EQ(знания.название_месяца.найти(std::string_view("Рамхат")),
               "месяц Божественного Начала");
     EXPECT_EQ(знания.название_месяца.найти(std::string_view("Бейлет")),
@@ -117,7 +117,7 @@ TEST_F(Таблицы, MonthMeaningsAreFoundByTheExactName) {
     EXPECT_FALSE(знания.название_месяца.найти(std::string_view("Вейлет")));
 }
 
-TEST_F(Таблицы, DayOfQuarterTextsCoverPlacesOneToTen) {
+TEST_F(Tables, DayOfQuarterTextsCoverPlacesOneToTen) {
     EXPECT_EQ(знания.день_четверти.найти(1),
               "Этот день дает человеку особую форму Жизни и деятельности, и это всегда помогает "
               "прийти к победному венцу.");
@@ -135,7 +135,7 @@ TEST_F(Таблицы, DayOfQuarterTextsCoverPlacesOneToTen) {
     EXPECT_FALSE(знания.день_четверти.найти(11));
 }
 
-TEST_F(Таблицы, HolidaysAreFoundByMonthAndDay) {
+TEST_F(Tables, HolidaysAreFoundByMonthAndDay) {
     const auto праздник = [&](std::string_view месяц, int число) {
         return знания.праздник.найти(Вид_месяца_и_числа{месяц, число});
     };
@@ -155,7 +155,7 @@ TEST_F(Таблицы, HolidaysAreFoundByMonthAndDay) {
     EXPECT_FALSE(праздник("рамхат", 1));
 }
 
-TEST_F(Таблицы, HolidaysAreStoredMonthByMonthWithoutRepeats) {
+TEST_F(Tables, HolidaysAreStoredMonthByMonthWithoutRepeats) {
     const std::map<std::string, std::size_t> ожидается = {
         {"Рамхат", 15}, {"Айлет", 12},  {"Бейлет", 11}, {"Гэйлет", 8}, {"Дайлет", 24},
         {"Элет", 40},   {"Вэйлет", 20}, {"Хейлет", 21}, {"Тайлет", 16}};
@@ -181,7 +181,7 @@ TEST_F(Таблицы, HolidaysAreStoredMonthByMonthWithoutRepeats) {
     EXPECT_EQ(строк_месяца, ожидается);
 }
 
-TEST_F(Таблицы, AppendedRowsComeAfterTheBuiltInOnes) {
+TEST_F(Tables, AppendedRowsComeAfterTheBuiltInOnes) {
     Знания с_библиотекой = встроенные_знания();
     с_библиотекой.праздник.добавить({"Рамхат", 1}, "Другой праздник");
     с_библиотекой.праздник.добавить({"Рамхат", 2}, "Праздник из библиотеки");

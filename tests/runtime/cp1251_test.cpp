@@ -12,7 +12,7 @@ std::string байт(unsigned значение) {
     return std::string(1, static_cast<char>(значение));
 }
 
-TEST(Кодировка1251, ВсеБайтыТудаИОбратно) {
+TEST(Cp1251, EveryByteThereAndBack) {
     std::set<std::string> знаки;
     for (unsigned b = 0; b < 256; ++b) {
         const std::string текст = из_1251(байт(b));
@@ -22,14 +22,14 @@ TEST(Кодировка1251, ВсеБайтыТудаИОбратно) {
     EXPECT_EQ(знаки.size(), 256u) << "two bytes decode to the same character";
 }
 
-TEST(Кодировка1251, ВесьНаборБайтовОднойСтрокой) {
+TEST(Cp1251, TheWholeByteSetInOneString) {
     std::string все;
     for (unsigned b = 0; b < 256; ++b)
         все += байт(b);
     EXPECT_EQ(в_1251(из_1251(все)), все);
 }
 
-TEST(Кодировка1251, РусскиеБуквыИЗнаки) {
+TEST(Cp1251, RussianLettersAndSigns) {
     EXPECT_EQ(из_1251("\xC0\xDF\xE0\xFF"), "АЯая");
     EXPECT_EQ(из_1251("\xA8\xB8"), "Ёё");
     EXPECT_EQ(из_1251("\xB9\xAB\xBB"), "№«»");
@@ -40,7 +40,7 @@ TEST(Кодировка1251, РусскиеБуквыИЗнаки) {
               "5 \xAB\xD0\xE0\xEC\xF5\xE0\xF2\xBB");
 }
 
-TEST(Кодировка1251, АлфавитПоПорядку) {
+TEST(Cp1251, AlphabetInOrder) {
     const std::string алфавит = "АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдежзийклмнопрстуфхцчшщъыьэюя";
     const auto байты = в_1251(алфавит);
     ASSERT_TRUE(байты);
@@ -49,14 +49,14 @@ TEST(Кодировка1251, АлфавитПоПорядку) {
         EXPECT_EQ(static_cast<unsigned char>((*байты)[i]), 0xC0 + i);
 }
 
-TEST(Кодировка1251, ЗнакВнеКодовойСтраницы) {
+TEST(Cp1251, CharacterOutsideTheCodePage) {
     EXPECT_EQ(в_1251("日本"), std::nullopt);
     EXPECT_EQ(в_1251("Ω"), std::nullopt);
     EXPECT_EQ(в_1251("😀"), std::nullopt);
     EXPECT_EQ(в_1251("ok é"), std::nullopt);
 }
 
-TEST(Кодировка1251, НеправильныйUtf8) {
+TEST(Cp1251, InvalidUtf8) {
     EXPECT_EQ(в_1251("\xD0"), std::nullopt);         // cut short
     EXPECT_EQ(в_1251("\xD0\x41"), std::nullopt);     // not a continuation byte
     EXPECT_EQ(в_1251("\x90"), std::nullopt);         // stray continuation byte
@@ -66,7 +66,7 @@ TEST(Кодировка1251, НеправильныйUtf8) {
     EXPECT_EQ(в_1251("\xFF"), std::nullopt);
 }
 
-TEST(Кодировка1251, ПустойТекстИНулевойБайт) {
+TEST(Cp1251, EmptyTextAndZeroByte) {
     EXPECT_EQ(из_1251(""), "");
     EXPECT_EQ(в_1251(""), "");
     EXPECT_EQ(в_1251(std::string("\0", 1)), std::string("\0", 1));

@@ -9,7 +9,7 @@ namespace {
 
 using std::nullopt;
 
-TEST(ВзятьЦелое, ТриОснования) {
+TEST(TakeInteger, ThreeBases) {
     std::string_view т = "0x1F";
     EXPECT_EQ(взять_целое(т), 31);
     т = "0X1f";
@@ -28,7 +28,7 @@ TEST(ВзятьЦелое, ТриОснования) {
     EXPECT_EQ(взять_целое(т), 0);
 }
 
-TEST(ВзятьЦелое, ОстанавливаетсяНаПервомЧужомЗнаке) {
+TEST(TakeInteger, StopsAtTheFirstForeignCharacter) {
     std::string_view т = "12, 3";
     EXPECT_EQ(взять_целое(т), 12);
     EXPECT_EQ(т, ", 3");
@@ -43,7 +43,7 @@ TEST(ВзятьЦелое, ОстанавливаетсяНаПервомЧуж�
     EXPECT_EQ(т, "a");
 }
 
-TEST(ВзятьЦелое, НетЧислаТекстНеТрогается) {
+TEST(TakeInteger, NoNumberLeavesTheTextUntouched) {
     for (const std::string_view исходный :
          {"", "-", "x1", "+5", " 5", "- 5", "0x", "0X", "0o", "0o9", "-0x", "0xg", "--1"}) {
         std::string_view т = исходный;
@@ -52,7 +52,7 @@ TEST(ВзятьЦелое, НетЧислаТекстНеТрогается) {
     }
 }
 
-TEST(ВзятьЦелое, ГраницыТридцатиДвухБит) {
+TEST(TakeInteger, ThirtyTwoBitBounds) {
     std::string_view т = "2147483647";
     EXPECT_EQ(взять_целое(т), 2147483647);
     т = "-2147483648";
@@ -70,14 +70,14 @@ TEST(ВзятьЦелое, ГраницыТридцатиДвухБит) {
     }
 }
 
-TEST(ВзятьЦелое, ДлинныеНулиНеПереполняют) {
+TEST(TakeInteger, LongZerosDoNotOverflow) {
     const std::string нули = std::string(100000, '0') + "42";
     std::string_view т = нули;
     EXPECT_EQ(взять_целое(т), 42);
     EXPECT_TRUE(т.empty());
 }
 
-TEST(ПрочитатьЦелое, ПоляКоторыеЧитаются) {
+TEST(ReadInteger, FieldsThatRead) {
     EXPECT_EQ(прочитать_целое("7"), 7);
     EXPECT_EQ(прочитать_целое("7 "), 7);
     EXPECT_EQ(прочитать_целое(" 7"), 7);
@@ -90,7 +90,7 @@ TEST(ПрочитатьЦелое, ПоляКоторыеЧитаются) {
     EXPECT_EQ(прочитать_целое("-2147483648"), -2147483647 - 1);
 }
 
-TEST(ПрочитатьЦелое, ПоляКоторыеОтвергаются) {
+TEST(ReadInteger, FieldsThatAreRefused) {
     using namespace std::string_view_literals;
     for (const std::string_view поле : std::initializer_list<std::string_view>{
              "", " ", "- 5", "+5", "7 7", "7a", "a7", "1 9", "2147483648", "-2147483649", "0x",

@@ -5,7 +5,7 @@
 namespace круголет {
 namespace {
 
-TEST(Utf8, ЧислоЗнаков) {
+TEST(Utf8, CharacterCount) {
     EXPECT_EQ(число_знаков(""), 0u);
     EXPECT_EQ(число_знаков("abc"), 3u);
     EXPECT_EQ(число_знаков("Круголет"), 8u);
@@ -13,7 +13,7 @@ TEST(Utf8, ЧислоЗнаков) {
     EXPECT_EQ(число_знаков("日😀"), 2u);
 }
 
-TEST(Utf8, СмещениеЗнака) {
+TEST(Utf8, CharacterOffset) {
     const std::string_view текст = "aЖ—b";
     EXPECT_EQ(смещение_знака(текст, 0), 0u);
     EXPECT_EQ(смещение_знака(текст, 1), 1u);
@@ -24,14 +24,14 @@ TEST(Utf8, СмещениеЗнака) {
     EXPECT_EQ(смещение_знака("", 0), 0u);
 }
 
-TEST(Utf8, СмещениеРежетТекстПоЗнакам) {
+TEST(Utf8, OffsetCutsTheTextAtCharacters) {
     const std::string_view текст = "Да'Арийский Круголет";
     const auto начало = текст.substr(0, смещение_знака(текст, 11));
     EXPECT_EQ(начало, "Да'Арийский");
     EXPECT_EQ(число_знаков(начало), 11u);
 }
 
-TEST(Utf8, ИспорченныйТекстНеВыводитЗаКрай) {
+TEST(Utf8, BrokenTextNeverLeadsPastTheEnd) {
     // A lone continuation byte is not a character; a cut-off lead byte still is.
     EXPECT_EQ(число_знаков("\x80\x80"), 0u);
     EXPECT_EQ(число_знаков("a\xD0"), 2u);

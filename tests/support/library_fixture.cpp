@@ -1,6 +1,6 @@
 #include "tests/support/library_fixture.h"
 
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 
 #include <array>
 #include <optional>

@@ -63,7 +63,7 @@ TEST_F(Старт, ClockInsideTheSpanShowsNowAndTheReportOfThatMoment) {
     // Day and month differ, so a mix-up of the fields would show another moment's report.
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
-    const auto ожидаемый = расчет(знания_для_тестов(), {5, 3, 1990, 21, 40});
+    const auto ожидаемый = отчет_момента(знания_для_тестов(), {5, 3, 1990, 21, 40});
     ASSERT_TRUE(ожидаемый);
     EXPECT_EQ(отчет(), "Ныне:\n" + *ожидаемый);
     EXPECT_TRUE(платформа.ошибки.empty());
@@ -147,7 +147,7 @@ TEST_F(Старт, TheLibraryIsReadOnceAtCreation) {
     убрать_библиотеку();
     набрать("6", "3", "1990", "21", "40");
     щелкнуть(кнопка_расчета);
-    const auto ожидаемый = расчет(знания_для_тестов(), {6, 3, 1990, 21, 40});
+    const auto ожидаемый = отчет_момента(знания_для_тестов(), {6, 3, 1990, 21, 40});
     ASSERT_TRUE(ожидаемый);
     EXPECT_EQ(отчет(), *ожидаемый);
     EXPECT_TRUE(платформа.ошибки.empty());

@@ -32,7 +32,7 @@ const Знания &знания_библиотеки() {
 
 // The report field's text for a moment, as the program should show it.
 std::wstring отчет_для(int день, int месяц, int год, int час, int минута) {
-    const auto отчет = расчет(знания_библиотеки(), {день, месяц, год, час, минута});
+    const auto отчет = отчет_момента(знания_библиотеки(), {день, месяц, год, час, минута});
     return отчет ? как_в_элементе(*отчет) : std::wstring();
 }
 

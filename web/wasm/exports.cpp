@@ -4,8 +4,9 @@
 // shorten it and then loses the ones spelt in Cyrillic.
 
 #include "calendar/input_check.h"
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/report.h"
+#include "calendar/values.h"
 #include "knowledge/library.h"
 #include "runtime/format.h"
 #include "ui/about.h"
@@ -32,7 +33,7 @@ std::string отказ_json(std::string_view поле, std::string_view сооб
 
 // "38 Айлета 7535 лета, Пятница, 14 часов 110 частей": every month's name takes "а" in the
 // genitive.
-std::string дата_по_круголету(const Расчет &р) {
+std::string дата_по_круголету(const Значения_момента &р) {
     return форматировать("% %а % лета, %, % % % %",
                          {std::int64_t{р.число}, р.месяц, р.лето_от_сотворения, р.день_недели,
                           р.часы, р.слово_часов, р.части, р.слово_частей});
@@ -59,13 +60,13 @@ EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int дли
 EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char *месяц,
                                                 const char *год, const char *час,
                                                 const char *минута) {
-    const auto м = проверить_поля(день, месяц, год, час, минута, промежуток);
+    const auto м = проверенный_момент(день, месяц, год, час, минута, промежуток);
     if (!м) {
         const auto отказ = причина_отказа(день, месяц, год, час, минута, промежуток);
         return ответить(отказ_json(отказ ? отказ->поле : "moment",
                                    отказ ? std::string_view(отказ->сообщение) : ""));
     }
-    const auto р = рассчитать(знания_страницы(), *м, промежуток);
+    const auto р = значения_момента(знания_страницы(), *м, промежуток);
     if (!р)
         return ответить(
             отказ_json("moment", "Нет отчета: в библиотеке нет записи, нужной для этого момента."));
@@ -73,7 +74,7 @@ EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char
         форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
                       {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
                        std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},
-                       json_строка(дата_по_круголету(*р)), json_строка(отчет(*р, *м))}));
+                       json_строка(дата_по_круголету(*р)), json_строка(отчет_значений(*р, *м))}));
 }
 
 // The About window's lines about the program (the last, which names the window program's range,

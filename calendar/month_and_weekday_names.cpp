@@ -1,4 +1,4 @@
-#include "calendar/names.h"
+#include "calendar/month_and_weekday_names.h"
 
 #include "runtime/integer_text.h"
 #include "runtime/utf8.h"

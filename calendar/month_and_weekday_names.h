@@ -1,6 +1,6 @@
 #pragma once
 
-#include "knowledge/names.h"
+#include "knowledge/calendar_words.h"
 
 #include <array>
 #include <optional>

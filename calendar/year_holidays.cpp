@@ -1,4 +1,4 @@
-#include "calendar/holidays.h"
+#include "calendar/year_holidays.h"
 
 #include "calendar/month_page.h"
 #include "calendar/year.h"
