@@ -3,7 +3,7 @@
 #include "knowledge/row_index.h"
 
 #include <cstdint>
-#include <functional>
+#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -43,15 +43,39 @@ inline Вид_месяца_и_числа вид(const Месяц_и_число &
     return {ключ.месяц, ключ.число};
 }
 
+inline constexpr std::uint64_t множитель_хэша = 0x9E3779B97F4A7C15u;
+
 // Consecutive numbers spread over the slots by Fibonacci hashing.
 inline std::uint32_t хэш_ключа(std::int32_t ключ) {
     return static_cast<std::uint32_t>(
-        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(ключ)) * 0x9E3779B97F4A7C15u) >> 32);
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(ключ)) * множитель_хэша) >> 32);
 }
 
+// Keys are names of a few words, so their bytes are taken eight at a time (the last eight
+// overlapping the ones before) and mixed by multiplication: a general hash of bytes costs more
+// than all the rest of a lookup.
 inline std::uint32_t хэш_ключа(std::string_view ключ) {
-    const std::uint64_t х = std::hash<std::string_view>{}(ключ);
-    return static_cast<std::uint32_t>(х ^ (х >> 32));
+    std::uint64_t хэш = ключ.size() * множитель_хэша;
+    const auto добавить = [&хэш](std::uint64_t слово) {
+        хэш = (хэш ^ слово) * множитель_хэша;
+        хэш ^= хэш >> 32;
+    };
+    const auto слово = [&ключ](std::size_t с) {
+        std::uint64_t байты;
+        std::memcpy(&байты, ключ.data() + с, sizeof байты);
+        return байты;
+    };
+    if (ключ.size() < 8) {
+        std::uint64_t байты = 0;
+        for (const char знак : ключ)
+            байты = байты << 8 | static_cast<unsigned char>(знак);
+        добавить(байты);
+    } else {
+        for (std::size_t с = 0; с + 8 < ключ.size(); с += 8)
+            добавить(слово(с));
+        добавить(слово(ключ.size() - 8));
+    }
+    return static_cast<std::uint32_t>(хэш);
 }
 
 inline std::uint32_t хэш_ключа(Вид_месяца_и_числа ключ) {
