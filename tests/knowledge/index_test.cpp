@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace круголет {
 namespace {
@@ -102,20 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, IndexLookup,
     testing::Values(Случай{"BuiltIn", [] { return встроенные_знания(); }},
                     Случай{"ShippedLibrary", [] { return с_отгружаемой(встроенные_знания()); }},
-                    Случай{"ShippedLibraryTwice",
-                           [] { return с_отгружаемой(с_отгружаемой(встроенные_знания())); }},
                     Случай{"RepeatsOfBuiltInKeys",
                            [] { return с_текстом(встроенные_знания(), повторы_встроенных); }},
                     Случай{"ManyRowsMostlyRepeats",
-                           [] { return с_текстом(Знания(), много_повторов()); }},
-                    Случай{"CopiedThenAppended",
-                           [] {
-                               const Знания прежние = с_отгружаемой(встроенные_знания());
-                               Знания копия = прежние;
-                               копия.праздник.добавить({"Рамхат", 1}, "после копии");
-                               копия.бог.добавить("Новый", "после копии");
-                               return копия;
-                           }}),
+                           [] { return с_текстом(Знания(), много_повторов()); }}),
     [](const auto &случай) { return std::string(случай.param.название); });
 
 } // namespace
