@@ -34,20 +34,25 @@ std::size_t размер_вставок(std::initializer_list<Значение> 
 
 } // namespace
 
-std::string форматировать(std::string_view шаблон, std::initializer_list<Значение> значения) {
-    std::string итог;
-    итог.reserve(шаблон.size() + размер_вставок(значения));
+void дописать_по_шаблону(std::string &текст, std::string_view шаблон,
+                         std::initializer_list<Значение> значения) {
     for (const auto &значение : значения) {
         const auto процент = шаблон.find('%');
-        итог += шаблон.substr(0, процент);
+        текст += шаблон.substr(0, процент);
         if (процент == std::string_view::npos)
-            return итог;
-        вставить(итог, значение);
+            return;
+        вставить(текст, значение);
         шаблон.remove_prefix(процент + 1);
         if (шаблон.starts_with(буква_вида(значение)))
             шаблон.remove_prefix(1);
     }
-    итог += шаблон;
+    текст += шаблон;
+}
+
+std::string форматировать(std::string_view шаблон, std::initializer_list<Значение> значения) {
+    std::string итог;
+    итог.reserve(шаблон.size() + размер_вставок(значения));
+    дописать_по_шаблону(итог, шаблон, значения);
     return итог;
 }
 

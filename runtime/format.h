@@ -17,6 +17,11 @@ using Значение = std::variant<std::int64_t, std::string_view>;
 // text. Inserted values are never scanned. A "%" with no value left is copied as it stands.
 std::string форматировать(std::string_view шаблон, std::initializer_list<Значение> значения);
 
+// The same, appended to `текст`: a text composed of several templates is written where it ends
+// up instead of being copied there from a string of its own.
+void дописать_по_шаблону(std::string &текст, std::string_view шаблон,
+                         std::initializer_list<Значение> значения);
+
 // Appends a number in decimal, with leading zeros up to the given count of digits as dates are
 // written ("07").
 void дописать_число(std::string &текст, std::int64_t число, int цифр = 0);
