@@ -22,6 +22,6 @@ inline constexpr std::string_view заголовок_главного_окна =
 // The main window's handler: creation (controls, layout, library, the report for now),
 // activation (the fields' key handlers), repaint (background and pictures) and the three
 // buttons. The window must carry a Состояние_программы.
-int task_win_eh(Окно &окно, const Событие &событие);
+int обработать_событие_главного_окна(Окно &окно, const Событие &событие);
 
 } // namespace круголет

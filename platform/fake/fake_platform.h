@@ -119,9 +119,9 @@ class Платформа_для_тестов final : public Платформа {
     // window through its handler; the handler's answer is returned.
     int отправить(Окно &окно, const Событие &событие);
     // A user's keyboard, as the window layer promises it: a release reaches the handler as
-    // e_keyup only after a first press of the key in the same control, with the focus not
-    // gone elsewhere since (an error box or a dialog takes it). Enter in a dialog clicks its
-    // default button.
+    // `отпускание_клавиши` only after a first press of the key in the same control, with the
+    // focus not gone elsewhere since (an error box or a dialog takes it). Enter in a dialog
+    // clicks its default button.
     int нажать_клавишу(Окно &окно, Клавиша клавиша, bool повтор = false);
     int отпустить_клавишу(Окно &окно, Клавиша клавиша);
     // A user typing at the end of a control's text, "\r\n" for a line break, or pasting

@@ -67,7 +67,7 @@ class Слой_окон : public ::testing::TestWithParam<Фабрика_пла�
   protected:
     void SetUp() override;
 
-    // A main window whose handler records every event but e_other and handles none.
+    // A main window whose handler records every event but `прочее` and handles none.
     Окно &создать_главное();
     const std::vector<Событие> &события() const { return *события_; }
 
