@@ -1,5 +1,6 @@
 #include "platform/qt/platform_qt.h"
 
+#include "platform/qt/qt_text.h"
 #include "platform/qt/resources_qt.h"
 #include "platform/qt/surface.h"
 
@@ -13,10 +14,6 @@
 namespace круголет {
 
 namespace {
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
-}
 
 // The drawings stand on the classic button-face grey, so that the bitmaps made of them merge
 // with a Windows window; here that grey becomes the palette's colour of buttons.

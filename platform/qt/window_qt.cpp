@@ -2,6 +2,7 @@
 
 #include "platform/qt/control_kinds.h"
 #include "platform/qt/platform_qt.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/resources_qt.h"
 #include "platform/qt/surface.h"
 
@@ -17,10 +18,6 @@
 namespace круголет {
 
 namespace {
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
-}
 
 Клавиша клавиша_слоя(int код) {
     switch (код) {

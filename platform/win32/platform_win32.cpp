@@ -1,6 +1,6 @@
 #include "platform/win32/platform_win32.h"
 
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 
 namespace круголет {
 

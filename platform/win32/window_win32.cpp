@@ -4,7 +4,7 @@
 #include "platform/win32/control_kinds.h"
 #include "platform/win32/picture.h"
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 
 namespace круголет {
 

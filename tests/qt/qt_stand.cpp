@@ -2,6 +2,7 @@
 // and clicks coming as Qt delivers a user's.
 
 #include "platform/qt/platform_qt.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/surface.h"
 #include "print/qt/printer_qt.h"
 #include "tests/window_contract/contract.h"
@@ -29,10 +30,6 @@ Qt::Key код_клавиши(Клавиша клавиша) {
         break;
     }
     return Qt::Key_F2;
-}
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
 }
 
 QWidget *виджет(Окно &окно) {

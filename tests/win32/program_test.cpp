@@ -3,7 +3,7 @@
 
 #include "calendar/report.h"
 #include "knowledge/library.h"
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 #include "tests/win32/control_style.h"
 #include "tests/win32/program_under_test.h"
 #include "ui/about.h"

@@ -4,9 +4,9 @@
 
 #include "platform/line_feeds.h"
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
 #include "platform/win32/window_win32.h"
 #include "print/recording_job.h"
+#include "runtime/utf16.h"
 #include "tests/win32/program_under_test.h"
 #include "tests/window_contract/contract.h"
 

@@ -1,9 +1,9 @@
 // The Win32 window layer in this process, on real windows: what the windows of ui/ rely on.
 
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
 #include "platform/win32/window_win32.h"
 #include "print/recording_job.h"
+#include "runtime/utf16.h"
 #include "tests/win32/control_style.h"
 #include "ui/about.h"
 #include "ui/controls.h"
@@ -75,15 +75,6 @@ class Слой_win32 : public ::testing::Test {
   private:
     Журнал *журнал_ = nullptr;
 };
-
-TEST(Юникод, текст_переходит_в_utf16_и_обратно_без_потерь) {
-    EXPECT_EQ(в_utf16("Ольмарский Календаръ"), L"Ольмарский Календаръ");
-    EXPECT_EQ(в_utf8(L"Да'АРИЙСКИЙ — «Круголет»"), "Да'АРИЙСКИЙ — «Круголет»");
-    EXPECT_EQ(в_utf16(""), L"");
-    EXPECT_EQ(в_utf8(L""), "");
-    const std::string с_нулем("а\0б", 5);
-    EXPECT_EQ(в_utf8(в_utf16(с_нулем)), с_нулем);
-}
 
 TEST_F(Слой_win32, главное_окно_развернуто_с_неподвижной_рамкой_и_без_перемещения_в_меню) {
     Окно &окно = создать();

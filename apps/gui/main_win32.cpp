@@ -3,8 +3,8 @@
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
 #include "print/win32/printer_win32.h"
+#include "runtime/utf16.h"
 #include "ui/start.h"
 
 #include <windows.h>
