@@ -47,7 +47,6 @@
 
 namespace круголет {
 
-class Принтер; // print/print_job.h
 class Платформа;
 class Окно;
 
@@ -242,8 +241,6 @@ class Платформа {
     // been closed, and then the window that was active is active again, with the focus in
     // the control that had it, so that typing goes on there.
     virtual void сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) = 0;
-    // The system's default printer.
-    virtual Принтер &принтер() = 0;
 };
 
 } // namespace круголет

@@ -101,7 +101,6 @@ class Платформа_для_тестов final : public Платформа {
     Местное_время местное_время() override { return часы; }
     Экран экран() override { return экран_; }
     void сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) override;
-    Принтер &принтер() override;
 
     // Set by a test.
     Местное_время часы{2000, 1, 1, 12, 0};
@@ -109,7 +108,6 @@ class Платформа_для_тестов final : public Платформа {
     std::function<Размер(std::string_view)> размер_текста; // 8 × 16 per character at first
     std::map<int, Размер> картинки;                        // bitmap resources and their sizes
     Размер единица_диалога{6, 13}; // average character width and height of a dialog's font
-    Принтер *подключенный_принтер = nullptr;
     // Called while a modal dialog is open, to act in it; the dialog ends when this returns.
     std::function<void(Окно_для_тестов &)> в_диалоге;
     // Called while an error box is shown.

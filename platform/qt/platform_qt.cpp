@@ -34,8 +34,7 @@ QByteArray на_цвете_кнопок(const QString &путь) {
     return {дата.year(), дата.month(), дата.day(), время.hour(), время.minute()};
 }
 
-Платформа_qt::Платформа_qt(Принтер &принтер, std::function<Местное_время()> часы)
-    : принтер_(принтер), часы_(std::move(часы)) {}
+Платформа_qt::Платформа_qt(std::function<Местное_время()> часы) : часы_(std::move(часы)) {}
 
 Платформа_qt::~Платформа_qt() {
     // The widget reaches its wrapper while it lives; it goes first.

@@ -4,7 +4,6 @@
 #include "platform/qt/platform_qt.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/surface.h"
-#include "print/qt/printer_qt.h"
 #include "tests/window_contract/contract.h"
 
 #include <QApplication>
@@ -109,8 +108,7 @@ class Стенд_qt final : public Стенд_платформы {
     }
 
     QObject хозяин_ожиданий_;
-    Принтер_qt принтер_;
-    Платформа_qt платформа_{принтер_};
+    Платформа_qt платформа_;
 };
 
 INSTANTIATE_TEST_SUITE_P(Qt, Слой_окон,

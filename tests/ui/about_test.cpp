@@ -96,7 +96,7 @@ class AboutRange : public О_программе, public testing::WithParamInterf
 // The template, like the Windows resource, holds the Circle of Life's line; the repaint writes
 // the line of the range the main window was started with.
 TEST_P(AboutRange, FourthLineNamesTheRangeInForce) {
-    запустить_круголет(платформа, {.промежуток = GetParam().промежуток});
+    запустить_круголет(платформа, {.принтер = принтер, .промежуток = GetParam().промежуток});
     открыть([&](Окно_для_тестов &диалог) {
         Окно_для_тестов &строка = диалог.элемент_с_номером(10004);
         EXPECT_EQ(строка.текст(), "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012");

@@ -2,7 +2,6 @@
 
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/window_win32.h"
-#include "print/recording_job.h"
 #include "runtime/utf16.h"
 #include "tests/win32/control_style.h"
 #include "ui/about.h"
@@ -69,8 +68,7 @@ class Слой_win32 : public ::testing::Test {
     }
     Журнал &журнал() { return *журнал_; }
 
-    Записывающий_принтер принтер;
-    Платформа_win32 платформа{GetModuleHandleW(nullptr), принтер};
+    Платформа_win32 платформа{GetModuleHandleW(nullptr)};
 
   private:
     Журнал *журнал_ = nullptr;
