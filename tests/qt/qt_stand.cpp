@@ -111,7 +111,7 @@ class Стенд_qt final : public Стенд_платформы {
     Платформа_qt платформа_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Qt, Слой_окон,
+INSTANTIATE_TEST_SUITE_P(Qt, WindowLayerContract,
                          ::testing::Values(Фабрика_платформы{
                              "Qt", [] { return std::make_unique<Стенд_qt>(); }}),
                          имя_стенда);

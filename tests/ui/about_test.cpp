@@ -9,7 +9,7 @@
 namespace круголет {
 namespace {
 
-class О_программе : public Окна {
+class AboutWindow : public Окна {
   protected:
     // Presses "Справка" and runs `действия` in the open About window.
     void открыть(std::function<void(Окно_для_тестов &)> действия) {
@@ -19,7 +19,7 @@ class О_программе : public Окна {
     }
 };
 
-TEST_F(О_программе, TemplateHasTheTitleFontPlaceAndControlsInOrder) {
+TEST_F(AboutWindow, TemplateHasTheTitleFontPlaceAndControlsInOrder) {
     const Шаблон_диалога &ш = шаблон_окна_о_программе();
     EXPECT_EQ(ш.ресурс, 10000);
     EXPECT_EQ(ш.заголовок, std::string(38, ' ') + "О программе");
@@ -48,7 +48,7 @@ TEST_F(О_программе, TemplateHasTheTitleFontPlaceAndControlsInOrder) {
         EXPECT_FALSE(ш.элементы[i].текст.empty()) << ш.элементы[i].номер;
 }
 
-TEST_F(О_программе, TextIsTheFourteenPiecesEachFollowedByABlank) {
+TEST_F(AboutWindow, TextIsTheFourteenPiecesEachFollowedByABlank) {
     const std::string т = текст_о_программе();
     // The first line ends in the date; piece 1 has two blanks after "от".
     EXPECT_EQ(т.substr(0, т.find('\n')), "Версия от  21.12.2003г.");
@@ -65,7 +65,7 @@ TEST_F(О_программе, TextIsTheFourteenPiecesEachFollowedByABlank) {
     EXPECT_EQ(т.find('%'), std::string::npos);
 }
 
-TEST_F(О_программе, RepaintSetsTheIconDrawsTheEagleAndWritesTheText) {
+TEST_F(AboutWindow, RepaintSetsTheIconDrawsTheEagleAndWritesTheText) {
     запустить();
     платформа.единица_диалога = {6, 13}; // the text field's top: 52 × 13 / 8 = 84.5 → 85
     платформа.картинки[картинка_орла] = {3, 2};
@@ -91,7 +91,7 @@ struct Строка_промежутка {
     const char *текст;
 };
 
-class AboutRange : public О_программе, public testing::WithParamInterface<Строка_промежутка> {};
+class AboutRange : public AboutWindow, public testing::WithParamInterface<Строка_промежутка> {};
 
 // The template, like the Windows resource, holds the Circle of Life's line; the repaint writes
 // the line of the range the main window was started with.
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         Строка_промежутка{Промежуток::круг_жизни, "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012"},
         Строка_промежутка{Промежуток::широкий, "Расчет по Кругам Жизни 19.09.1800 – 21.09.2099"}));
 
-TEST_F(О_программе, EveryRepaintWritesTheTextAnew) {
+TEST_F(AboutWindow, EveryRepaintWritesTheTextAnew) {
     запустить();
     открыть([&](Окно_для_тестов &диалог) {
         Окно_для_тестов &поле = диалог.элемент_с_номером(10006);
@@ -123,7 +123,7 @@ TEST_F(О_программе, EveryRepaintWritesTheTextAnew) {
     });
 }
 
-TEST_F(О_программе, OkClosesAndNothingElseDoes) {
+TEST_F(AboutWindow, OkClosesAndNothingElseDoes) {
     запустить();
     открыть([&](Окно_для_тестов &диалог) {
         for (int номер : {0, 2, 10001, 10005, 10006, 10014, 10016})
@@ -139,7 +139,7 @@ TEST_F(О_программе, OkClosesAndNothingElseDoes) {
     });
 }
 
-TEST_F(О_программе, EachHelpBuildsTheWindowAnew) {
+TEST_F(AboutWindow, EachHelpBuildsTheWindowAnew) {
     запустить();
     int открыто = 0;
     платформа.в_диалоге = [&](Окно_для_тестов &диалог) {

@@ -9,11 +9,11 @@
 namespace круголет {
 namespace {
 
-using Раскладка = Окна;
+using Layout = Окна;
 
 // An 800 × 600 screen with a caption of 19 and a font of 8 × 16 pixels per character, worked
 // out by hand from the percentages of each step.
-TEST_F(Раскладка, EightHundredBySixHundredScreen) {
+TEST_F(Layout, EightHundredBySixHundredScreen) {
     платформа.экран_ = {800, 600, 19};
     запустить();
     const std::map<int, Прямоугольник> ожидаемое{
@@ -30,7 +30,7 @@ TEST_F(Раскладка, EightHundredBySixHundredScreen) {
         EXPECT_EQ(элемент(номер).место, место) << номер;
 }
 
-TEST_F(Раскладка, HeadingAndReportFieldDoNotDependOnTheFont) {
+TEST_F(Layout, HeadingAndReportFieldDoNotDependOnTheFont) {
     платформа.экран_ = {800, 600, 19};
     платформа.размер_текста = [](std::string_view т) {
         return Размер{11 * static_cast<int>(число_знаков(т)) + 3, 21};
@@ -45,7 +45,7 @@ TEST_F(Раскладка, HeadingAndReportFieldDoNotDependOnTheFont) {
 
 // Whatever the screen and the font, each control of a row starts at the pixel where the one
 // before it ends, and the second row starts below the first.
-TEST_F(Раскладка, RowsAreChainedOnAnyScreen) {
+TEST_F(Layout, RowsAreChainedOnAnyScreen) {
     const std::vector<Экран> экраны{{640, 480, 18},   {1024, 768, 23},  {1366, 768, 22},
                                     {1920, 1080, 31}, {3840, 2160, 45}, {1001, 997, 19}};
     const std::vector<std::vector<int>> ряды{
@@ -80,7 +80,7 @@ TEST_F(Раскладка, RowsAreChainedOnAnyScreen) {
     }
 }
 
-TEST_F(Раскладка, ThinStepSizesToTheSampleAndReturnsUnroundedPercentages) {
+TEST_F(Layout, ThinStepSizesToTheSampleAndReturnsUnroundedPercentages) {
     платформа.создать_главное_окно("", 0, nullptr, nullptr);
     Окно_для_тестов &окно = платформа.главное_окно();
     окно.создать_элемент(Вид_элемента::надпись, 1, "подпись остается", {});
@@ -95,7 +95,7 @@ TEST_F(Раскладка, ThinStepSizesToTheSampleAndReturnsUnroundedPercentage
     EXPECT_EQ(окно.элемент_с_номером(1).текст(), "подпись остается");
 }
 
-TEST_F(Раскладка, ThickStepRoundsHalvesAwayFromZero) {
+TEST_F(Layout, ThickStepRoundsHalvesAwayFromZero) {
     платформа.создать_главное_окно("", 0, nullptr, nullptr);
     Окно_для_тестов &окно = платформа.главное_окно();
     окно.создать_элемент(Вид_элемента::кнопка, 7, "", {});
@@ -104,7 +104,7 @@ TEST_F(Раскладка, ThickStepRoundsHalvesAwayFromZero) {
     EXPECT_EQ(окно.элемент_с_номером(7).место, (Прямоугольник{1, 3, 2, 10}));
 }
 
-TEST(Больший, GivesTheLargerAndTheFirstOnATie) {
+TEST(LargerOfTwo, GivesTheLargerAndTheFirstOnATie) {
     EXPECT_EQ(вернуть_больший(3, 7), 7);
     EXPECT_EQ(вернуть_больший(7, 3), 7);
     EXPECT_EQ(вернуть_больший(-2, -5), -2);

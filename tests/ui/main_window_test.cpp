@@ -12,7 +12,7 @@
 namespace круголет {
 namespace {
 
-using Главное_окно = Окна;
+using MainWindow = Окна;
 
 std::vector<Нарисованная_картинка> перерисовать(Платформа_для_тестов &платформа, Окно &окно) {
     платформа.картинки_нарисованы.clear();
@@ -20,7 +20,7 @@ std::vector<Нарисованная_картинка> перерисовать(
     return платформа.картинки_нарисованы;
 }
 
-TEST_F(Главное_окно, RepaintFillsAndDrawsTheEagleLeftAndTheStarRightOfTheHeading) {
+TEST_F(MainWindow, RepaintFillsAndDrawsTheEagleLeftAndTheStarRightOfTheHeading) {
     платформа.экран_ = {800, 600, 19};
     запустить();
     const auto картинки = перерисовать(платформа, главное());
@@ -35,7 +35,7 @@ TEST_F(Главное_окно, RepaintFillsAndDrawsTheEagleLeftAndTheStarRightO
     EXPECT_EQ(платформа.рисований_вне_перерисовки, 0);
 }
 
-TEST_F(Главное_окно, StarSquareFollowsTheReportFieldWhenThatIsLower) {
+TEST_F(MainWindow, StarSquareFollowsTheReportFieldWhenThatIsLower) {
     платформа.экран_ = {800, 600, 19};
     платформа.размер_текста = [](std::string_view) { return Размер{10, 40}; };
     платформа.картинки[картинка_орла] = {3, 2};
@@ -50,14 +50,14 @@ TEST_F(Главное_окно, StarSquareFollowsTheReportFieldWhenThatIsLower) 
     EXPECT_EQ(картинки[0].куда, (Прямоугольник{0, 0, (3 * T + 1) / 2, T}));
 }
 
-TEST_F(Главное_окно, EveryRepaintDrawsEverythingAgain) {
+TEST_F(MainWindow, EveryRepaintDrawsEverythingAgain) {
     запустить();
     перерисовать(платформа, главное());
     EXPECT_EQ(перерисовать(платформа, главное()).size(), 2u);
     EXPECT_EQ(главное().заливок, 2);
 }
 
-TEST_F(Главное_окно, ActivationAttachesTheFiveKeyHandlersEveryTime) {
+TEST_F(MainWindow, ActivationAttachesTheFiveKeyHandlersEveryTime) {
     запустить(false);
     const std::vector<std::pair<int, Обработчик>> поля{
         {поле_дня, обработать_событие_поля_дня},
@@ -77,7 +77,7 @@ TEST_F(Главное_окно, ActivationAttachesTheFiveKeyHandlersEveryTime) {
     EXPECT_EQ(элемент(поле_отчета).перехватчик, nullptr);
 }
 
-TEST_F(Главное_окно, OtherEventsAreLeftToThePlatform) {
+TEST_F(MainWindow, OtherEventsAreLeftToThePlatform) {
     запустить();
     EXPECT_NE(платформа.отправить(главное(), {Вид_события::прочее}), обработано);
     EXPECT_NE(платформа.отправить(главное(), {Вид_события::отпускание_клавиши, 0, Клавиша::ввод}),
@@ -89,7 +89,7 @@ TEST_F(Главное_окно, OtherEventsAreLeftToThePlatform) {
     EXPECT_TRUE(принтер.запись.задания.empty());
 }
 
-TEST_F(Главное_окно, CalculateReplacesTheReportWithoutThePrefix) {
+TEST_F(MainWindow, CalculateReplacesTheReportWithoutThePrefix) {
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
     набрать(" 31", "12", "2011 ", "0", "0x1F");
@@ -99,7 +99,7 @@ TEST_F(Главное_окно, CalculateReplacesTheReportWithoutThePrefix) {
     EXPECT_EQ(отчет(), *ожидаемый);
 }
 
-TEST_F(Главное_окно, RefusedInputShowsTheBoxAndKeepsTheReport) {
+TEST_F(MainWindow, RefusedInputShowsTheBoxAndKeepsTheReport) {
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
     const std::string прежний = отчет();
@@ -124,7 +124,7 @@ std::string напечатанное(const Запись_печати &запис
     return текст;
 }
 
-TEST_F(Главное_окно, PrintHandsOverTheReportAsEditedInTheField) {
+TEST_F(MainWindow, PrintHandsOverTheReportAsEditedInTheField) {
     платформа.часы = {2012, 9, 23, 10, 5};
     запустить();
     элемент(поле_отчета).установить_текст("Первая строка\nвторая");
@@ -136,7 +136,7 @@ TEST_F(Главное_окно, PrintHandsOverTheReportAsEditedInTheField) {
     EXPECT_TRUE(платформа.ошибки.empty());
 }
 
-TEST_F(Главное_окно, PrintFailureShowsThePrintBoxAndKeepsTheReport) {
+TEST_F(MainWindow, PrintFailureShowsThePrintBoxAndKeepsTheReport) {
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
     const std::string прежний = отчет();
@@ -149,7 +149,7 @@ TEST_F(Главное_окно, PrintFailureShowsThePrintBoxAndKeepsTheReport) {
     EXPECT_TRUE(принтер.запись.страницы.empty());
 }
 
-TEST_F(Главное_окно, HelpOpensTheAboutWindowOwnedByTheMainWindow) {
+TEST_F(MainWindow, HelpOpensTheAboutWindowOwnedByTheMainWindow) {
     запустить();
     Окно_для_тестов *открытый = nullptr;
     платформа.в_диалоге = [&](Окно_для_тестов &диалог) {

@@ -7,9 +7,9 @@
 namespace круголет {
 namespace {
 
-using Широкий_старт = Окна;
+using WideRangeStartup = Окна;
 
-TEST_F(Широкий_старт, ShowsNowForTodayAndTellsTheRangeInTheHeading) {
+TEST_F(WideRangeStartup, ShowsNowForTodayAndTellsTheRangeInTheHeading) {
     платформа.часы = {2026, 12, 7, 13, 20};
     запустить_круголет(платформа, {.принтер = принтер, .промежуток = Промежуток::широкий});
     платформа.отправить(главное(), {Вид_события::активация});

@@ -171,7 +171,7 @@ class Стенд_win32 final : public Стенд_платформы {
     std::optional<Клавиша> клавиша_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Win32, Слой_окон,
+INSTANTIATE_TEST_SUITE_P(Win32, WindowLayerContract,
                          ::testing::Values(Фабрика_платформы{
                              "Win32", [] { return std::make_unique<Стенд_win32>(); }}),
                          имя_стенда);

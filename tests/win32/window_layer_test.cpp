@@ -53,7 +53,7 @@ void обработать_очередь() {
     }
 }
 
-class Слой_win32 : public ::testing::Test {
+class Win32WindowLayer : public ::testing::Test {
   protected:
     // A window closed by an earlier test leaves its WM_QUIT behind, which would end the next
     // modal loop at once.
@@ -74,7 +74,7 @@ class Слой_win32 : public ::testing::Test {
     Журнал *журнал_ = nullptr;
 };
 
-TEST_F(Слой_win32, главное_окно_развернуто_с_неподвижной_рамкой_и_без_перемещения_в_меню) {
+TEST_F(Win32WindowLayer, MainWindowIsMaximizedWithAFixedFrameAndNoMoveInItsMenu) {
     Окно &окно = создать();
     HWND h = hwnd(окно);
     EXPECT_EQ(текст_окна(h), L"Проба окна");
@@ -98,14 +98,14 @@ TEST_F(Слой_win32, главное_окно_развернуто_с_непо�
     EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
-TEST_F(Слой_win32, создание_доходит_до_обработчика_раньше_чем_возвращается_окно) {
+TEST_F(Win32WindowLayer, CreationReachesTheHandlerBeforeTheWindowIsReturned) {
     создать();
     ASSERT_FALSE(журнал().события.empty());
     EXPECT_EQ(журнал().события.front().вид, Вид_события::создание);
     EXPECT_TRUE(было(журнал(), Вид_события::активация));
 }
 
-TEST_F(Слой_win32, нажатие_доходит_синхронно_как_e_control_с_номером_кнопки) {
+TEST_F(Win32WindowLayer, PressingAButtonDeliversACommandWithItsIdSynchronously) {
     Окно &окно = создать();
     окно.создать_элемент(Вид_элемента::кнопка, кнопка_расчета, "Расчет", {0, 0, 80, 24});
     окно.нажать(кнопка_расчета);
@@ -116,14 +116,14 @@ TEST_F(Слой_win32, нажатие_доходит_синхронно_как_e
     EXPECT_TRUE(было(журнал(), Вид_события::команда, кнопка_расчета));
 }
 
-TEST_F(Слой_win32, необработанное_закрытие_закрывает_окно_и_кончает_цикл_сообщений) {
+TEST_F(Win32WindowLayer, AnUnhandledCloseClosesTheWindowAndEndsTheMessageLoop) {
     Окно &окно = создать();
     PostMessageW(hwnd(окно), WM_CLOSE, 0, 0);
     EXPECT_EQ(платформа.цикл_сообщений(), 0);
     EXPECT_EQ(hwnd(окно), nullptr);
 }
 
-TEST_F(Слой_win32, перевод_строки_становится_парой_в_элементе_и_возвращается_одиночным) {
+TEST_F(Win32WindowLayer, ALineFeedBecomesAPairInTheControlAndComesBackSingle) {
     Окно &окно = создать();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле_отчета, поле_отчета, "", {0, 0, 300, 200});
     поле.установить_текст("Ныне:\nЛето в Круге Жизни: 122\n\nконец");
@@ -149,7 +149,7 @@ struct Ожидаемый_вид {
     DWORD стиль; // besides WS_CHILD and WS_VISIBLE
 };
 
-TEST_F(Слой_win32, каждый_вид_элемента_создается_своим_классом_и_стилем) {
+TEST_F(Win32WindowLayer, EachControlKindIsCreatedWithItsClassAndStyle) {
     const Ожидаемый_вид виды[] = {
         {Вид_элемента::надпись, L"Static", SS_CENTER},
         {Вид_элемента::поле, L"Edit", WS_BORDER | ES_LEFT | WS_GROUP | WS_TABSTOP},
@@ -180,7 +180,7 @@ TEST_F(Слой_win32, каждый_вид_элемента_создается_�
     EXPECT_EQ(окно.элемент(999), nullptr);
 }
 
-TEST_F(Слой_win32, элемент_встает_в_заданный_прямоугольник_клиентской_области) {
+TEST_F(Win32WindowLayer, AControlStandsInTheGivenRectangleOfTheClientArea) {
     Окно &окно = создать();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, поле_дня, "1", {0, 0, 10, 10});
     поле.переместить({37, 41, 95, 66});
@@ -191,7 +191,7 @@ TEST_F(Слой_win32, элемент_встает_в_заданный_прям�
                                                         static_cast<int>(клиент.bottom)}));
 }
 
-TEST_F(Слой_win32, перерисовка_заливает_цветом_кнопок_и_растягивает_картинку_из_ресурсов) {
+TEST_F(Win32WindowLayer, RepaintFillsWithTheButtonFaceAndStretchesTheBitmapFromTheResources) {
     std::vector<Размер> размеры;
     Окно &окно = создать([&](Окно &о, const Событие &событие) {
         if (событие.вид != Вид_события::перерисовка)
@@ -269,7 +269,7 @@ int осмотреть_и_закрыть(Окно &диалог, const Собы�
     return обработано;
 }
 
-TEST_F(Слой_win32, окно_о_программе_из_ресурсов_совпадает_со_своим_шаблоном) {
+TEST_F(Win32WindowLayer, AboutWindowFromTheResourcesMatchesItsTemplate) {
     Окно &окно = создать();
     владелец_диалога = hwnd(окно);
     осмотр = {};

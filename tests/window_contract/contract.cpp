@@ -74,26 +74,26 @@ std::string имя_стенда(const ::testing::TestParamInfo<Фабрика_п
     return параметр.param.имя;
 }
 
-void Слой_окон::SetUp() {
+void WindowLayerContract::SetUp() {
     отпущено_a.clear();
     отпущено_b.clear();
     стенд = GetParam().создать();
 }
 
-Окно &Слой_окон::создать_главное() {
+Окно &WindowLayerContract::создать_главное() {
     auto журнал = std::make_unique<Журнал>();
     события_ = &журнал->события;
     return стенд->платформа().создать_главное_окно("Проба окна", значок_программы, записать_событие,
                                                    std::move(журнал));
 }
 
-TEST_P(Слой_окон, CreationReachesTheHandlerBeforeTheMainWindowIsReturned) {
+TEST_P(WindowLayerContract, CreationReachesTheHandlerBeforeTheMainWindowIsReturned) {
     создать_главное();
     ASSERT_FALSE(события().empty());
     EXPECT_EQ(события().front().вид, Вид_события::создание);
 }
 
-TEST_P(Слой_окон, ControlsGiveBackTheirTextWithTheLineFeedsAsGiven) {
+TEST_P(WindowLayerContract, ControlsGiveBackTheirTextWithTheLineFeedsAsGiven) {
     Окно &окно = создать_главное();
     int номер = 100;
     for (const auto &[вид, текст] : тексты) {
@@ -104,7 +104,7 @@ TEST_P(Слой_окон, ControlsGiveBackTheirTextWithTheLineFeedsAsGiven) {
     }
 }
 
-TEST_P(Слой_окон, ControlsAreFoundByTheirIdAndKnowTheirParent) {
+TEST_P(WindowLayerContract, ControlsAreFoundByTheirIdAndKnowTheirParent) {
     Окно &окно = создать_главное();
     Окно &кнопка = окно.создать_элемент(Вид_элемента::кнопка, 201, "Расчет", {0, 0, 80, 24});
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 202, "1", {90, 0, 150, 24});
@@ -115,7 +115,7 @@ TEST_P(Слой_окон, ControlsAreFoundByTheirIdAndKnowTheirParent) {
     EXPECT_EQ(кнопка.текст(), "Расчет");
 }
 
-TEST_P(Слой_окон, AMovedControlHasItsNewOuterRectangleInTheParentsClientArea) {
+TEST_P(WindowLayerContract, AMovedControlHasItsNewOuterRectangleInTheParentsClientArea) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "1", {0, 0, 10, 10});
     поле.переместить({37, 41, 95, 66});
@@ -127,7 +127,7 @@ TEST_P(Слой_окон, AMovedControlHasItsNewOuterRectangleInTheParentsClient
     EXPECT_GT(клиент.низ, 66);
 }
 
-TEST_P(Слой_окон, TextExtentsGrowWithTheTextAndKeepTheLineHeight) {
+TEST_P(WindowLayerContract, TextExtentsGrowWithTheTextAndKeepTheLineHeight) {
     Окно &окно = создать_главное();
     const Размер две = окно.размер_текста("99");
     const Размер четыре = окно.размер_текста("9999");
@@ -138,7 +138,7 @@ TEST_P(Слой_окон, TextExtentsGrowWithTheTextAndKeepTheLineHeight) {
     EXPECT_GT(окно.размер_текста(" Дата(ДД-ММ-ГГГГ): ").ширина, четыре.ширина);
 }
 
-TEST_P(Слой_окон, PressingAButtonHasDeliveredItsControlEventWhenItReturns) {
+TEST_P(WindowLayerContract, PressingAButtonHasDeliveredItsControlEventWhenItReturns) {
     Окно &окно = создать_главное();
     окно.создать_элемент(Вид_элемента::кнопка, 201, "Расчет", {0, 0, 80, 24});
     окно.нажать(201);
@@ -147,7 +147,7 @@ TEST_P(Слой_окон, PressingAButtonHasDeliveredItsControlEventWhenItReturn
     EXPECT_EQ(события().back().элемент, 201);
 }
 
-TEST_P(Слой_окон, AControlsHandlerHearsEachKeyWhenItIsReleasedNotWhenPressed) {
+TEST_P(WindowLayerContract, AControlsHandlerHearsEachKeyWhenItIsReleasedNotWhenPressed) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     поле.перехватить_события(записать_отпускание_в_a);
@@ -160,7 +160,7 @@ TEST_P(Слой_окон, AControlsHandlerHearsEachKeyWhenItIsReleasedNotWhenPre
     }
 }
 
-TEST_P(Слой_окон, AReleaseIsHeardOnlyByTheControlThatHadItsFirstPress) {
+TEST_P(WindowLayerContract, AReleaseIsHeardOnlyByTheControlThatHadItsFirstPress) {
     Окно &окно = создать_главное();
     Окно &первое = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     Окно &второе = окно.создать_элемент(Вид_элемента::поле, 202, "", {110, 0, 210, 24});
@@ -188,7 +188,7 @@ TEST_P(Слой_окон, AReleaseIsHeardOnlyByTheControlThatHadItsFirstPress) {
 
 // Enter closes an error box, or a dialog through its default button, on its press; the focus
 // goes back to the field, where the key, still down, repeats and at last comes up.
-TEST_P(Слой_окон, TheEnterThatClosedAModalWindowIsNotHeardWhenItComesUpInTheField) {
+TEST_P(WindowLayerContract, TheEnterThatClosedAModalWindowIsNotHeardWhenItComesUpInTheField) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     поле.перехватить_события(записать_отпускание_в_a);
@@ -217,7 +217,7 @@ TEST_P(Слой_окон, TheEnterThatClosedAModalWindowIsNotHeardWhenItComesUpI
 // Sized as the main window sizes its day field for two digits, a field typed or pasted into
 // keeps the beginning that fits: at least the two digits, no wider than the field, and not a
 // digit less than its few pixels of margin allow.
-TEST_P(Слой_окон, ASingleLineFieldTakesOnlyWhatFitsItsWidth) {
+TEST_P(WindowLayerContract, ASingleLineFieldTakesOnlyWhatFitsItsWidth) {
     Окно &окно = создать_главное();
     const Размер две = окно.размер_текста("99");
     const Прямоугольник место{0, 0, две.ширина + 10, две.высота + 7};
@@ -246,7 +246,7 @@ TEST_P(Слой_окон, ASingleLineFieldTakesOnlyWhatFitsItsWidth) {
               длинное);
 }
 
-TEST_P(Слой_окон, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceRunsOnce) {
+TEST_P(WindowLayerContract, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceRunsOnce) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     поле.перехватить_события(записать_отпускание_в_a);
@@ -262,7 +262,7 @@ TEST_P(Слой_окон, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceR
     EXPECT_EQ(отпущено_b, std::vector<Клавиша>{Клавиша::пробел});
 }
 
-TEST_P(Слой_окон, WhatTheHandlerLeavesAloneReachesTheControlAsTyping) {
+TEST_P(WindowLayerContract, WhatTheHandlerLeavesAloneReachesTheControlAsTyping) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     поле.перехватить_события(записать_отпускание_в_a);
@@ -272,7 +272,7 @@ TEST_P(Слой_окон, WhatTheHandlerLeavesAloneReachesTheControlAsTyping) {
     EXPECT_EQ(поле.текст(), " ");
 }
 
-TEST_P(Слой_окон, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNotMoveIt) {
+TEST_P(WindowLayerContract, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNotMoveIt) {
     Окно &окно = создать_главное();
     Окно &первое = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 50, 24});
     Окно &второе = окно.создать_элемент(Вид_элемента::поле, 202, "", {60, 0, 110, 24});
@@ -287,7 +287,7 @@ TEST_P(Слой_окон, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNot
     EXPECT_FALSE(стенд->в_фокусе(первое));
 }
 
-TEST_P(Слой_окон, AModalDialogReturnsOnlyWhenClosedAndHoldsTheControlsOfItsTemplate) {
+TEST_P(WindowLayerContract, AModalDialogReturnsOnlyWhenClosedAndHoldsTheControlsOfItsTemplate) {
     Окно &окно = создать_главное();
     const Шаблон_диалога &шаблон = шаблон_окна_о_программе();
     bool вернулся = false;
@@ -307,7 +307,7 @@ TEST_P(Слой_окон, AModalDialogReturnsOnlyWhenClosedAndHoldsTheControlsOf
     EXPECT_TRUE(побывал);
 }
 
-TEST_P(Слой_окон, AClosedDialogGivesTheFocusBackToTheFieldThatHadIt) {
+TEST_P(WindowLayerContract, AClosedDialogGivesTheFocusBackToTheFieldThatHadIt) {
     Окно &окно = создать_главное();
     окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 50, 24});
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 202, "", {60, 0, 110, 24});
@@ -318,7 +318,7 @@ TEST_P(Слой_окон, AClosedDialogGivesTheFocusBackToTheFieldThatHadIt) {
     EXPECT_TRUE(стенд->в_фокусе(поле));
 }
 
-TEST_P(Слой_окон, TheErrorBoxReturnsOnceClosedWithTheFocusBackInTheField) {
+TEST_P(WindowLayerContract, TheErrorBoxReturnsOnceClosedWithTheFocusBackInTheField) {
     Окно &окно = создать_главное();
     окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 50, 24});
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 202, "", {60, 0, 110, 24});
