@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,10 @@ struct Знак_на_границе {
     std::wstring utf16;
 };
 
+void PrintTo(const Знак_на_границе &случай, std::ostream *поток) {
+    *поток << случай.имя;
+}
+
 class Utf16Edges : public ::testing::TestWithParam<Знак_на_границе> {};
 
 TEST_P(Utf16Edges, CrossBothWays) {
@@ -56,14 +61,17 @@ INSTANTIATE_TEST_SUITE_P(
         Знак_на_границе{"FirstAfterSurrogates", "\xEE\x80\x80", единицы({0xE000})},
         Знак_на_границе{"LastOfThreeBytes", "\xEF\xBF\xBF", единицы({0xFFFF})},
         Знак_на_границе{"FirstOfFourBytes", "\xF0\x90\x80\x80", единицы({0xD800, 0xDC00})},
-        Знак_на_границе{"LastCharacter", "\xF4\x8F\xBF\xBF", единицы({0xDBFF, 0xDFFF})}),
-    [](const ::testing::TestParamInfo<Знак_на_границе> &п) { return std::string(п.param.имя); });
+        Знак_на_границе{"LastCharacter", "\xF4\x8F\xBF\xBF", единицы({0xDBFF, 0xDFFF})}));
 
 struct Испорченный_utf8 {
     std::string_view имя;
     std::string_view текст;
     std::wstring ожидается;
 };
+
+void PrintTo(const Испорченный_utf8 &случай, std::ostream *поток) {
+    *поток << случай.имя;
+}
 
 class Utf8ToUtf16Malformed : public ::testing::TestWithParam<Испорченный_utf8> {};
 
@@ -85,14 +93,17 @@ INSTANTIATE_TEST_SUITE_P(
         Испорченный_utf8{"EncodedSurrogate", "\xED\xA0\x80", единицы({0xFFFD, 0xFFFD, 0xFFFD})},
         Испорченный_utf8{"BeyondTheLastCharacter", "\xF4\x90\x80\x80",
                          единицы({0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD})},
-        Испорченный_utf8{"ByteNeverUsed", "\xFF", единицы({0xFFFD})}),
-    [](const ::testing::TestParamInfo<Испорченный_utf8> &п) { return std::string(п.param.имя); });
+        Испорченный_utf8{"ByteNeverUsed", "\xFF", единицы({0xFFFD})}));
 
 struct Испорченный_utf16 {
     std::string_view имя;
     std::wstring текст;
     std::string_view ожидается;
 };
+
+void PrintTo(const Испорченный_utf16 &случай, std::ostream *поток) {
+    *поток << случай.имя;
+}
 
 class Utf16ToUtf8Malformed : public ::testing::TestWithParam<Испорченный_utf16> {};
 
@@ -106,8 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Испорченный_utf16{"HighSurrogateAtTheEnd", единицы({'a', 0xD83D}), "a\uFFFD"},
                       Испорченный_utf16{"LoneLowSurrogate", единицы({0xDE00}), "\uFFFD"},
                       Испорченный_utf16{"PairInTheWrongOrder", единицы({0xDE00, 0xD83D}),
-                                        "\uFFFD\uFFFD"}),
-    [](const ::testing::TestParamInfo<Испорченный_utf16> &п) { return std::string(п.param.имя); });
+                                        "\uFFFD\uFFFD"}));
 
 } // namespace
 } // namespace круголет

@@ -3,6 +3,7 @@
 #include "ui/about.h"
 #include "ui/start.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,10 @@ struct Строка_промежутка {
     Промежуток промежуток;
     const char *текст;
 };
+
+void PrintTo(const Строка_промежутка &строка, std::ostream *поток) {
+    *поток << (строка.промежуток == Промежуток::широкий ? "Wide" : "CircleOfLife");
+}
 
 class AboutRange : public AboutWindow, public testing::WithParamInterface<Строка_промежутка> {};
 
