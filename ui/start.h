@@ -10,8 +10,8 @@
 namespace круголет {
 
 // What the program's start decides before the window opens: the printer the report goes to
-// (the system's default one, outliving the window), the range, which is the wide one only when
-// the user asked for it, and the library, where the program found it.
+// (the program's own, made by its `main`, and outliving the window), the range, which is the
+// wide one only when the user asked for it, and the library, where the program found it.
 struct Параметры_запуска {
     Принтер &принтер;
     Промежуток промежуток = Промежуток::круг_жизни;
