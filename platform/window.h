@@ -13,15 +13,15 @@
 //   dropped, "\n\n" kept); a back end whose controls hold "\r\n" converts at its own boundary
 //   (platform/line_feeds.h); a "\r" that is not part of a "\r\n" in a control comes back as
 //   it is.
-// - Keys. A control's handler hears a key when it is RELEASED (e_keyup), not when it is
-//   pressed; the press and the character it types reach the handler as e_other and then the
-//   control's own processing. Enter, Tab and Space are told apart (Клавиша); every other key
+// - Keys. A control's handler hears a key when it is RELEASED (`отпускание_клавиши`), not when
+//   it is pressed; the press and the character it types reach the handler as `прочее` and then
+//   the control's own processing. Enter, Tab and Space are told apart (Клавиша); every other key
 //   is `другая`.
-// - A release is heard only where its press went. The handler hears e_keyup only when the
-//   first press of that key (not a repeat of a key held down) reached the same control and the
-//   focus has not left the control since. Any other release, such as that of the Enter whose
-//   press closed an error box or a dialog and gave the focus back to the field, reaches the
-//   handler as e_other.
+// - A release is heard only where its press went. The handler hears `отпускание_клавиши` only
+//   when the first press of that key (not a repeat of a key held down) reached the same control
+//   and the focus has not left the control since. Any other release, such as that of the Enter
+//   whose press closed an error box or a dialog and gave the focus back to the field, reaches the
+//   handler as `прочее`.
 // - Single-line fields (Вид_элемента::поле) take only what fits their width, as a Windows edit
 //   without automatic scrolling does. A text fits when its extent in the control's font
 //   (размер_текста of the control) is no wider than the control's text area: its client width
@@ -47,19 +47,20 @@
 
 namespace круголет {
 
-class Принтер; // print/print_job.h
 class Платформа;
 class Окно;
 
-// Window events. A handler tests the kind and, for e_control, the control id only.
+// Window events. A handler tests the kind and, for `команда`, the control id only.
 enum class Вид_события {
-    e_create,   // the window is being created; its controls do not exist yet
-    e_activate, // the window became the active window (again), also after a dialog or an
-                // error box it owned was closed
-    e_update,   // the window must repaint; the drawing operations of Окно are valid only here
-    e_control,  // a control of the window was used (a button clicked): `элемент` is its id
-    e_keyup,    // a key was released in a control: `клавиша` says which
-    e_other,    // anything else (key press, character, close request, ...)
+    создание,           // the window is being created; its controls do not exist yet
+    активация,          // the window became the active window (again), also after a dialog or
+                        // an error box it owned was closed
+    перерисовка,        // the window must repaint; the drawing operations of Окно are valid
+                        // only here
+    команда,            // a control of the window was used (a button clicked): `элемент` is
+                        // its id
+    отпускание_клавиши, // a key was released in a control: `клавиша` says which
+    прочее,             // anything else (key press, character, close request, ...)
 };
 
 // The keys the windows react to. A back end maps its own key codes to these and every other
@@ -68,8 +69,8 @@ enum class Клавиша { другая, ввод, табуляция, проб
 
 struct Событие {
     Вид_события вид;
-    int элемент = 0;                   // control id, for e_control
-    Клавиша клавиша = Клавиша::другая; // for e_keyup
+    int элемент = 0;                   // control id, for `команда`
+    Клавиша клавиша = Клавиша::другая; // for `отпускание_клавиши`
 };
 
 // A handler returns `обработано` when it has handled the event; any other value leaves the
@@ -171,7 +172,7 @@ class Окно {
     // The extent of a single line of text in this window's font.
     virtual Размер размер_текста(std::string_view текст) = 0;
 
-    // Drawing, inside e_update only; outside it these do nothing. The picture is loaded from
+    // Drawing, inside `перерисовка` only; outside it these do nothing. The picture is loaded from
     // the bitmap resource, `куда` is given its size and answers the destination rectangle, the
     // whole picture is drawn stretched there with a plain copy, and it is released.
     // The button-face colour is the colour the system paints buttons and dialogs with (Win32:
@@ -184,7 +185,7 @@ class Окно {
     // a second call replaces the first handler (it is never called twice for one event).
     // What the handler answers `обработано` the control does not see.
     virtual void перехватить_события(Обработчик обработчик) = 0;
-    // Sends this window the e_control event a click on its control produces; the handler has
+    // Sends this window the `команда` event a click on its control produces; the handler has
     // run when this returns.
     virtual void нажать(int номер) = 0;
     virtual void установить_фокус() = 0;
@@ -193,7 +194,7 @@ class Окно {
     // Runs a modal dialog owned by this window and returns only when it has been closed (by
     // закрыть_диалог, or by its close box or Escape, which close a dialog whose handler does
     // not handle them). Enter in the dialog clicks its default push button: the handler hears
-    // e_control with that button's id. Meanwhile the owner takes no input and the event loop
+    // `команда` with that button's id. Meanwhile the owner takes no input and the event loop
     // runs; afterwards the owner is the active window again, with the focus where it was.
     virtual void открыть_диалог(const Шаблон_диалога &шаблон, Обработчик обработчик) = 0;
     // Closes this dialog, ending its modal run.
@@ -226,7 +227,7 @@ class Платформа {
     virtual void включить_объемный_вид() = 0;
     // Creates the main window (fixed frame, system menu without the move and size entries,
     // minimize box, no menu, shown maximized) with its title, icon, handler and state;
-    // e_create reaches the handler before this returns.
+    // `создание` reaches the handler before this returns.
     virtual Окно &создать_главное_окно(std::string_view заголовок, int значок,
                                        Обработчик обработчик,
                                        std::unique_ptr<Данные_окна> данные) = 0;
@@ -240,8 +241,6 @@ class Платформа {
     // been closed, and then the window that was active is active again, with the focus in
     // the control that had it, so that typing goes on there.
     virtual void сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) = 0;
-    // The system's default printer.
-    virtual Принтер &принтер() = 0;
 };
 
 } // namespace круголет

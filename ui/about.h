@@ -7,11 +7,11 @@
 namespace круголет {
 
 // Opens the modal About window owned by the parent and returns when it has been closed.
-void dlg_о_программе_Create(Окно &родитель);
+void показать_окно_о_программе(Окно &родитель);
 
 // Its handler: "Ok" closes it; every repaint sets the icon, draws the picture and writes the
 // About text anew.
-int dlg_о_программе_eh(Окно &диалог, const Событие &событие);
+int обработать_событие_окна_о_программе(Окно &диалог, const Событие &событие);
 
 // The About window as a dialog template (resource 10000).
 const Шаблон_диалога &шаблон_окна_о_программе();

@@ -11,11 +11,11 @@ namespace круголет {
 // each asks the main window for a conversion; on Tab or Space it moves the focus to the next
 // field, or, in the minute field, asks for a conversion too. Everything else is left to the
 // field.
-int число_eh(Окно &поле, const Событие &событие);
-int месяц_eh(Окно &поле, const Событие &событие);
-int год_eh(Окно &поле, const Событие &событие);
-int час_eh(Окно &поле, const Событие &событие);
-int минута_eh(Окно &поле, const Событие &событие);
+int обработать_событие_поля_дня(Окно &поле, const Событие &событие);
+int обработать_событие_поля_месяца(Окно &поле, const Событие &событие);
+int обработать_событие_поля_года(Окно &поле, const Событие &событие);
+int обработать_событие_поля_часа(Окно &поле, const Событие &событие);
+int обработать_событие_поля_минуты(Окно &поле, const Событие &событие);
 
 // Whether the key moves on to the next field: Tab and Space.
 bool код_перехода(Клавиша клавиша);

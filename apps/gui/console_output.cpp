@@ -1,6 +1,6 @@
 #include "apps/gui/console_output.h"
 
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 
 #include <windows.h>
 

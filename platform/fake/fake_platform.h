@@ -101,7 +101,6 @@ class Платформа_для_тестов final : public Платформа {
     Местное_время местное_время() override { return часы; }
     Экран экран() override { return экран_; }
     void сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) override;
-    Принтер &принтер() override;
 
     // Set by a test.
     Местное_время часы{2000, 1, 1, 12, 0};
@@ -109,7 +108,6 @@ class Платформа_для_тестов final : public Платформа {
     std::function<Размер(std::string_view)> размер_текста; // 8 × 16 per character at first
     std::map<int, Размер> картинки;                        // bitmap resources and their sizes
     Размер единица_диалога{6, 13}; // average character width and height of a dialog's font
-    Принтер *подключенный_принтер = nullptr;
     // Called while a modal dialog is open, to act in it; the dialog ends when this returns.
     std::function<void(Окно_для_тестов &)> в_диалоге;
     // Called while an error box is shown.
@@ -119,9 +117,9 @@ class Платформа_для_тестов final : public Платформа {
     // window through its handler; the handler's answer is returned.
     int отправить(Окно &окно, const Событие &событие);
     // A user's keyboard, as the window layer promises it: a release reaches the handler as
-    // e_keyup only after a first press of the key in the same control, with the focus not
-    // gone elsewhere since (an error box or a dialog takes it). Enter in a dialog clicks its
-    // default button.
+    // `отпускание_клавиши` only after a first press of the key in the same control, with the
+    // focus not gone elsewhere since (an error box or a dialog takes it). Enter in a dialog
+    // clicks its default button.
     int нажать_клавишу(Окно &окно, Клавиша клавиша, bool повтор = false);
     int отпустить_клавишу(Окно &окно, Клавиша клавиша);
     // A user typing at the end of a control's text, "\r\n" for a line break, or pasting

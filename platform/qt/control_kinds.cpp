@@ -1,6 +1,7 @@
 #include "platform/qt/control_kinds.h"
 
 #include "platform/qt/line_field.h"
+#include "platform/qt/qt_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,10 +12,6 @@
 namespace круголет {
 
 namespace {
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
-}
 
 QWidget *надпись(const QString &текст, QWidget *родитель) {
     auto *н = new QLabel(текст, родитель);

@@ -1,5 +1,6 @@
 #include "platform/qt/platform_qt.h"
 
+#include "platform/qt/qt_text.h"
 #include "platform/qt/resources_qt.h"
 #include "platform/qt/surface.h"
 
@@ -13,10 +14,6 @@
 namespace круголет {
 
 namespace {
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
-}
 
 // The drawings stand on the classic button-face grey, so that the bitmaps made of them merge
 // with a Windows window; here that grey becomes the palette's colour of buttons.
@@ -37,8 +34,7 @@ QByteArray на_цвете_кнопок(const QString &путь) {
     return {дата.year(), дата.month(), дата.day(), время.hour(), время.minute()};
 }
 
-Платформа_qt::Платформа_qt(Принтер &принтер, std::function<Местное_время()> часы)
-    : принтер_(принтер), часы_(std::move(часы)) {}
+Платформа_qt::Платформа_qt(std::function<Местное_время()> часы) : часы_(std::move(часы)) {}
 
 Платформа_qt::~Платформа_qt() {
     // The widget reaches its wrapper while it lives; it goes first.
@@ -69,7 +65,7 @@ void Платформа_qt::включить_объемный_вид() {}
     поверхность->move(рабочая.topLeft());
 
     поверхность->подключить(главное_окно_.get());
-    главное_окно_->передать({Вид_события::e_create});
+    главное_окно_->передать({Вид_события::создание});
     поверхность->showMaximized();
     return *главное_окно_;
 }

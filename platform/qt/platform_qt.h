@@ -17,7 +17,7 @@ namespace круголет {
 // The window layer on Qt Widgets. A QApplication must exist for as long as the platform does.
 class Платформа_qt final : public Платформа {
   public:
-    explicit Платформа_qt(Принтер &принтер, std::function<Местное_время()> часы = часы_системы);
+    explicit Платформа_qt(std::function<Местное_время()> часы = часы_системы);
     ~Платформа_qt() override;
 
     void включить_объемный_вид() override;
@@ -27,7 +27,6 @@ class Платформа_qt final : public Платформа {
     Местное_время местное_время() override { return часы_(); }
     Экран экран() override;
     void сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) override;
-    Принтер &принтер() override { return принтер_; }
 
     // The main window, once it has been made.
     Окно_qt *главное_окно() { return главное_окно_.get(); }
@@ -35,7 +34,6 @@ class Платформа_qt final : public Платформа {
     QSvgRenderer *рисунок(int ресурс);
 
   private:
-    Принтер &принтер_;
     std::function<Местное_время()> часы_;
     std::map<int, std::unique_ptr<QSvgRenderer>> рисунки_;
     std::unique_ptr<Окно_qt> главное_окно_;

@@ -2,6 +2,7 @@
 
 #include "platform/qt/control_kinds.h"
 #include "platform/qt/platform_qt.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/resources_qt.h"
 #include "platform/qt/surface.h"
 
@@ -17,10 +18,6 @@
 namespace круголет {
 
 namespace {
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
-}
 
 Клавиша клавиша_слоя(int код) {
     switch (код) {
@@ -107,7 +104,7 @@ QRect место_в_пикселях(const Место_в_шаблоне &м, Р�
     виджет->show();
     if (auto *кнопка = qobject_cast<QPushButton *>(виджет))
         QObject::connect(кнопка, &QPushButton::clicked, this, [this, номер] {
-            передать({Вид_события::e_control, номер});
+            передать({Вид_события::команда, номер});
         });
     return добавить_элемент(номер, виджет);
 }
@@ -178,13 +175,13 @@ void Окно_qt::перехватить_события(Обработчик о�
     if (событие.type() == QEvent::FocusOut)
         нажатые_.clear();
     if (!клавиша || клавиша->isAutoRepeat())
-        return {Вид_события::e_other};
+        return {Вид_события::прочее};
     const Клавиша какая = клавиша_слоя(клавиша->key());
     if (событие.type() == QEvent::KeyPress)
         нажатые_.insert(какая);
     if (событие.type() != QEvent::KeyRelease || нажатые_.erase(какая) == 0)
-        return {Вид_события::e_other};
-    return {Вид_события::e_keyup, 0, какая};
+        return {Вид_события::прочее};
+    return {Вид_события::отпускание_клавиши, 0, какая};
 }
 
 bool Окно_qt::eventFilter(QObject *кому, QEvent *событие) {
@@ -196,7 +193,7 @@ bool Окно_qt::eventFilter(QObject *кому, QEvent *событие) {
 }
 
 void Окно_qt::нажать(int номер) {
-    передать({Вид_события::e_control, номер});
+    передать({Вид_события::команда, номер});
 }
 
 void Окно_qt::установить_фокус() {

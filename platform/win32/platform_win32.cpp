@@ -1,6 +1,6 @@
 #include "platform/win32/platform_win32.h"
 
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 
 namespace круголет {
 
@@ -18,8 +18,7 @@ using Функция_ctl3d = BOOL(WINAPI *)(HINSTANCE);
 
 } // namespace
 
-Платформа_win32::Платформа_win32(HINSTANCE экземпляр, Принтер &принтер)
-    : экземпляр_(экземпляр), принтер_(принтер) {}
+Платформа_win32::Платформа_win32(HINSTANCE экземпляр) : экземпляр_(экземпляр) {}
 
 Платформа_win32::~Платформа_win32() {
     // The window's procedure reaches its wrapper, which goes with the platform.
@@ -108,10 +107,6 @@ void Платформа_win32::сообщение_об_ошибке(std::string_
                 MB_ICONHAND | MB_OK | MB_TASKMODAL);
     if (фокус && IsWindow(фокус))
         SetFocus(фокус);
-}
-
-Принтер &Платформа_win32::принтер() {
-    return принтер_;
 }
 
 } // namespace круголет

@@ -2,7 +2,6 @@
 
 #include "platform/win32/window_win32.h"
 #include "platform/window.h"
-#include "print/print_job.h"
 
 #include <windows.h>
 
@@ -11,11 +10,10 @@
 namespace круголет {
 
 // The window layer on user32 and gdi32, through their Unicode calls. Resources (icon,
-// bitmaps, dialog templates) come from the module of `экземпляр`; the printer is the
-// program's, which outlives the platform.
+// bitmaps, dialog templates) come from the module of `экземпляр`.
 class Платформа_win32 final : public Платформа {
   public:
-    Платформа_win32(HINSTANCE экземпляр, Принтер &принтер);
+    explicit Платформа_win32(HINSTANCE экземпляр);
     ~Платформа_win32() override;
 
     void включить_объемный_вид() override;
@@ -25,7 +23,6 @@ class Платформа_win32 final : public Платформа {
     Местное_время местное_время() override;
     Экран экран() override;
     void сообщение_об_ошибке(std::string_view заголовок, std::string_view текст) override;
-    Принтер &принтер() override;
 
     HINSTANCE экземпляр() const { return экземпляр_; }
 
@@ -33,7 +30,6 @@ class Платформа_win32 final : public Платформа {
     HINSTANCE экземпляр_;
     HMODULE ctl3d_ = nullptr;
     std::unique_ptr<Окно_win32> главное_окно_;
-    Принтер &принтер_;
 };
 
 // The name of the main window's class, by which other programs find it.

@@ -4,7 +4,7 @@
 #include "platform/win32/control_kinds.h"
 #include "platform/win32/picture.h"
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 
 namespace круголет {
 
@@ -31,15 +31,15 @@ namespace {
 Событие событие_окна(UINT сообщение, WPARAM w) {
     switch (сообщение) {
     case WM_CREATE:
-        return {Вид_события::e_create};
+        return {Вид_события::создание};
     case WM_ACTIVATE:
-        return {LOWORD(w) == WA_INACTIVE ? Вид_события::e_other : Вид_события::e_activate};
+        return {LOWORD(w) == WA_INACTIVE ? Вид_события::прочее : Вид_события::активация};
     case WM_PAINT:
-        return {Вид_события::e_update};
+        return {Вид_события::перерисовка};
     case WM_COMMAND:
-        return {Вид_события::e_control, LOWORD(w)};
+        return {Вид_события::команда, LOWORD(w)};
     default:
-        return {Вид_события::e_other};
+        return {Вид_события::прочее};
     }
 }
 
@@ -181,7 +181,7 @@ void Окно_win32::закрыть_диалог() {
 
 std::optional<LRESULT> Окно_win32::передать(UINT сообщение, WPARAM w) {
     const Событие событие = событие_окна(сообщение, w);
-    if (событие.вид != Вид_события::e_update)
+    if (событие.вид != Вид_события::перерисовка)
         return обработчик_(*this, событие) == обработано ? std::optional<LRESULT>(0) : std::nullopt;
     // The repaint draws everything, whatever part was invalid; the layer owns the paint cycle.
     PAINTSTRUCT покраска;
@@ -247,14 +247,14 @@ INT_PTR CALLBACK Окно_win32::процедура_диалога(HWND hwnd, UI
     case WM_KEYUP:
         if (клавиша && нажатые_.test(w)) {
             нажатые_.reset(w);
-            return {Вид_события::e_keyup, 0, клавиша_слоя(w)};
+            return {Вид_события::отпускание_клавиши, 0, клавиша_слоя(w)};
         }
         break;
     case WM_KILLFOCUS:
         нажатые_.reset();
         break;
     }
-    return {Вид_события::e_other};
+    return {Вид_события::прочее};
 }
 
 LRESULT CALLBACK Окно_win32::процедура_элемента(HWND hwnd, UINT сообщение, WPARAM w, LPARAM l) {

@@ -64,7 +64,7 @@ class Окно_win32 final : public Окно {
     std::unique_ptr<Данные_окна> данные_;
     HWND hwnd_ = nullptr;
     WNDPROC своя_процедура_ = nullptr; // a control's own procedure, once intercepted
-    HDC рисование_ = nullptr;          // during Вид_события::e_update
+    HDC рисование_ = nullptr;          // during Вид_события::перерисовка
     std::map<HWND, std::unique_ptr<Окно_win32>> элементы_;
     std::bitset<256> нажатые_; // virtual keys, by their codes
 };

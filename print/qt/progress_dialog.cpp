@@ -1,8 +1,24 @@
 #include "print/qt/progress_dialog.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
 
 namespace круголет {
+
+namespace {
+
+// A window manager cuts a title that does not fit its window's title bar short. The bar holds
+// the window's icon and up to three buttons beside the title, each about as wide as the bar is
+// high, and its font is often the bold one.
+int ширина_под_заголовок(const QWidget &окно, const QString &заголовок) {
+    QFont шрифт = окно.font();
+    шрифт.setBold(true);
+    const int кнопка = окно.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &окно);
+    return QFontMetrics(шрифт).horizontalAdvance(заголовок) + 5 * кнопка;
+}
+
+} // namespace
 
 Окно_хода_печати_qt::Окно_хода_печати_qt(const QString &заголовок, const QString &принтер)
     : окно_(QApplication::activeWindow()), принтер_(принтер) {
@@ -15,6 +31,7 @@ namespace круголет {
     окно_.setAutoReset(false);
     окно_.setAutoClose(false);
     окно_.setLabelText(QStringLiteral("Принтер: ") + принтер_);
+    окно_.setMinimumWidth(ширина_под_заголовок(окно_, заголовок));
     окно_.show();
 }
 

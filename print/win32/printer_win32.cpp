@@ -1,7 +1,7 @@
 #include "print/win32/printer_win32.h"
 
-#include "platform/win32/unicode.h"
 #include "print/win32/progress_window.h"
+#include "runtime/utf16.h"
 
 #include <windows.h>
 #include <winspool.h>

@@ -125,7 +125,7 @@ std::string длинный_отчет() {
     return текст;
 }
 
-class Печать_qt : public ::testing::Test {
+class QtPrinting : public ::testing::Test {
   protected:
     void SetUp() override {
         // CTest runs the tests of this suite side by side: each has a file of its own.
@@ -138,7 +138,7 @@ class Печать_qt : public ::testing::Test {
     std::filesystem::path pdf_;
 };
 
-TEST_F(Печать_qt, PdfHoldsTheReportWordForWordUnderTheHeaderInRowsOfAtMostEighty) {
+TEST_F(QtPrinting, PdfHoldsTheReportWordForWordUnderTheHeaderInRowsOfAtMostEighty) {
     const std::string текст = длинный_отчет();
     Принтер_в_файл принтер(pdf_);
     const std::size_t страниц = страниц_по_разметке(принтер, текст);
@@ -174,7 +174,7 @@ TEST_F(Печать_qt, PdfHoldsTheReportWordForWordUnderTheHeaderInRowsOfAtMost
 }
 
 // The user cancels in the progress window while the first page prints.
-TEST_F(Печать_qt, CancelInTheProgressWindowDiscardsTheWholeJob) {
+TEST_F(QtPrinting, CancelInTheProgressWindowDiscardsTheWholeJob) {
     const std::string текст = длинный_отчет();
     Принтер_в_файл принтер(pdf_);
     ASSERT_GE(страниц_по_разметке(принтер, текст), 2u);
@@ -206,11 +206,11 @@ std::vector<std::filesystem::path> файлы_в(const std::filesystem::path &п
     return итог;
 }
 
-using Программа = Программа_qt;
+using QtProgram = Программа_qt;
 
 // "Печать" on the print server's PDF queue: one job, as many pages as the layout makes of the
 // report with that printer's figures.
-TEST_F(Программа, ПечатьSendsOneJobThatLandsAsAPdfWithThePagesTheLayoutPredicts) {
+TEST_F(QtProgram, PrintSendsOneJobThatLandsAsAPdfWithThePagesTheLayoutPredicts) {
     if (QPrinterInfo::defaultPrinter().printerName() != "PDF")
         GTEST_SKIP() << "the default printer is not the print server's PDF queue "
                         "(scripts/print-server start)";
@@ -247,7 +247,7 @@ TEST_F(Программа, ПечатьSendsOneJobThatLandsAsAPdfWithThePagesThe
 }
 
 // Without a default printer (the test is run with a print server that is not there).
-TEST_F(Программа, ПечатьWithoutADefaultPrinterGivesTheErrorBoxAndStartsNoJob) {
+TEST_F(QtProgram, PrintWithoutADefaultPrinterGivesTheErrorBoxAndStartsNoJob) {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a default printer is reachable; this case is run without a print server";
     запустить({1990, 7, 14, 21, 30});

@@ -22,9 +22,9 @@
 namespace круголет {
 namespace {
 
-using Программа = Программа_qt;
+using QtProgram = Программа_qt;
 
-TEST_F(Программа, StartsMaximizedFixedWithItsTitleAndFifteenNativeControls) {
+TEST_F(QtProgram, StartsMaximizedFixedWithItsTitleAndFifteenNativeControls) {
     запустить({1990, 7, 14, 21, 30});
     EXPECT_EQ(главное()->windowTitle().toStdString(), "Ольмарский Календаръ");
     EXPECT_FALSE(главное()->windowIcon().isNull());
@@ -45,14 +45,14 @@ TEST_F(Программа, StartsMaximizedFixedWithItsTitleAndFifteenNativeContr
     EXPECT_GT(виджет(поле_отчета)->geometry().bottom(), главное()->height() / 2);
 }
 
-TEST_F(Программа, ClockInsideTheSpanShowsNowAndItsReport) {
+TEST_F(QtProgram, ClockInsideTheSpanShowsNowAndItsReport) {
     запустить({1990, 7, 14, 21, 30});
     EXPECT_EQ(текст(поле_дня), "14");
     EXPECT_EQ(текст(поле_месяца), "7");
     EXPECT_EQ(текст(поле_отчета), "Ныне:\n" + отчет_для(14, 7, 1990, 21, 30));
 }
 
-TEST_F(Программа, ClockOutsideTheSpanLeavesTheReportEmptyWithoutABox) {
+TEST_F(QtProgram, ClockOutsideTheSpanLeavesTheReportEmptyWithoutABox) {
     Ящики ящики;
     запустить({2026, 12, 7, 13, 0});
     EXPECT_EQ(текст(поле_года), "2026");
@@ -60,7 +60,7 @@ TEST_F(Программа, ClockOutsideTheSpanLeavesTheReportEmptyWithoutABox) {
     EXPECT_TRUE(ящики.показаны.empty());
 }
 
-TEST_F(Программа, TabMovesThroughTheFieldsInDateOrderAndEnterShowsTheReport) {
+TEST_F(QtProgram, TabMovesThroughTheFieldsInDateOrderAndEnterShowsTheReport) {
     запустить({2026, 12, 7, 13, 0});
     виджет(поле_дня)->setFocus();
     набрать(поле_дня, "3");
@@ -79,7 +79,7 @@ TEST_F(Программа, TabMovesThroughTheFieldsInDateOrderAndEnterShowsTheRe
     EXPECT_EQ(текст(поле_отчета), ожидаемый);
 }
 
-TEST_F(Программа, TabInTheMinuteFieldConvertsAsEnterDoes) {
+TEST_F(QtProgram, TabInTheMinuteFieldConvertsAsEnterDoes) {
     запустить({1990, 7, 14, 21, 30});
     виджет(поле_минуты)->setFocus();
     набрать(поле_минуты, "7");
@@ -87,7 +87,7 @@ TEST_F(Программа, TabInTheMinuteFieldConvertsAsEnterDoes) {
     EXPECT_EQ(текст(поле_отчета), отчет_для(14, 7, 1990, 21, 7));
 }
 
-TEST_F(Программа, RefusedInputGivesOneStopBoxAndKeepsTheReport) {
+TEST_F(QtProgram, RefusedInputGivesOneStopBoxAndKeepsTheReport) {
     запустить({1990, 7, 14, 21, 30});
     const std::string прежний = текст(поле_отчета);
     виджет(поле_дня)->setFocus();
@@ -103,7 +103,7 @@ TEST_F(Программа, RefusedInputGivesOneStopBoxAndKeepsTheReport) {
 }
 
 // What a new user types today, started from the menu entry of the Circle of Life.
-TEST_F(Программа, ADateAfterTheCircleOfLifeNamesTheRangeAndTheWideOne) {
+TEST_F(QtProgram, ADateAfterTheCircleOfLifeNamesTheRangeAndTheWideOne) {
     запустить({2026, 12, 7, 13, 0});
     виджет(поле_дня)->setFocus();
     Ящики ящики;
@@ -118,7 +118,7 @@ TEST_F(Программа, ADateAfterTheCircleOfLifeNamesTheRangeAndTheWideOne) 
 
 // Enter closes the box on its press; its release then comes to the field, which has the focus
 // back, and must not ask for the conversion again.
-TEST_F(Программа, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
+TEST_F(QtProgram, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
     запустить({1990, 7, 14, 21, 30});
     виджет(поле_дня)->setFocus();
     набрать(поле_дня, "32");
@@ -143,7 +143,7 @@ TEST_F(Программа, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
     EXPECT_EQ(ящиков, 1);
 }
 
-TEST_F(Программа, СправкаOpensTheModalAboutWindowAndOkClosesIt) {
+TEST_F(QtProgram, HelpOpensTheModalAboutWindowAndOkClosesIt) {
     запустить({1990, 7, 14, 21, 30});
     bool открыто = false;
     в_модальном([&](QWidget *окно) {
@@ -171,7 +171,7 @@ TEST_F(Программа, СправкаOpensTheModalAboutWindowAndOkClosesIt) 
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(Программа, MissingLibraryGivesOneBoxAnEmptyReportAndWorkingButtons) {
+TEST_F(QtProgram, MissingLibraryGivesOneBoxAnEmptyReportAndWorkingButtons) {
     убрать_библиотеку();
     Ящики ящики;
     запустить({1990, 7, 14, 21, 30});
@@ -194,7 +194,7 @@ TEST_F(Программа, MissingLibraryGivesOneBoxAnEmptyReportAndWorkingButto
 
 // The pictures come out where the layout puts them: the eagle over the report field at the
 // left, the star right of the heading, neither one the flat background.
-TEST_F(Программа, PicturesAreDrawnWhereTheLayoutPutsThem) {
+TEST_F(QtProgram, PicturesAreDrawnWhereTheLayoutPutsThem) {
     запустить({1990, 7, 14, 21, 30});
     const QImage снимок = главное()->grab().toImage();
     const QRgb фон = главное()->palette().color(QPalette::Button).rgb();

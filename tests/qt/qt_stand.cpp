@@ -2,8 +2,8 @@
 // and clicks coming as Qt delivers a user's.
 
 #include "platform/qt/platform_qt.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/surface.h"
-#include "print/qt/printer_qt.h"
 #include "tests/window_contract/contract.h"
 
 #include <QApplication>
@@ -29,10 +29,6 @@ Qt::Key код_клавиши(Клавиша клавиша) {
         break;
     }
     return Qt::Key_F2;
-}
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
 }
 
 QWidget *виджет(Окно &окно) {
@@ -112,11 +108,10 @@ class Стенд_qt final : public Стенд_платформы {
     }
 
     QObject хозяин_ожиданий_;
-    Принтер_qt принтер_;
-    Платформа_qt платформа_{принтер_};
+    Платформа_qt платформа_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Qt, Слой_окон,
+INSTANTIATE_TEST_SUITE_P(Qt, WindowLayerContract,
                          ::testing::Values(Фабрика_платформы{
                              "Qt", [] { return std::make_unique<Стенд_qt>(); }}),
                          имя_стенда);

@@ -3,13 +3,14 @@
 #include "ui/about.h"
 #include "ui/start.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace круголет {
 namespace {
 
-class О_программе : public Окна {
+class AboutWindow : public Окна {
   protected:
     // Presses "Справка" and runs `действия` in the open About window.
     void открыть(std::function<void(Окно_для_тестов &)> действия) {
@@ -19,7 +20,7 @@ class О_программе : public Окна {
     }
 };
 
-TEST_F(О_программе, TemplateHasTheTitleFontPlaceAndControlsInOrder) {
+TEST_F(AboutWindow, TemplateHasTheTitleFontPlaceAndControlsInOrder) {
     const Шаблон_диалога &ш = шаблон_окна_о_программе();
     EXPECT_EQ(ш.ресурс, 10000);
     EXPECT_EQ(ш.заголовок, std::string(38, ' ') + "О программе");
@@ -48,7 +49,7 @@ TEST_F(О_программе, TemplateHasTheTitleFontPlaceAndControlsInOrder) {
         EXPECT_FALSE(ш.элементы[i].текст.empty()) << ш.элементы[i].номер;
 }
 
-TEST_F(О_программе, TextIsTheFourteenPiecesEachFollowedByABlank) {
+TEST_F(AboutWindow, TextIsTheFourteenPiecesEachFollowedByABlank) {
     const std::string т = текст_о_программе();
     // The first line ends in the date; piece 1 has two blanks after "от".
     EXPECT_EQ(т.substr(0, т.find('\n')), "Версия от  21.12.2003г.");
@@ -65,7 +66,7 @@ TEST_F(О_программе, TextIsTheFourteenPiecesEachFollowedByABlank) {
     EXPECT_EQ(т.find('%'), std::string::npos);
 }
 
-TEST_F(О_программе, RepaintSetsTheIconDrawsTheEagleAndWritesTheText) {
+TEST_F(AboutWindow, RepaintSetsTheIconDrawsTheEagleAndWritesTheText) {
     запустить();
     платформа.единица_диалога = {6, 13}; // the text field's top: 52 × 13 / 8 = 84.5 → 85
     платформа.картинки[картинка_орла] = {3, 2};
@@ -73,7 +74,7 @@ TEST_F(О_программе, RepaintSetsTheIconDrawsTheEagleAndWritesTheText) {
         Окно_для_тестов &поле = диалог.элемент_с_номером(10006);
         ASSERT_EQ(поле.место.верх, 85);
         EXPECT_EQ(поле.текст(), " "); // until the first repaint
-        EXPECT_EQ(платформа.отправить(диалог, {Вид_события::e_update}), обработано);
+        EXPECT_EQ(платформа.отправить(диалог, {Вид_события::перерисовка}), обработано);
         EXPECT_EQ(диалог.значок, 9012);
         ASSERT_EQ(платформа.картинки_нарисованы.size(), 1u);
         const Нарисованная_картинка &к = платформа.картинки_нарисованы[0];
@@ -91,16 +92,20 @@ struct Строка_промежутка {
     const char *текст;
 };
 
-class AboutRange : public О_программе, public testing::WithParamInterface<Строка_промежутка> {};
+void PrintTo(const Строка_промежутка &строка, std::ostream *поток) {
+    *поток << (строка.промежуток == Промежуток::широкий ? "Wide" : "CircleOfLife");
+}
+
+class AboutRange : public AboutWindow, public testing::WithParamInterface<Строка_промежутка> {};
 
 // The template, like the Windows resource, holds the Circle of Life's line; the repaint writes
 // the line of the range the main window was started with.
 TEST_P(AboutRange, FourthLineNamesTheRangeInForce) {
-    запустить_круголет(платформа, {.промежуток = GetParam().промежуток});
+    запустить_круголет(платформа, {.принтер = принтер, .промежуток = GetParam().промежуток});
     открыть([&](Окно_для_тестов &диалог) {
         Окно_для_тестов &строка = диалог.элемент_с_номером(10004);
         EXPECT_EQ(строка.текст(), "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012");
-        платформа.отправить(диалог, {Вид_события::e_update});
+        платформа.отправить(диалог, {Вид_события::перерисовка});
         EXPECT_EQ(строка.текст(), GetParam().текст);
     });
 }
@@ -111,42 +116,42 @@ INSTANTIATE_TEST_SUITE_P(
         Строка_промежутка{Промежуток::круг_жизни, "Расчет по Кругу Жизни 22.09.1868 – 22.09.2012"},
         Строка_промежутка{Промежуток::широкий, "Расчет по Кругам Жизни 19.09.1800 – 21.09.2099"}));
 
-TEST_F(О_программе, EveryRepaintWritesTheTextAnew) {
+TEST_F(AboutWindow, EveryRepaintWritesTheTextAnew) {
     запустить();
     открыть([&](Окно_для_тестов &диалог) {
         Окно_для_тестов &поле = диалог.элемент_с_номером(10006);
-        платформа.отправить(диалог, {Вид_события::e_update});
+        платформа.отправить(диалог, {Вид_события::перерисовка});
         поле.установить_текст("затерто");
-        платформа.отправить(диалог, {Вид_события::e_update});
+        платформа.отправить(диалог, {Вид_события::перерисовка});
         EXPECT_EQ(поле.текст(), текст_о_программе());
         EXPECT_EQ(платформа.картинки_нарисованы.size(), 2u);
     });
 }
 
-TEST_F(О_программе, OkClosesAndNothingElseDoes) {
+TEST_F(AboutWindow, OkClosesAndNothingElseDoes) {
     запустить();
     открыть([&](Окно_для_тестов &диалог) {
         for (int номер : {0, 2, 10001, 10005, 10006, 10014, 10016})
-            EXPECT_NE(платформа.отправить(диалог, {Вид_события::e_control, номер}), обработано)
+            EXPECT_NE(платформа.отправить(диалог, {Вид_события::команда, номер}), обработано)
                 << номер;
-        EXPECT_NE(платформа.отправить(диалог, {Вид_события::e_other}), обработано);
-        EXPECT_NE(платформа.отправить(диалог, {Вид_события::e_keyup, 0, Клавиша::ввод}),
+        EXPECT_NE(платформа.отправить(диалог, {Вид_события::прочее}), обработано);
+        EXPECT_NE(платформа.отправить(диалог, {Вид_события::отпускание_клавиши, 0, Клавиша::ввод}),
                   обработано);
-        EXPECT_NE(платформа.отправить(диалог, {Вид_события::e_activate}), обработано);
+        EXPECT_NE(платформа.отправить(диалог, {Вид_события::активация}), обработано);
         EXPECT_FALSE(диалог.закрыт);
-        EXPECT_EQ(платформа.отправить(диалог, {Вид_события::e_control, 1}), обработано);
+        EXPECT_EQ(платформа.отправить(диалог, {Вид_события::команда, 1}), обработано);
         EXPECT_TRUE(диалог.закрыт);
     });
 }
 
-TEST_F(О_программе, EachHelpBuildsTheWindowAnew) {
+TEST_F(AboutWindow, EachHelpBuildsTheWindowAnew) {
     запустить();
     int открыто = 0;
     платформа.в_диалоге = [&](Окно_для_тестов &диалог) {
         ++открыто;
         EXPECT_EQ(диалог.элемент_с_номером(10006).текст(), " ");
-        платформа.отправить(диалог, {Вид_события::e_update});
-        платформа.отправить(диалог, {Вид_события::e_control, 1});
+        платформа.отправить(диалог, {Вид_события::перерисовка});
+        платформа.отправить(диалог, {Вид_события::команда, 1});
     };
     щелкнуть(кнопка_справки);
     щелкнуть(кнопка_справки);

@@ -10,7 +10,7 @@
 namespace круголет {
 namespace {
 
-class Поля : public Окна {
+class InputFields : public Окна {
   protected:
     void SetUp() override {
         Окна::SetUp();
@@ -31,7 +31,7 @@ class Поля : public Окна {
 
 const std::vector<int> все_поля{поле_дня, поле_месяца, поле_года, поле_часа, поле_минуты};
 
-TEST_F(Поля, EnterInEachFieldRunsTheCalculation) {
+TEST_F(InputFields, EnterInEachFieldRunsTheCalculation) {
     for (int поле : все_поля) {
         SCOPED_TRACE(поле);
         элемент(поле_отчета).установить_текст(прежний);
@@ -45,7 +45,7 @@ TEST_F(Поля, EnterInEachFieldRunsTheCalculation) {
     }
 }
 
-TEST_F(Поля, TabAndSpaceMoveTheFocusInReadingOrder) {
+TEST_F(InputFields, TabAndSpaceMoveTheFocusInReadingOrder) {
     const std::vector<std::pair<int, int>> переходы{{поле_дня, поле_месяца},
                                                     {поле_месяца, поле_года},
                                                     {поле_года, поле_часа},
@@ -61,7 +61,7 @@ TEST_F(Поля, TabAndSpaceMoveTheFocusInReadingOrder) {
     EXPECT_EQ(отчет(), прежний);
 }
 
-TEST_F(Поля, TabOrSpaceInTheMinuteFieldCalculatesAndKeepsTheFocus) {
+TEST_F(InputFields, TabOrSpaceInTheMinuteFieldCalculatesAndKeepsTheFocus) {
     for (Клавиша клавиша : {Клавиша::табуляция, Клавиша::пробел}) {
         SCOPED_TRACE(static_cast<int>(клавиша));
         элемент(поле_отчета).установить_текст(прежний);
@@ -75,7 +75,7 @@ TEST_F(Поля, TabOrSpaceInTheMinuteFieldCalculatesAndKeepsTheFocus) {
     }
 }
 
-TEST_F(Поля, SpaceTypedInsideANumberSplitsItAndTheNextCalculationIsRefused) {
+TEST_F(InputFields, SpaceTypedInsideANumberSplitsItAndTheNextCalculationIsRefused) {
     набрать("3 1", "12", "2011", "0", "31");
     элемент(поле_дня).установить_фокус();
     отпустить_клавишу(поле_дня, Клавиша::пробел);
@@ -86,15 +86,15 @@ TEST_F(Поля, SpaceTypedInsideANumberSplitsItAndTheNextCalculationIsRefused) 
     EXPECT_EQ(отчет(), прежний);
 }
 
-TEST_F(Поля, OtherKeysAndEventsAreLeftToTheField) {
+TEST_F(InputFields, OtherKeysAndEventsAreLeftToTheField) {
     набрать_верное();
     элемент(поле_дня).установить_фокус();
     for (int поле : все_поля) {
         EXPECT_NE(отпустить_клавишу(поле, Клавиша::другая), обработано);
         for (Клавиша клавиша : {Клавиша::табуляция, Клавиша::ввод, Клавиша::пробел}) {
-            EXPECT_NE(платформа.отправить(элемент(поле), {Вид_события::e_other, 0, клавиша}),
+            EXPECT_NE(платформа.отправить(элемент(поле), {Вид_события::прочее, 0, клавиша}),
                       обработано);
-            EXPECT_NE(платформа.отправить(элемент(поле), {Вид_события::e_control, 1, клавиша}),
+            EXPECT_NE(платформа.отправить(элемент(поле), {Вид_события::команда, 1, клавиша}),
                       обработано);
         }
     }
@@ -103,7 +103,7 @@ TEST_F(Поля, OtherKeysAndEventsAreLeftToTheField) {
     EXPECT_EQ(отчет(), прежний);
 }
 
-TEST(Код_перехода, TabAndSpaceOnly) {
+TEST(NextFieldKey, TabAndSpaceOnly) {
     EXPECT_TRUE(код_перехода(Клавиша::табуляция));
     EXPECT_TRUE(код_перехода(Клавиша::пробел));
     EXPECT_FALSE(код_перехода(Клавиша::ввод));
@@ -112,7 +112,7 @@ TEST(Код_перехода, TabAndSpaceOnly) {
 
 // A date that does not exist gets the one line; one that exists but lies outside the range a
 // second line, which names the range and the wide one.
-TEST_F(Поля, RefusedMomentsShowOneBoxAndLeaveTheReport) {
+TEST_F(InputFields, RefusedMomentsShowOneBoxAndLeaveTheReport) {
     struct Случай {
         const char *день, *месяц, *год, *час, *минута;
         bool есть_такая_дата;
@@ -152,7 +152,7 @@ TEST_F(Поля, RefusedMomentsShowOneBoxAndLeaveTheReport) {
     }
 }
 
-TEST_F(Поля, EdgesOfTheSpanAndLeapDaysAreAccepted) {
+TEST_F(InputFields, EdgesOfTheSpanAndLeapDaysAreAccepted) {
     struct Случай {
         int день, месяц, год, час, минута;
     };
@@ -173,7 +173,7 @@ TEST_F(Поля, EdgesOfTheSpanAndLeapDaysAreAccepted) {
 
 // Whatever the user types or pastes into a field, the conversion ends either in a new report
 // or in the one error box, never in both, nothing or a second box.
-TEST_F(Поля, AnyTypedTextEndsInAReportOrTheOneBox) {
+TEST_F(InputFields, AnyTypedTextEndsInAReportOrTheOneBox) {
     const std::vector<std::string> тексты{
         "",
         " ",

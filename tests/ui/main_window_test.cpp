@@ -12,15 +12,15 @@
 namespace круголет {
 namespace {
 
-using Главное_окно = Окна;
+using MainWindow = Окна;
 
 std::vector<Нарисованная_картинка> перерисовать(Платформа_для_тестов &платформа, Окно &окно) {
     платформа.картинки_нарисованы.clear();
-    EXPECT_EQ(платформа.отправить(окно, {Вид_события::e_update}), обработано);
+    EXPECT_EQ(платформа.отправить(окно, {Вид_события::перерисовка}), обработано);
     return платформа.картинки_нарисованы;
 }
 
-TEST_F(Главное_окно, RepaintFillsAndDrawsTheEagleLeftAndTheStarRightOfTheHeading) {
+TEST_F(MainWindow, RepaintFillsAndDrawsTheEagleLeftAndTheStarRightOfTheHeading) {
     платформа.экран_ = {800, 600, 19};
     запустить();
     const auto картинки = перерисовать(платформа, главное());
@@ -35,7 +35,7 @@ TEST_F(Главное_окно, RepaintFillsAndDrawsTheEagleLeftAndTheStarRightO
     EXPECT_EQ(платформа.рисований_вне_перерисовки, 0);
 }
 
-TEST_F(Главное_окно, StarSquareFollowsTheReportFieldWhenThatIsLower) {
+TEST_F(MainWindow, StarSquareFollowsTheReportFieldWhenThatIsLower) {
     платформа.экран_ = {800, 600, 19};
     платформа.размер_текста = [](std::string_view) { return Размер{10, 40}; };
     платформа.картинки[картинка_орла] = {3, 2};
@@ -50,24 +50,25 @@ TEST_F(Главное_окно, StarSquareFollowsTheReportFieldWhenThatIsLower) 
     EXPECT_EQ(картинки[0].куда, (Прямоугольник{0, 0, (3 * T + 1) / 2, T}));
 }
 
-TEST_F(Главное_окно, EveryRepaintDrawsEverythingAgain) {
+TEST_F(MainWindow, EveryRepaintDrawsEverythingAgain) {
     запустить();
     перерисовать(платформа, главное());
     EXPECT_EQ(перерисовать(платформа, главное()).size(), 2u);
     EXPECT_EQ(главное().заливок, 2);
 }
 
-TEST_F(Главное_окно, ActivationAttachesTheFiveKeyHandlersEveryTime) {
+TEST_F(MainWindow, ActivationAttachesTheFiveKeyHandlersEveryTime) {
     запустить(false);
-    const std::vector<std::pair<int, Обработчик>> поля{{поле_дня, число_eh},
-                                                       {поле_месяца, месяц_eh},
-                                                       {поле_года, год_eh},
-                                                       {поле_часа, час_eh},
-                                                       {поле_минуты, минута_eh}};
+    const std::vector<std::pair<int, Обработчик>> поля{
+        {поле_дня, обработать_событие_поля_дня},
+        {поле_месяца, обработать_событие_поля_месяца},
+        {поле_года, обработать_событие_поля_года},
+        {поле_часа, обработать_событие_поля_часа},
+        {поле_минуты, обработать_событие_поля_минуты}};
     for (const auto &[номер, обработчик] : поля)
         EXPECT_EQ(элемент(номер).перехватчик, nullptr);
-    EXPECT_EQ(платформа.отправить(главное(), {Вид_события::e_activate}), обработано);
-    EXPECT_EQ(платформа.отправить(главное(), {Вид_события::e_activate}), обработано);
+    EXPECT_EQ(платформа.отправить(главное(), {Вид_события::активация}), обработано);
+    EXPECT_EQ(платформа.отправить(главное(), {Вид_события::активация}), обработано);
     for (const auto &[номер, обработчик] : поля) {
         EXPECT_EQ(элемент(номер).перехватчик, обработчик) << номер;
         EXPECT_EQ(элемент(номер).перехватов, 2) << номер;
@@ -76,10 +77,11 @@ TEST_F(Главное_окно, ActivationAttachesTheFiveKeyHandlersEveryTime) {
     EXPECT_EQ(элемент(поле_отчета).перехватчик, nullptr);
 }
 
-TEST_F(Главное_окно, OtherEventsAreLeftToThePlatform) {
+TEST_F(MainWindow, OtherEventsAreLeftToThePlatform) {
     запустить();
-    EXPECT_NE(платформа.отправить(главное(), {Вид_события::e_other}), обработано);
-    EXPECT_NE(платформа.отправить(главное(), {Вид_события::e_keyup, 0, Клавиша::ввод}), обработано);
+    EXPECT_NE(платформа.отправить(главное(), {Вид_события::прочее}), обработано);
+    EXPECT_NE(платформа.отправить(главное(), {Вид_события::отпускание_клавиши, 0, Клавиша::ввод}),
+              обработано);
     for (int номер : {0, 1, 10007, 10013, 10017, 10021, 10022})
         EXPECT_NE(щелкнуть(номер), обработано) << номер;
     EXPECT_TRUE(платформа.ошибки.empty());
@@ -87,7 +89,7 @@ TEST_F(Главное_окно, OtherEventsAreLeftToThePlatform) {
     EXPECT_TRUE(принтер.запись.задания.empty());
 }
 
-TEST_F(Главное_окно, CalculateReplacesTheReportWithoutThePrefix) {
+TEST_F(MainWindow, CalculateReplacesTheReportWithoutThePrefix) {
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
     набрать(" 31", "12", "2011 ", "0", "0x1F");
@@ -97,7 +99,7 @@ TEST_F(Главное_окно, CalculateReplacesTheReportWithoutThePrefix) {
     EXPECT_EQ(отчет(), *ожидаемый);
 }
 
-TEST_F(Главное_окно, RefusedInputShowsTheBoxAndKeepsTheReport) {
+TEST_F(MainWindow, RefusedInputShowsTheBoxAndKeepsTheReport) {
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
     const std::string прежний = отчет();
@@ -122,7 +124,7 @@ std::string напечатанное(const Запись_печати &запис
     return текст;
 }
 
-TEST_F(Главное_окно, PrintHandsOverTheReportAsEditedInTheField) {
+TEST_F(MainWindow, PrintHandsOverTheReportAsEditedInTheField) {
     платформа.часы = {2012, 9, 23, 10, 5};
     запустить();
     элемент(поле_отчета).установить_текст("Первая строка\nвторая");
@@ -134,7 +136,7 @@ TEST_F(Главное_окно, PrintHandsOverTheReportAsEditedInTheField) {
     EXPECT_TRUE(платформа.ошибки.empty());
 }
 
-TEST_F(Главное_окно, PrintFailureShowsThePrintBoxAndKeepsTheReport) {
+TEST_F(MainWindow, PrintFailureShowsThePrintBoxAndKeepsTheReport) {
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
     const std::string прежний = отчет();
@@ -147,18 +149,18 @@ TEST_F(Главное_окно, PrintFailureShowsThePrintBoxAndKeepsTheReport) {
     EXPECT_TRUE(принтер.запись.страницы.empty());
 }
 
-TEST_F(Главное_окно, HelpOpensTheAboutWindowOwnedByTheMainWindow) {
+TEST_F(MainWindow, HelpOpensTheAboutWindowOwnedByTheMainWindow) {
     запустить();
     Окно_для_тестов *открытый = nullptr;
     платформа.в_диалоге = [&](Окно_для_тестов &диалог) {
         открытый = &диалог;
-        платформа.отправить(диалог, {Вид_события::e_control, 1});
+        платформа.отправить(диалог, {Вид_события::команда, 1});
     };
     EXPECT_EQ(щелкнуть(кнопка_справки), обработано);
     ASSERT_NE(открытый, nullptr);
     EXPECT_EQ(открытый->номер, 10000);
     EXPECT_EQ(открытый->родитель(), &главное());
-    EXPECT_EQ(открытый->обработчик, dlg_о_программе_eh);
+    EXPECT_EQ(открытый->обработчик, обработать_событие_окна_о_программе);
     EXPECT_TRUE(открытый->закрыт);
 }
 

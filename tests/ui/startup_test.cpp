@@ -11,9 +11,9 @@
 namespace круголет {
 namespace {
 
-using Старт = Окна;
+using Startup = Окна;
 
-TEST_F(Старт, MainWindowIsCreatedWithTitleIconAndTheLookBeforeTheLoopRuns) {
+TEST_F(Startup, MainWindowIsCreatedWithTitleIconAndTheLookBeforeTheLoopRuns) {
     запустить();
     EXPECT_TRUE(платформа.объемный_вид);
     EXPECT_EQ(главное().заголовок, "Ольмарский Календаръ");
@@ -21,7 +21,7 @@ TEST_F(Старт, MainWindowIsCreatedWithTitleIconAndTheLookBeforeTheLoopRuns) 
     EXPECT_EQ(платформа.циклов, 1);
 }
 
-TEST_F(Старт, FifteenControlsInTheirOrderWithKindsAndTexts) {
+TEST_F(Startup, FifteenControlsInTheirOrderWithKindsAndTexts) {
     платформа.часы = {1995, 7, 4, 8, 9};
     запустить();
     struct Ожидание {
@@ -59,7 +59,7 @@ TEST_F(Старт, FifteenControlsInTheirOrderWithKindsAndTexts) {
     }
 }
 
-TEST_F(Старт, ClockInsideTheSpanShowsNowAndTheReportOfThatMoment) {
+TEST_F(Startup, ClockInsideTheSpanShowsNowAndTheReportOfThatMoment) {
     // Day and month differ, so a mix-up of the fields would show another moment's report.
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
@@ -69,7 +69,7 @@ TEST_F(Старт, ClockInsideTheSpanShowsNowAndTheReportOfThatMoment) {
     EXPECT_TRUE(платформа.ошибки.empty());
 }
 
-TEST_F(Старт, ClockAfterTheSpanLeavesAnEmptyReportAndNoMessage) {
+TEST_F(Startup, ClockAfterTheSpanLeavesAnEmptyReportAndNoMessage) {
     платформа.часы = {2012, 9, 23, 10, 5};
     запустить();
     EXPECT_EQ(элемент(поле_дня).текст(), "23");
@@ -81,21 +81,21 @@ TEST_F(Старт, ClockAfterTheSpanLeavesAnEmptyReportAndNoMessage) {
     EXPECT_TRUE(платформа.ошибки.empty());
 }
 
-TEST_F(Старт, ClocksOutsideTheSpanOrOutOfRangeGiveNoReportAndNoMessage) {
+TEST_F(Startup, ClocksOutsideTheSpanOrOutOfRangeGiveNoReportAndNoMessage) {
     const std::vector<Местное_время> часы{
         {1868, 9, 22, 18, 59}, {1601, 1, 1, 0, 0}, {2100, 12, 31, 23, 59}, {2012, 9, 22, 19, 0}};
     for (const Местное_время &ч : часы) {
         SCOPED_TRACE(ч.год);
         Платформа_для_тестов своя;
         своя.часы = ч;
-        запустить_круголет(своя);
+        запустить_круголет(своя, {.принтер = принтер});
         EXPECT_EQ(своя.главное_окно().элемент_с_номером(поле_отчета).текст(), "");
         EXPECT_EQ(своя.главное_окно().элемент_с_номером(поле_года).текст(), std::to_string(ч.год));
         EXPECT_TRUE(своя.ошибки.empty());
     }
 }
 
-TEST_F(Старт, LastMomentOfTheSpanStillHasItsReport) {
+TEST_F(Startup, LastMomentOfTheSpanStillHasItsReport) {
     платформа.часы = {2012, 9, 22, 18, 59};
     запустить();
     EXPECT_EQ(отчет().rfind("Ныне:\n", 0), 0u);
@@ -108,7 +108,7 @@ void ожидать_одну_ошибку_библиотеки(const std::vector
                                "Дальнейшая работа невозможна");
 }
 
-TEST_F(Старт, MissingLibraryGivesOneBoxAndALaidOutWindowThatStillWorks) {
+TEST_F(Startup, MissingLibraryGivesOneBoxAndALaidOutWindowThatStillWorks) {
     убрать_библиотеку();
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
@@ -134,14 +134,14 @@ TEST_F(Старт, MissingLibraryGivesOneBoxAndALaidOutWindowThatStillWorks) {
     EXPECT_EQ(принтер.запись.закончено_заданий, 1);
 }
 
-TEST_F(Старт, DamagedLibraryIsReportedLikeAMissingOne) {
+TEST_F(Startup, DamagedLibraryIsReportedLikeAMissingOne) {
     положить_байты_библиотеки("это не строка библиотеки\n");
     запустить();
     ожидать_одну_ошибку_библиотеки(платформа.ошибки);
     EXPECT_EQ(отчет(), "");
 }
 
-TEST_F(Старт, TheLibraryIsReadOnceAtCreation) {
+TEST_F(Startup, TheLibraryIsReadOnceAtCreation) {
     платформа.часы = {1990, 3, 5, 21, 40};
     запустить();
     убрать_библиотеку();

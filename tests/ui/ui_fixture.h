@@ -1,7 +1,7 @@
 #pragma once
 
 // A test of the windows: the program started on the recording window layer, in a directory of
-// its own that holds the library file, with a recording printer plugged in.
+// its own that holds the library file, with a recording printer handed to it.
 
 #include "platform/fake/fake_platform.h"
 #include "print/recording_job.h"

@@ -2,7 +2,7 @@
 // redirected, as from a console or a script, and with nowhere to write, as from a shortcut.
 
 #include "apps/gui/command_line.h"
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 #include "tests/win32/program_under_test.h"
 
 #include <gtest/gtest.h>

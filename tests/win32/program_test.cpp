@@ -3,7 +3,7 @@
 
 #include "calendar/report.h"
 #include "knowledge/library.h"
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 #include "tests/win32/control_style.h"
 #include "tests/win32/program_under_test.h"
 #include "ui/about.h"
@@ -102,7 +102,7 @@ SYSTEMTIME сейчас() {
     return время;
 }
 
-TEST(Программа, главное_окно_развернуто_и_держит_пятнадцать_элементов_по_порядку) {
+TEST(Win32Program, MainWindowIsMaximizedAndHoldsFifteenControlsInOrder) {
     const SYSTEMTIME до = сейчас();
     Программа_под_тестом п;
     HWND главное = п.главное_окно();
@@ -144,7 +144,7 @@ TEST(Программа, главное_окно_развернуто_и_дер�
     EXPECT_EQ(п.закрыть(), DWORD{0});
 }
 
-TEST(Программа, на_экране_800_на_600_элементы_стоят_по_своим_долям_и_не_заходят_друг_на_друга) {
+TEST(Win32Program, OnAnEightHundredBySixHundredScreenControlsStandAtTheirSharesWithoutOverlapping) {
     HDC экран = GetDC(nullptr);
     const int ширина = GetDeviceCaps(экран, HORZRES);
     const int высота = GetDeviceCaps(экран, VERTRES);
@@ -204,7 +204,7 @@ TEST(Программа, на_экране_800_на_600_элементы_сто�
     }
 }
 
-TEST(Программа, введенный_момент_и_Enter_в_поле_показывают_его_отчет) {
+TEST(Win32Program, ATypedMomentAndEnterInAFieldShowItsReport) {
     Программа_под_тестом п;
     ввести_момент(п, L"14", L"7", L"1990", L"21", L"30");
     п.нажать_клавишу(п.элемент(поле_минуты), VK_RETURN);
@@ -232,7 +232,7 @@ TEST(Программа, введенный_момент_и_Enter_в_поле_п
         Программа_под_тестом::дождаться([&] { return п.текст(поле_отчета) == L"\r\n" + первый; }));
 }
 
-TEST(Программа, Tab_и_пробел_ведут_фокус_по_полям_а_в_поле_минут_запускают_расчет) {
+TEST(Win32Program, TabAndSpaceMoveTheFocusThroughTheFieldsAndCalculateInTheMinuteField) {
     Программа_под_тестом п;
     п.нажать_клавишу(п.элемент(поле_дня), VK_TAB);
     EXPECT_TRUE(
@@ -249,7 +249,7 @@ TEST(Программа, Tab_и_пробел_ведут_фокус_по_поля
     EXPECT_EQ(п.текст(поле_минуты), L"5 ");
 }
 
-TEST(Программа, отвергнутый_момент_показывает_окно_ошибки_и_оставляет_отчет) {
+TEST(Win32Program, ARefusedMomentShowsTheErrorBoxAndKeepsTheReport) {
     Программа_под_тестом п;
     ввести_момент(п, L"14", L"7", L"1990", L"21", L"30");
     п.нажать_клавишу(п.элемент(поле_минуты), VK_RETURN);
@@ -289,7 +289,7 @@ void клавиатура(WORD клавиша, bool отпущена) {
     SendInput(1, &ввод, sizeof ввод);
 }
 
-TEST(Программа, после_окна_ошибки_главное_окно_снова_активно_и_ввод_идет_в_поле_с_фокусом) {
+TEST(Win32Program, AfterTheErrorBoxTheMainWindowIsActiveAgainAndTypingGoesToTheFocusedField) {
     Программа_под_тестом п;
     SetForegroundWindow(п.главное_окно());
     п.нажать_клавишу(п.элемент(поле_дня), VK_TAB);
@@ -315,7 +315,7 @@ TEST(Программа, после_окна_ошибки_главное_окн�
 
 // Enter closes the box on its press; its release then comes to the field, which has the focus
 // back, and must not ask for the conversion again.
-TEST(Программа, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
+TEST(Win32Program, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
     Программа_под_тестом п;
     SetForegroundWindow(п.главное_окно());
     п.нажать_клавишу(п.элемент(поле_дня), VK_TAB);
@@ -340,7 +340,7 @@ TEST(Программа, EnterThatClosesTheErrorBoxDoesNotOpenItAgain) {
         п.щелкнуть(GetDlgItem(вторая, IDOK));
 }
 
-TEST(Программа, справка_открывает_модальное_окно_о_программе_а_Ok_закрывает_его) {
+TEST(Win32Program, HelpOpensTheModalAboutWindowAndOkClosesIt) {
     Программа_под_тестом п;
     п.щелкнуть(п.элемент(кнопка_справки));
     const std::wstring заголовок = std::wstring(38, L' ') + L"О программе";
@@ -370,7 +370,7 @@ TEST(Программа, справка_открывает_модальное_о
     EXPECT_TRUE(Программа_под_тестом::дождаться([&] { return !IsWindow(снова); }));
 }
 
-TEST(Программа, из_другого_каталога_находит_библиотеку_рядом_с_собой) {
+TEST(Win32Program, FromAnotherDirectoryFindsTheLibraryBesideItself) {
     wchar_t временная[MAX_PATH];
     GetTempPathW(MAX_PATH, временная);
     const std::wstring каталог =
@@ -387,7 +387,7 @@ TEST(Программа, из_другого_каталога_находит_б�
     RemoveDirectoryW(каталог.c_str());
 }
 
-TEST(Программа, без_библиотеки_одно_окно_ошибки_и_пустой_отчет) {
+TEST(Win32Program, WithoutTheLibraryOneErrorBoxAndAnEmptyReport) {
     wchar_t временная[MAX_PATH];
     GetTempPathW(MAX_PATH, временная);
     const std::wstring каталог =

@@ -2,7 +2,7 @@
 
 #include "platform/line_feeds.h"
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 
 #include <stdexcept>
 #include <thread>

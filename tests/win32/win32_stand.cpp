@@ -4,9 +4,8 @@
 
 #include "platform/line_feeds.h"
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
 #include "platform/win32/window_win32.h"
-#include "print/recording_job.h"
+#include "runtime/utf16.h"
 #include "tests/win32/program_under_test.h"
 #include "tests/window_contract/contract.h"
 
@@ -165,15 +164,14 @@ class Стенд_win32 final : public Стенд_платформы {
     }
 
     static inline Стенд_win32 *текущий = nullptr;
-    Записывающий_принтер принтер_;
-    Платформа_win32 платформа_{GetModuleHandleW(nullptr), принтер_};
+    Платформа_win32 платформа_{GetModuleHandleW(nullptr)};
     UINT_PTR таймер_ = 0;
     std::function<void(Окно &)> действие_;
     std::function<void(const std::string &)> прочитано_;
     std::optional<Клавиша> клавиша_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Win32, Слой_окон,
+INSTANTIATE_TEST_SUITE_P(Win32, WindowLayerContract,
                          ::testing::Values(Фабрика_платформы{
                              "Win32", [] { return std::make_unique<Стенд_win32>(); }}),
                          имя_стенда);

@@ -1,9 +1,8 @@
 // The Win32 window layer in this process, on real windows: what the windows of ui/ rely on.
 
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
 #include "platform/win32/window_win32.h"
-#include "print/recording_job.h"
+#include "runtime/utf16.h"
 #include "tests/win32/control_style.h"
 #include "ui/about.h"
 #include "ui/controls.h"
@@ -24,9 +23,9 @@ struct Журнал final : Данные_окна {
     std::function<int(Окно &, const Событие &)> ответ;
 };
 
-int записывающий_eh(Окно &окно, const Событие &событие) {
+int записать_и_ответить(Окно &окно, const Событие &событие) {
     auto &журнал = static_cast<Журнал &>(*окно.данные());
-    if (событие.вид != Вид_события::e_other)
+    if (событие.вид != Вид_события::прочее)
         журнал.события.push_back(событие);
     return журнал.ответ ? журнал.ответ(окно, событие) : не_обработано;
 }
@@ -54,7 +53,7 @@ void обработать_очередь() {
     }
 }
 
-class Слой_win32 : public ::testing::Test {
+class Win32WindowLayer : public ::testing::Test {
   protected:
     // A window closed by an earlier test leaves its WM_QUIT behind, which would end the next
     // modal loop at once.
@@ -64,28 +63,18 @@ class Слой_win32 : public ::testing::Test {
         auto журнал = std::make_unique<Журнал>();
         журнал->ответ = std::move(ответ);
         журнал_ = журнал.get();
-        return платформа.создать_главное_окно("Проба окна", значок_программы, записывающий_eh,
+        return платформа.создать_главное_окно("Проба окна", значок_программы, записать_и_ответить,
                                               std::move(журнал));
     }
     Журнал &журнал() { return *журнал_; }
 
-    Записывающий_принтер принтер;
-    Платформа_win32 платформа{GetModuleHandleW(nullptr), принтер};
+    Платформа_win32 платформа{GetModuleHandleW(nullptr)};
 
   private:
     Журнал *журнал_ = nullptr;
 };
 
-TEST(Юникод, текст_переходит_в_utf16_и_обратно_без_потерь) {
-    EXPECT_EQ(в_utf16("Ольмарский Календаръ"), L"Ольмарский Календаръ");
-    EXPECT_EQ(в_utf8(L"Да'АРИЙСКИЙ — «Круголет»"), "Да'АРИЙСКИЙ — «Круголет»");
-    EXPECT_EQ(в_utf16(""), L"");
-    EXPECT_EQ(в_utf8(L""), "");
-    const std::string с_нулем("а\0б", 5);
-    EXPECT_EQ(в_utf8(в_utf16(с_нулем)), с_нулем);
-}
-
-TEST_F(Слой_win32, главное_окно_развернуто_с_неподвижной_рамкой_и_без_перемещения_в_меню) {
+TEST_F(Win32WindowLayer, MainWindowIsMaximizedWithAFixedFrameAndNoMoveInItsMenu) {
     Окно &окно = создать();
     HWND h = hwnd(окно);
     EXPECT_EQ(текст_окна(h), L"Проба окна");
@@ -109,32 +98,32 @@ TEST_F(Слой_win32, главное_окно_развернуто_с_непо�
     EXPECT_NE(SendMessageW(h, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
-TEST_F(Слой_win32, создание_доходит_до_обработчика_раньше_чем_возвращается_окно) {
+TEST_F(Win32WindowLayer, CreationReachesTheHandlerBeforeTheWindowIsReturned) {
     создать();
     ASSERT_FALSE(журнал().события.empty());
-    EXPECT_EQ(журнал().события.front().вид, Вид_события::e_create);
-    EXPECT_TRUE(было(журнал(), Вид_события::e_activate));
+    EXPECT_EQ(журнал().события.front().вид, Вид_события::создание);
+    EXPECT_TRUE(было(журнал(), Вид_события::активация));
 }
 
-TEST_F(Слой_win32, нажатие_доходит_синхронно_как_e_control_с_номером_кнопки) {
+TEST_F(Win32WindowLayer, PressingAButtonDeliversACommandWithItsIdSynchronously) {
     Окно &окно = создать();
     окно.создать_элемент(Вид_элемента::кнопка, кнопка_расчета, "Расчет", {0, 0, 80, 24});
     окно.нажать(кнопка_расчета);
-    EXPECT_TRUE(было(журнал(), Вид_события::e_control, кнопка_расчета));
+    EXPECT_TRUE(было(журнал(), Вид_события::команда, кнопка_расчета));
 
     журнал().события.clear();
     SendMessageW(GetDlgItem(hwnd(окно), кнопка_расчета), BM_CLICK, 0, 0);
-    EXPECT_TRUE(было(журнал(), Вид_события::e_control, кнопка_расчета));
+    EXPECT_TRUE(было(журнал(), Вид_события::команда, кнопка_расчета));
 }
 
-TEST_F(Слой_win32, необработанное_закрытие_закрывает_окно_и_кончает_цикл_сообщений) {
+TEST_F(Win32WindowLayer, AnUnhandledCloseClosesTheWindowAndEndsTheMessageLoop) {
     Окно &окно = создать();
     PostMessageW(hwnd(окно), WM_CLOSE, 0, 0);
     EXPECT_EQ(платформа.цикл_сообщений(), 0);
     EXPECT_EQ(hwnd(окно), nullptr);
 }
 
-TEST_F(Слой_win32, перевод_строки_становится_парой_в_элементе_и_возвращается_одиночным) {
+TEST_F(Win32WindowLayer, ALineFeedBecomesAPairInTheControlAndComesBackSingle) {
     Окно &окно = создать();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле_отчета, поле_отчета, "", {0, 0, 300, 200});
     поле.установить_текст("Ныне:\nЛето в Круге Жизни: 122\n\nконец");
@@ -160,7 +149,7 @@ struct Ожидаемый_вид {
     DWORD стиль; // besides WS_CHILD and WS_VISIBLE
 };
 
-TEST_F(Слой_win32, каждый_вид_элемента_создается_своим_классом_и_стилем) {
+TEST_F(Win32WindowLayer, EachControlKindIsCreatedWithItsClassAndStyle) {
     const Ожидаемый_вид виды[] = {
         {Вид_элемента::надпись, L"Static", SS_CENTER},
         {Вид_элемента::поле, L"Edit", WS_BORDER | ES_LEFT | WS_GROUP | WS_TABSTOP},
@@ -191,7 +180,7 @@ TEST_F(Слой_win32, каждый_вид_элемента_создается_�
     EXPECT_EQ(окно.элемент(999), nullptr);
 }
 
-TEST_F(Слой_win32, элемент_встает_в_заданный_прямоугольник_клиентской_области) {
+TEST_F(Win32WindowLayer, AControlStandsInTheGivenRectangleOfTheClientArea) {
     Окно &окно = создать();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, поле_дня, "1", {0, 0, 10, 10});
     поле.переместить({37, 41, 95, 66});
@@ -202,10 +191,10 @@ TEST_F(Слой_win32, элемент_встает_в_заданный_прям�
                                                         static_cast<int>(клиент.bottom)}));
 }
 
-TEST_F(Слой_win32, перерисовка_заливает_цветом_кнопок_и_растягивает_картинку_из_ресурсов) {
+TEST_F(Win32WindowLayer, RepaintFillsWithTheButtonFaceAndStretchesTheBitmapFromTheResources) {
     std::vector<Размер> размеры;
     Окно &окно = создать([&](Окно &о, const Событие &событие) {
-        if (событие.вид != Вид_события::e_update)
+        if (событие.вид != Вид_события::перерисовка)
             return не_обработано;
         о.залить_фоном();
         о.нарисовать_картинку(картинка_звезды, [&](Размер р) {
@@ -250,8 +239,8 @@ struct Осмотр_диалога {
 Осмотр_диалога осмотр;
 HWND владелец_диалога = nullptr;
 
-int осмотреть_и_закрыть_eh(Окно &диалог, const Событие &событие) {
-    if (событие.вид != Вид_события::e_update || !осмотр.места.empty())
+int осмотреть_и_закрыть(Окно &диалог, const Событие &событие) {
+    if (событие.вид != Вид_события::перерисовка || !осмотр.места.empty())
         return не_обработано;
     HWND h = hwnd(диалог);
     осмотр.заголовок = текст_окна(h);
@@ -280,13 +269,13 @@ int осмотреть_и_закрыть_eh(Окно &диалог, const Соб
     return обработано;
 }
 
-TEST_F(Слой_win32, окно_о_программе_из_ресурсов_совпадает_со_своим_шаблоном) {
+TEST_F(Win32WindowLayer, AboutWindowFromTheResourcesMatchesItsTemplate) {
     Окно &окно = создать();
     владелец_диалога = hwnd(окно);
     осмотр = {};
     const Шаблон_диалога &шаблон = шаблон_окна_о_программе();
     // Closed by IDCANCEL, which its handler leaves to the layer.
-    окно.открыть_диалог(шаблон, осмотреть_и_закрыть_eh);
+    окно.открыть_диалог(шаблон, осмотреть_и_закрыть);
     ASSERT_EQ(осмотр.места.size(), шаблон.элементы.size());
 
     EXPECT_EQ(осмотр.заголовок, в_utf16(шаблон.заголовок));

@@ -2,8 +2,8 @@
 // prefix of its own whose CUPS server is a socket that does not exist, so the prefix has no
 // printer at all.
 
-#include "platform/win32/unicode.h"
 #include "print/print_text.h"
+#include "runtime/utf16.h"
 #include "tests/win32_print/print_session.h"
 #include "ui/controls.h"
 

@@ -1,7 +1,7 @@
 #include "tests/win32_print/print_session.h"
 
 #include "platform/line_feeds.h"
-#include "platform/win32/unicode.h"
+#include "runtime/utf16.h"
 #include "ui/controls.h"
 
 namespace круголет {

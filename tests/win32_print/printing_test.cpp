@@ -3,10 +3,10 @@
 // writes to the file named on its command line, for check_printed_pdf.py to compare with the
 // PDF that arrives (the PDF is a file of the host, read with the host's tools).
 
-#include "platform/win32/unicode.h"
 #include "print/print_text.h"
 #include "print/recording_job.h"
 #include "print/win32/progress_window.h"
+#include "runtime/utf16.h"
 #include "tests/win32_print/print_session.h"
 #include "ui/controls.h"
 

@@ -2,8 +2,8 @@
 // refuses them and names it in LPDEST, which Wine takes for the default printer of a prefix of
 // this test's own. The pages are drawn, and the job is refused when it is handed over.
 
-#include "platform/win32/unicode.h"
 #include "print/print_text.h"
+#include "runtime/utf16.h"
 #include "tests/win32_print/print_session.h"
 #include "ui/controls.h"
 

@@ -16,8 +16,8 @@ struct Журнал final : Данные_окна {
     std::vector<Событие> события;
 };
 
-int записать_eh(Окно &окно, const Событие &событие) {
-    if (событие.вид != Вид_события::e_other)
+int записать_событие(Окно &окно, const Событие &событие) {
+    if (событие.вид != Вид_события::прочее)
         static_cast<Журнал &>(*окно.данные()).события.push_back(событие);
     return не_обработано;
 }
@@ -26,21 +26,21 @@ int записать_eh(Окно &окно, const Событие &событие
 std::vector<Клавиша> отпущено_a;
 std::vector<Клавиша> отпущено_b;
 
-int отпускания_a_eh(Окно &, const Событие &событие) {
-    if (событие.вид == Вид_события::e_keyup)
+int записать_отпускание_в_a(Окно &, const Событие &событие) {
+    if (событие.вид == Вид_события::отпускание_клавиши)
         отпущено_a.push_back(событие.клавиша);
     return не_обработано;
 }
 
-int отпускания_b_eh(Окно &, const Событие &событие) {
-    if (событие.вид == Вид_события::e_keyup)
+int записать_отпускание_в_b(Окно &, const Событие &событие) {
+    if (событие.вид == Вид_события::отпускание_клавиши)
         отпущено_b.push_back(событие.клавиша);
     return не_обработано;
 }
 
 // The About window's handler as far as its "Ok" goes.
-int закрыть_по_ok_eh(Окно &диалог, const Событие &событие) {
-    if (событие.вид != Вид_события::e_control ||
+int закрыть_по_ok(Окно &диалог, const Событие &событие) {
+    if (событие.вид != Вид_события::команда ||
         событие.элемент != шаблон_окна_о_программе().элементы.front().номер)
         return не_обработано;
     диалог.закрыть_диалог();
@@ -48,8 +48,8 @@ int закрыть_по_ok_eh(Окно &диалог, const Событие &со
 }
 
 // Keeps the release of Tab for itself and moves the focus nowhere.
-int держит_tab_eh(Окно &, const Событие &событие) {
-    return событие.вид == Вид_события::e_keyup && событие.клавиша == Клавиша::табуляция
+int оставить_tab_себе(Окно &, const Событие &событие) {
+    return событие.вид == Вид_события::отпускание_клавиши && событие.клавиша == Клавиша::табуляция
                ? обработано
                : не_обработано;
 }
@@ -74,26 +74,26 @@ std::string имя_стенда(const ::testing::TestParamInfo<Фабрика_п
     return параметр.param.имя;
 }
 
-void Слой_окон::SetUp() {
+void WindowLayerContract::SetUp() {
     отпущено_a.clear();
     отпущено_b.clear();
     стенд = GetParam().создать();
 }
 
-Окно &Слой_окон::создать_главное() {
+Окно &WindowLayerContract::создать_главное() {
     auto журнал = std::make_unique<Журнал>();
     события_ = &журнал->события;
-    return стенд->платформа().создать_главное_окно("Проба окна", значок_программы, записать_eh,
+    return стенд->платформа().создать_главное_окно("Проба окна", значок_программы, записать_событие,
                                                    std::move(журнал));
 }
 
-TEST_P(Слой_окон, CreationReachesTheHandlerBeforeTheMainWindowIsReturned) {
+TEST_P(WindowLayerContract, CreationReachesTheHandlerBeforeTheMainWindowIsReturned) {
     создать_главное();
     ASSERT_FALSE(события().empty());
-    EXPECT_EQ(события().front().вид, Вид_события::e_create);
+    EXPECT_EQ(события().front().вид, Вид_события::создание);
 }
 
-TEST_P(Слой_окон, ControlsGiveBackTheirTextWithTheLineFeedsAsGiven) {
+TEST_P(WindowLayerContract, ControlsGiveBackTheirTextWithTheLineFeedsAsGiven) {
     Окно &окно = создать_главное();
     int номер = 100;
     for (const auto &[вид, текст] : тексты) {
@@ -104,7 +104,7 @@ TEST_P(Слой_окон, ControlsGiveBackTheirTextWithTheLineFeedsAsGiven) {
     }
 }
 
-TEST_P(Слой_окон, ControlsAreFoundByTheirIdAndKnowTheirParent) {
+TEST_P(WindowLayerContract, ControlsAreFoundByTheirIdAndKnowTheirParent) {
     Окно &окно = создать_главное();
     Окно &кнопка = окно.создать_элемент(Вид_элемента::кнопка, 201, "Расчет", {0, 0, 80, 24});
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 202, "1", {90, 0, 150, 24});
@@ -115,7 +115,7 @@ TEST_P(Слой_окон, ControlsAreFoundByTheirIdAndKnowTheirParent) {
     EXPECT_EQ(кнопка.текст(), "Расчет");
 }
 
-TEST_P(Слой_окон, AMovedControlHasItsNewOuterRectangleInTheParentsClientArea) {
+TEST_P(WindowLayerContract, AMovedControlHasItsNewOuterRectangleInTheParentsClientArea) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "1", {0, 0, 10, 10});
     поле.переместить({37, 41, 95, 66});
@@ -127,7 +127,7 @@ TEST_P(Слой_окон, AMovedControlHasItsNewOuterRectangleInTheParentsClient
     EXPECT_GT(клиент.низ, 66);
 }
 
-TEST_P(Слой_окон, TextExtentsGrowWithTheTextAndKeepTheLineHeight) {
+TEST_P(WindowLayerContract, TextExtentsGrowWithTheTextAndKeepTheLineHeight) {
     Окно &окно = создать_главное();
     const Размер две = окно.размер_текста("99");
     const Размер четыре = окно.размер_текста("9999");
@@ -138,19 +138,19 @@ TEST_P(Слой_окон, TextExtentsGrowWithTheTextAndKeepTheLineHeight) {
     EXPECT_GT(окно.размер_текста(" Дата(ДД-ММ-ГГГГ): ").ширина, четыре.ширина);
 }
 
-TEST_P(Слой_окон, PressingAButtonHasDeliveredItsControlEventWhenItReturns) {
+TEST_P(WindowLayerContract, PressingAButtonHasDeliveredItsControlEventWhenItReturns) {
     Окно &окно = создать_главное();
     окно.создать_элемент(Вид_элемента::кнопка, 201, "Расчет", {0, 0, 80, 24});
     окно.нажать(201);
     ASSERT_FALSE(события().empty());
-    EXPECT_EQ(события().back().вид, Вид_события::e_control);
+    EXPECT_EQ(события().back().вид, Вид_события::команда);
     EXPECT_EQ(события().back().элемент, 201);
 }
 
-TEST_P(Слой_окон, AControlsHandlerHearsEachKeyWhenItIsReleasedNotWhenPressed) {
+TEST_P(WindowLayerContract, AControlsHandlerHearsEachKeyWhenItIsReleasedNotWhenPressed) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
-    поле.перехватить_события(отпускания_a_eh);
+    поле.перехватить_события(записать_отпускание_в_a);
     for (Клавиша клавиша : {Клавиша::ввод, Клавиша::табуляция, Клавиша::пробел, Клавиша::другая}) {
         стенд->нажать_клавишу(поле, клавиша);
         EXPECT_TRUE(отпущено_a.empty()) << static_cast<int>(клавиша);
@@ -160,12 +160,12 @@ TEST_P(Слой_окон, AControlsHandlerHearsEachKeyWhenItIsReleasedNotWhenPre
     }
 }
 
-TEST_P(Слой_окон, AReleaseIsHeardOnlyByTheControlThatHadItsFirstPress) {
+TEST_P(WindowLayerContract, AReleaseIsHeardOnlyByTheControlThatHadItsFirstPress) {
     Окно &окно = создать_главное();
     Окно &первое = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
     Окно &второе = окно.создать_элемент(Вид_элемента::поле, 202, "", {110, 0, 210, 24});
-    первое.перехватить_события(отпускания_a_eh);
-    второе.перехватить_события(отпускания_b_eh);
+    первое.перехватить_события(записать_отпускание_в_a);
+    второе.перехватить_события(записать_отпускание_в_b);
     первое.установить_фокус();
     ASSERT_TRUE(стенд->в_фокусе(первое));
 
@@ -188,14 +188,14 @@ TEST_P(Слой_окон, AReleaseIsHeardOnlyByTheControlThatHadItsFirstPress) {
 
 // Enter closes an error box, or a dialog through its default button, on its press; the focus
 // goes back to the field, where the key, still down, repeats and at last comes up.
-TEST_P(Слой_окон, TheEnterThatClosedAModalWindowIsNotHeardWhenItComesUpInTheField) {
+TEST_P(WindowLayerContract, TheEnterThatClosedAModalWindowIsNotHeardWhenItComesUpInTheField) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
-    поле.перехватить_события(отпускания_a_eh);
+    поле.перехватить_события(записать_отпускание_в_a);
     const std::array<std::pair<const char *, std::function<void()>>, 2> окна{{
         {"error box",
          [&] { стенд->платформа().сообщение_об_ошибке("Ошибка", "Неправильные данные!"); }},
-        {"about window", [&] { окно.открыть_диалог(шаблон_окна_о_программе(), закрыть_по_ok_eh); }},
+        {"about window", [&] { окно.открыть_диалог(шаблон_окна_о_программе(), закрыть_по_ok); }},
     }};
     for (const auto &[имя, открыть] : окна) {
         SCOPED_TRACE(имя);
@@ -217,7 +217,7 @@ TEST_P(Слой_окон, TheEnterThatClosedAModalWindowIsNotHeardWhenItComesUpI
 // Sized as the main window sizes its day field for two digits, a field typed or pasted into
 // keeps the beginning that fits: at least the two digits, no wider than the field, and not a
 // digit less than its few pixels of margin allow.
-TEST_P(Слой_окон, ASingleLineFieldTakesOnlyWhatFitsItsWidth) {
+TEST_P(WindowLayerContract, ASingleLineFieldTakesOnlyWhatFitsItsWidth) {
     Окно &окно = создать_главное();
     const Размер две = окно.размер_текста("99");
     const Прямоугольник место{0, 0, две.ширина + 10, две.высота + 7};
@@ -246,37 +246,37 @@ TEST_P(Слой_окон, ASingleLineFieldTakesOnlyWhatFitsItsWidth) {
               длинное);
 }
 
-TEST_P(Слой_окон, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceRunsOnce) {
+TEST_P(WindowLayerContract, ASecondInterceptionReplacesTheFirstAndTheSameOneTwiceRunsOnce) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
-    поле.перехватить_события(отпускания_a_eh);
-    поле.перехватить_события(отпускания_a_eh);
+    поле.перехватить_события(записать_отпускание_в_a);
+    поле.перехватить_события(записать_отпускание_в_a);
     стенд->нажать_клавишу(поле, Клавиша::ввод);
     стенд->отпустить_клавишу(поле, Клавиша::ввод);
     EXPECT_EQ(отпущено_a.size(), 1u);
 
-    поле.перехватить_события(отпускания_b_eh);
+    поле.перехватить_события(записать_отпускание_в_b);
     стенд->нажать_клавишу(поле, Клавиша::пробел);
     стенд->отпустить_клавишу(поле, Клавиша::пробел);
     EXPECT_EQ(отпущено_a.size(), 1u);
     EXPECT_EQ(отпущено_b, std::vector<Клавиша>{Клавиша::пробел});
 }
 
-TEST_P(Слой_окон, WhatTheHandlerLeavesAloneReachesTheControlAsTyping) {
+TEST_P(WindowLayerContract, WhatTheHandlerLeavesAloneReachesTheControlAsTyping) {
     Окно &окно = создать_главное();
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 100, 24});
-    поле.перехватить_события(отпускания_a_eh);
+    поле.перехватить_события(записать_отпускание_в_a);
     поле.установить_фокус();
     стенд->нажать_клавишу(поле, Клавиша::пробел);
     стенд->отпустить_клавишу(поле, Клавиша::пробел);
     EXPECT_EQ(поле.текст(), " ");
 }
 
-TEST_P(Слой_окон, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNotMoveIt) {
+TEST_P(WindowLayerContract, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNotMoveIt) {
     Окно &окно = создать_главное();
     Окно &первое = окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 50, 24});
     Окно &второе = окно.создать_элемент(Вид_элемента::поле, 202, "", {60, 0, 110, 24});
-    первое.перехватить_события(держит_tab_eh);
+    первое.перехватить_события(оставить_tab_себе);
     первое.установить_фокус();
     EXPECT_TRUE(стенд->в_фокусе(первое));
     стенд->нажать_клавишу(первое, Клавиша::табуляция);
@@ -287,7 +287,7 @@ TEST_P(Слой_окон, TheFocusGoesWhereTheProgramPutsItAndAHandledTabDoesNot
     EXPECT_FALSE(стенд->в_фокусе(первое));
 }
 
-TEST_P(Слой_окон, AModalDialogReturnsOnlyWhenClosedAndHoldsTheControlsOfItsTemplate) {
+TEST_P(WindowLayerContract, AModalDialogReturnsOnlyWhenClosedAndHoldsTheControlsOfItsTemplate) {
     Окно &окно = создать_главное();
     const Шаблон_диалога &шаблон = шаблон_окна_о_программе();
     bool вернулся = false;
@@ -307,7 +307,7 @@ TEST_P(Слой_окон, AModalDialogReturnsOnlyWhenClosedAndHoldsTheControlsOf
     EXPECT_TRUE(побывал);
 }
 
-TEST_P(Слой_окон, AClosedDialogGivesTheFocusBackToTheFieldThatHadIt) {
+TEST_P(WindowLayerContract, AClosedDialogGivesTheFocusBackToTheFieldThatHadIt) {
     Окно &окно = создать_главное();
     окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 50, 24});
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 202, "", {60, 0, 110, 24});
@@ -318,7 +318,7 @@ TEST_P(Слой_окон, AClosedDialogGivesTheFocusBackToTheFieldThatHadIt) {
     EXPECT_TRUE(стенд->в_фокусе(поле));
 }
 
-TEST_P(Слой_окон, TheErrorBoxReturnsOnceClosedWithTheFocusBackInTheField) {
+TEST_P(WindowLayerContract, TheErrorBoxReturnsOnceClosedWithTheFocusBackInTheField) {
     Окно &окно = создать_главное();
     окно.создать_элемент(Вид_элемента::поле, 201, "", {0, 0, 50, 24});
     Окно &поле = окно.создать_элемент(Вид_элемента::поле, 202, "", {60, 0, 110, 24});

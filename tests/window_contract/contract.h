@@ -1,10 +1,11 @@
 #pragma once
 
 // What every back end of the window layer promises (platform/window.h), as one parameterised
-// suite: a back end's test program instantiates Слой_окон with a Фабрика_платформы of its own,
+// suite: a back end's test program instantiates WindowLayerContract with a Фабрика_платформы of
+// its own,
 //
-//   INSTANTIATE_TEST_SUITE_P(Qt, Слой_окон, ::testing::Values(Фабрика_платформы{"Qt", ...}),
-//                            имя_стенда);
+//   INSTANTIATE_TEST_SUITE_P(Qt, WindowLayerContract,
+//                            ::testing::Values(Фабрика_платформы{"Qt", ...}), имя_стенда);
 //
 // and links krugolet_window_contract. The about window's template is the dialog the suite
 // opens, so a back end that loads templates from resources needs the program's resources.
@@ -63,11 +64,11 @@ inline void PrintTo(const Фабрика_платформы &фабрика, std
 
 std::string имя_стенда(const ::testing::TestParamInfo<Фабрика_платформы> &параметр);
 
-class Слой_окон : public ::testing::TestWithParam<Фабрика_платформы> {
+class WindowLayerContract : public ::testing::TestWithParam<Фабрика_платформы> {
   protected:
     void SetUp() override;
 
-    // A main window whose handler records every event but e_other and handles none.
+    // A main window whose handler records every event but `прочее` and handles none.
     Окно &создать_главное();
     const std::vector<Событие> &события() const { return *события_; }
 

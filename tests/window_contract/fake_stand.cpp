@@ -66,7 +66,7 @@ class Стенд_подделки final : public Стенд_платформы {
     std::function<void(Окно &)> действие_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Fake, Слой_окон,
+INSTANTIATE_TEST_SUITE_P(Fake, WindowLayerContract,
                          ::testing::Values(Фабрика_платформы{
                              "Fake", [] { return std::make_unique<Стенд_подделки>(); }}),
                          имя_стенда);

@@ -5,7 +5,7 @@
 namespace круголет {
 namespace {
 
-TEST(Переводы_строк, IntoAControlEveryLineFeedGetsACarriageReturn) {
+TEST(LineFeeds, IntoAControlEveryLineFeedGetsACarriageReturn) {
     EXPECT_EQ(в_текст_элемента(""), "");
     EXPECT_EQ(в_текст_элемента("Ныне:\nотчет"), "Ныне:\r\nотчет");
     EXPECT_EQ(в_текст_элемента("\n\n"), "\r\n\r\n");
@@ -13,14 +13,14 @@ TEST(Переводы_строк, IntoAControlEveryLineFeedGetsACarriageReturn) 
     EXPECT_EQ(в_текст_элемента("a\r\nb"), "a\r\r\nb");
 }
 
-TEST(Переводы_строк, OutOfAControlOnlyPairsLoseTheirCarriageReturn) {
+TEST(LineFeeds, OutOfAControlOnlyPairsLoseTheirCarriageReturn) {
     EXPECT_EQ(из_текста_элемента("a\r\nb\r\n"), "a\nb\n");
     EXPECT_EQ(из_текста_элемента("a\rb\r"), "a\rb\r");
     EXPECT_EQ(из_текста_элемента("\n\r\r\n"), "\n\r\n");
     EXPECT_EQ(из_текста_элемента("\r\r\n\n"), "\r\n\n");
 }
 
-TEST(Переводы_строк, ProgramTextSurvivesTheRoundTrip) {
+TEST(LineFeeds, ProgramTextSurvivesTheRoundTrip) {
     for (const char *текст : {"", "\n", "строка", "Ныне:\nпервая\n\nтретья\n", "\r", "x\ry"})
         EXPECT_EQ(из_текста_элемента(в_текст_элемента(текст)), текст);
 }

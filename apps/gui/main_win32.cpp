@@ -3,8 +3,8 @@
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
 #include "platform/win32/platform_win32.h"
-#include "platform/win32/unicode.h"
 #include "print/win32/printer_win32.h"
+#include "runtime/utf16.h"
 #include "ui/start.h"
 
 #include <windows.h>
@@ -57,8 +57,9 @@ int WINAPI wWinMain(HINSTANCE экземпляр, HINSTANCE, PWSTR, int) {
     if (запрос.версия)
         return написать_в_консоль(Поток_вывода::вывод, "krugolet " KRUGOLET_VERSION "\n") ? 0 : 1;
     Принтер_win32 принтер;
-    Платформа_win32 платформа(экземпляр, принтер);
+    Платформа_win32 платформа(экземпляр);
     return запустить_круголет(
-        платформа, {запрос.широкий_промежуток ? Промежуток::широкий : Промежуток::круг_жизни,
-                    найти_библиотеку()});
+        платформа,
+        {принтер, запрос.широкий_промежуток ? Промежуток::широкий : Промежуток::круг_жизни,
+         найти_библиотеку()});
 }
