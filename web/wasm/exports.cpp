@@ -1,7 +1,7 @@
 // The functions the page calls. Text crosses as UTF-8; an answer is JSON, so that a report and
 // the values beside it come back in one call. An answer stays valid until the next call.
-// Their names are English, as the print job's are: emscripten renames a module's exports to
-// shorten it and then loses the ones spelt in Cyrillic.
+// Their names are English: emscripten renames a module's exports to shorten it and then loses
+// the ones spelt in Cyrillic.
 
 #include "calendar/input_check.h"
 #include "calendar/month_and_weekday_names.h"
