@@ -18,10 +18,10 @@ int обработать_событие_поля_часа(Окно &поле, co
 int обработать_событие_поля_минуты(Окно &поле, const Событие &событие);
 
 // Whether the key moves on to the next field: Tab and Space.
-bool код_перехода(Клавиша клавиша);
+bool клавиша_перехода(Клавиша клавиша);
 
 // The five fields of the main window read and checked; on refusal, after the error box,
 // nothing.
-std::optional<Момент> получить_данные(Окно &главное, Промежуток промежуток);
+std::optional<Момент> момент_главного_окна(Окно &главное, Промежуток промежуток);
 
 } // namespace круголет

@@ -10,11 +10,11 @@ namespace круголет {
 // (the screen's, not the client area's), each percentage rounded to the nearest pixel.
 
 // Lays out all fifteen controls of the main window.
-void интерфейс(Окно &окно, int ширина, int высота);
+void разместить_элементы(Окно &окно, int ширина, int высота);
 
 // Moves the control to the rectangle given in percentages.
-void толстый_интерфейс(Окно &окно, double лево, double верх, double право, double низ, int номер,
-                       int высота, int ширина);
+void разместить_в_процентах(Окно &окно, double лево, double верх, double право, double низ,
+                            int номер, int высота, int ширина);
 
 struct Правый_нижний {
     double право;
@@ -24,9 +24,9 @@ struct Правый_нижний {
 // Places the control at (left %, top %) just large enough for the sample text in the window's
 // font, and gives back its right and bottom edges as unrounded percentages, so that the next
 // control of a row can start exactly where this one ends.
-Правый_нижний тонкий_интерфейс(Окно &окно, double лево, double верх, int номер,
-                               std::string_view образец, int высота, int ширина);
+Правый_нижний разместить_по_образцу(Окно &окно, double лево, double верх, int номер,
+                                    std::string_view образец, int высота, int ширина);
 
-int вернуть_больший(int первое, int второе);
+int большее_из(int первое, int второе);
 
 } // namespace круголет

@@ -1,7 +1,7 @@
 #include "platform/qt/control_kinds.h"
 
 #include "platform/qt/line_field.h"
-#include "platform/qt/qt_text.h"
+#include "runtime/qt_text.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "platform/qt/platform_qt.h"
 
-#include "platform/qt/qt_text.h"
 #include "platform/qt/resources_qt.h"
 #include "platform/qt/surface.h"
+#include "runtime/qt_text.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -2,9 +2,9 @@
 
 #include "platform/qt/control_kinds.h"
 #include "platform/qt/platform_qt.h"
-#include "platform/qt/qt_text.h"
 #include "platform/qt/resources_qt.h"
 #include "platform/qt/surface.h"
+#include "runtime/qt_text.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -3,6 +3,7 @@
 #include "print/qt/cups_server.h"
 #include "print/qt/off_window.h"
 #include "print/qt/progress_dialog.h"
+#include "runtime/qt_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +19,6 @@
 namespace круголет {
 
 namespace {
-
-QString в_qt(std::string_view текст) {
-    return QString::fromUtf8(текст.data(), static_cast<qsizetype>(текст.size()));
-}
 
 int разрешение_экрана_по_y() {
     return static_cast<int>(std::lround(QGuiApplication::primaryScreen()->logicalDotsPerInchY()));

@@ -198,8 +198,8 @@ TEST_F(QtProgram, PicturesAreDrawnWhereTheLayoutPutsThem) {
     запустить({1990, 7, 14, 21, 30});
     const QImage снимок = главное()->grab().toImage();
     const QRgb фон = главное()->palette().color(QPalette::Button).rgb();
-    const int T = виджет(поле_отчета)->geometry().top();
-    const int Hr = виджет(шапка)->geometry().right() + 1;
+    const int верх_отчета = виджет(поле_отчета)->geometry().top();
+    const int право_шапки = виджет(шапка)->geometry().right() + 1;
     auto не_фон = [&](int x0, int x1, int y0, int y1) {
         int точек = 0;
         for (int y = y0; y < y1; y += 2)
@@ -207,13 +207,17 @@ TEST_F(QtProgram, PicturesAreDrawnWhereTheLayoutPutsThem) {
                 точек += снимок.pixel(x, y) != фон;
         return точек;
     };
-    const int ширина_орла = T * 187 / 239;
-    EXPECT_GT(не_фон(ширина_орла / 4, ширина_орла * 3 / 4, T / 4, T * 3 / 4), 0) << "no eagle";
-    EXPECT_GT(не_фон(Hr + T / 4, Hr + T * 3 / 4, T / 4, T * 3 / 4), 0) << "no star";
+    const int ширина_орла = верх_отчета * 187 / 239;
+    EXPECT_GT(не_фон(ширина_орла / 4, ширина_орла * 3 / 4, верх_отчета / 4, верх_отчета * 3 / 4), 0)
+        << "no eagle";
+    EXPECT_GT(не_фон(право_шапки + верх_отчета / 4, право_шапки + верх_отчета * 3 / 4,
+                     верх_отчета / 4, верх_отчета * 3 / 4),
+              0)
+        << "no star";
     // Between the eagle and the date's label the background is plain.
-    const int Ld = виджет(надпись_даты)->geometry().left();
-    if (Ld > ширина_орла + 4) {
-        EXPECT_EQ(не_фон(ширина_орла + 2, Ld - 1, T / 2, T / 2 + 1), 0);
+    const int лево_дня = виджет(надпись_даты)->geometry().left();
+    if (лево_дня > ширина_орла + 4) {
+        EXPECT_EQ(не_фон(ширина_орла + 2, лево_дня - 1, верх_отчета / 2, верх_отчета / 2 + 1), 0);
     }
 }
 

@@ -2,8 +2,8 @@
 // and clicks coming as Qt delivers a user's.
 
 #include "platform/qt/platform_qt.h"
-#include "platform/qt/qt_text.h"
 #include "platform/qt/surface.h"
+#include "runtime/qt_text.h"
 #include "tests/window_contract/contract.h"
 
 #include <QApplication>

@@ -104,10 +104,10 @@ TEST_F(InputFields, OtherKeysAndEventsAreLeftToTheField) {
 }
 
 TEST(NextFieldKey, TabAndSpaceOnly) {
-    EXPECT_TRUE(код_перехода(Клавиша::табуляция));
-    EXPECT_TRUE(код_перехода(Клавиша::пробел));
-    EXPECT_FALSE(код_перехода(Клавиша::ввод));
-    EXPECT_FALSE(код_перехода(Клавиша::другая));
+    EXPECT_TRUE(клавиша_перехода(Клавиша::табуляция));
+    EXPECT_TRUE(клавиша_перехода(Клавиша::пробел));
+    EXPECT_FALSE(клавиша_перехода(Клавиша::ввод));
+    EXPECT_FALSE(клавиша_перехода(Клавиша::другая));
 }
 
 // A date that does not exist gets the one line; one that exists but lies outside the range a

@@ -40,14 +40,14 @@ TEST_F(MainWindow, StarSquareFollowsTheReportFieldWhenThatIsLower) {
     платформа.размер_текста = [](std::string_view) { return Размер{10, 40}; };
     платформа.картинки[картинка_орла] = {3, 2};
     запустить();
-    const int T = элемент(поле_отчета).место.верх;
-    ASSERT_GT(T, 200);
+    const int верх_отчета = элемент(поле_отчета).место.верх;
+    ASSERT_GT(верх_отчета, 200);
     const auto картинки = перерисовать(платформа, главное());
     ASSERT_EQ(картинки.size(), 2u);
-    EXPECT_EQ(картинки[1].куда, (Прямоугольник{600, 0, 600 + T, T}));
-    // An odd T makes 3 × T / 2 end in a half, which rounds up.
-    ASSERT_EQ(T % 2, 1);
-    EXPECT_EQ(картинки[0].куда, (Прямоугольник{0, 0, (3 * T + 1) / 2, T}));
+    EXPECT_EQ(картинки[1].куда, (Прямоугольник{600, 0, 600 + верх_отчета, верх_отчета}));
+    // An odd top makes 3 × top / 2 end in a half, which rounds up.
+    ASSERT_EQ(верх_отчета % 2, 1);
+    EXPECT_EQ(картинки[0].куда, (Прямоугольник{0, 0, (3 * верх_отчета + 1) / 2, верх_отчета}));
 }
 
 TEST_F(MainWindow, EveryRepaintDrawsEverythingAgain) {
