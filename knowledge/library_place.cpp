@@ -30,8 +30,8 @@ std::filesystem::path каталог_этой_программы() {
 
 } // namespace
 
-std::filesystem::path выбрать_библиотеку(const std::filesystem::path &каталог_программы,
-                                         const std::filesystem::path &каталог_данных) {
+std::filesystem::path путь_библиотеки(const std::filesystem::path &каталог_программы,
+                                      const std::filesystem::path &каталог_данных) {
     const std::array<std::filesystem::path, 3> места{
         имя_библиотеки,
         каталог_программы.empty() ? std::filesystem::path() : каталог_программы / имя_библиотеки,
@@ -46,7 +46,7 @@ std::filesystem::path выбрать_библиотеку(const std::filesystem:
 }
 
 std::filesystem::path найти_библиотеку() {
-    return выбрать_библиотеку(каталог_этой_программы(), KRUGOLET_DATA_DIR);
+    return путь_библиотеки(каталог_этой_программы(), KRUGOLET_DATA_DIR);
 }
 
 } // namespace круголет

@@ -128,7 +128,7 @@ std::optional<Ошибка_аргументов> проверить_момент
 } // namespace
 
 std::variant<Параметры, Ошибка_аргументов>
-разобрать_аргументы(std::span<const std::string_view> аргументы) {
+параметры_из_аргументов(std::span<const std::string_view> аргументы) {
     Параметры п;
     bool параметры_кончились = false;
     for (std::size_t i = 0; i < аргументы.size(); ++i) {

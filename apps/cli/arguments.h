@@ -37,6 +37,7 @@ struct Ошибка_аргументов {
 
 // The arguments after the program's name. Only the form is checked here; the moment itself is
 // read later, as the window reads its fields. "--" ends the options.
-std::variant<Параметры, Ошибка_аргументов> разобрать_аргументы(std::span<const std::string_view>);
+std::variant<Параметры, Ошибка_аргументов>
+    параметры_из_аргументов(std::span<const std::string_view>);
 
 } // namespace круголет

@@ -25,7 +25,7 @@ std::optional<std::array<std::string_view, N>> разрезать(std::string_vi
 
 } // namespace
 
-std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время,
+std::optional<Момент> момент_из_текста(std::string_view дата, std::string_view время,
                                        Промежуток промежуток) {
     const auto д = разрезать<3>(дата, '.');
     const auto в = разрезать<2>(время, ':');
@@ -34,7 +34,7 @@ std::optional<Момент> прочитать_момент(std::string_view д�
     return проверенный_момент((*д)[0], (*д)[1], (*д)[2], (*в)[0], (*в)[1], промежуток);
 }
 
-std::optional<Момент> прочитать_момент(std::string_view строка, Промежуток промежуток) {
+std::optional<Момент> момент_из_текста(std::string_view строка, Промежуток промежуток) {
     const auto начало = строка.find_first_not_of(пробельные_знаки);
     if (начало == std::string_view::npos)
         return std::nullopt;
@@ -42,7 +42,7 @@ std::optional<Момент> прочитать_момент(std::string_view с�
     const auto пробел = строка.find_first_of(пробельные_знаки);
     if (пробел == std::string_view::npos)
         return std::nullopt;
-    return прочитать_момент(строка.substr(0, пробел),
+    return момент_из_текста(строка.substr(0, пробел),
                             строка.substr(строка.find_first_not_of(пробельные_знаки, пробел)),
                             промежуток);
 }

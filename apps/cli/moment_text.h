@@ -9,14 +9,14 @@ namespace круголет {
 
 // A moment written "DD.MM.YYYY HH:MM": the five numbers are cut at "." and ":" and each is
 // read and checked as the window reads its fields.
-std::optional<Момент> прочитать_момент(std::string_view дата, std::string_view время,
+std::optional<Момент> момент_из_текста(std::string_view дата, std::string_view время,
                                        Промежуток промежуток = Промежуток::круг_жизни);
 
 // Blanks of any kind separate the date from the time.
 inline constexpr std::string_view пробельные_знаки = " \t";
 
 // The same for one line holding the date, blanks and the time, with blanks around them allowed.
-std::optional<Момент> прочитать_момент(std::string_view строка,
+std::optional<Момент> момент_из_текста(std::string_view строка,
                                        Промежуток промежуток = Промежуток::круг_жизни);
 
 } // namespace круголет

@@ -49,10 +49,10 @@ TEST_P(LibraryChoice, TakesTheFirstDirectoryInOrderThatHasTheFile) {
             std::ofstream(корень / каталог / имя_библиотеки) << "лето(1, \"a\")\n";
     const fs::path ожидаемо[] = {имя_библиотеки, имя_библиотеки, корень / "bin" / имя_библиотеки,
                                  корень / "share" / имя_библиотеки};
-    EXPECT_EQ(круголет::выбрать_библиотеку(корень / "bin", корень / "share"), ожидаемо[с.выбрано]);
+    EXPECT_EQ(круголет::путь_библиотеки(корень / "bin", корень / "share"), ожидаемо[с.выбрано]);
     // Without a data directory, as on Windows, only the other two count.
     const auto без_данных = с.выбрано == данных ? нигде : с.выбрано;
-    EXPECT_EQ(круголет::выбрать_библиотеку(корень / "bin", {}), ожидаемо[без_данных]);
+    EXPECT_EQ(круголет::путь_библиотеки(корень / "bin", {}), ожидаемо[без_данных]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
