@@ -37,7 +37,11 @@ class PrintTest(BrowserTest):
             self.assertTrue(header, lines[0])
             self.assertEqual(header.group(1), str(number))
             body += lines[1:]
-        self.assertEqual(" ".join(body).split(), report.split())
+        # The browser may break a line after the hyphen of a word such as "по-своему".
+        def words(text):
+            return re.sub(r"(\w)-\s+(\w)", r"\1-\2", text).split()
+
+        self.assertEqual(words(" ".join(body)), words(report))
         self.assertRegex(fonts, r"Serif|Times")
 
     def test_the_month_page_prints_its_grid_and_holidays_without_controls(self):
