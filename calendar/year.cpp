@@ -3,6 +3,7 @@
 #include "calendar/month_and_weekday_names.h"
 #include "knowledge/calendar_words.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -81,11 +82,25 @@ constexpr auto начала_по_номерам = [] {
     return итог;
 }();
 
+static_assert(std::ranges::all_of(начала_по_номерам,
+                                  [](const auto &начала) {
+                                      return std::ranges::all_of(начала, [](const auto &начало) {
+                                          return начало.месяц_года != 0;
+                                      });
+                                  }),
+              "every month begins in every year of the Circle of Years");
+
 constexpr std::array<int, 12> дней_в_месяце = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 bool помещается(std::int64_t число) {
     return число >= std::numeric_limits<std::int32_t>::min() &&
            число <= std::numeric_limits<std::int32_t>::max();
+}
+
+День_и_месяц день_начала(int год, Начало_по_номеру начало) {
+    if (начало.день == последний_день)
+        return День_и_месяц{*длительность_месяца(начало.месяц_года, год), начало.месяц_года};
+    return День_и_месяц{начало.день, начало.месяц_года};
 }
 
 } // namespace
@@ -116,13 +131,18 @@ std::optional<День_и_месяц> начало_месяца(int год, int 
 std::optional<День_и_месяц> начало_месяца(int год, int лето_в_круге_лет, int номер) {
     if (номер < 1 || номер > 9 || лето_в_круге_лет < 1 || лето_в_круге_лет > 16)
         return std::nullopt;
-    const auto строка = начала_по_номерам[static_cast<std::size_t>(номер - 1)]
-                                         [static_cast<std::size_t>(лето_в_круге_лет - 1)];
-    if (строка.месяц_года == 0)
+    return день_начала(год, начала_по_номерам[static_cast<std::size_t>(номер - 1)]
+                                             [static_cast<std::size_t>(лето_в_круге_лет - 1)]);
+}
+
+std::optional<std::array<День_и_месяц, 9>> начала_месяцев_года(int год, int лето_в_круге_лет) {
+    if (лето_в_круге_лет < 1 || лето_в_круге_лет > 16)
         return std::nullopt;
-    if (строка.день == последний_день)
-        return День_и_месяц{*длительность_месяца(строка.месяц_года, год), строка.месяц_года};
-    return День_и_месяц{строка.день, строка.месяц_года};
+    std::array<День_и_месяц, 9> начала;
+    for (std::size_t место = 0; место < начала.size(); ++место)
+        начала[место] = день_начала(
+            год, начала_по_номерам[место][static_cast<std::size_t>(лето_в_круге_лет - 1)]);
+    return начала;
 }
 
 std::optional<Лето> лето_момента(const Знания &знания, const Момент &момент,
