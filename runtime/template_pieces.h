@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <concepts>
@@ -44,23 +45,27 @@ template <std::size_t Вставок> class Шаблон {
     std::array<std::string_view, Вставок + 1> куски_{};
 };
 
-inline void дописать_значение(std::string &текст, std::string_view значение) {
-    текст += значение;
+// The most characters an integer value takes ("-9223372036854775808").
+inline constexpr std::size_t наибольшее_число_знаков = 20;
+
+inline char *записанное_значение(char *куда, std::string_view значение) {
+    return std::copy(значение.begin(), значение.end(), куда);
 }
 
-inline void дописать_значение(std::string &текст, std::integral auto значение) {
-    char цифры[24];
-    текст.append(цифры, std::to_chars(цифры, std::end(цифры), значение).ptr);
+inline char *записанное_значение(char *куда, std::integral auto значение) {
+    return std::to_chars(куда, куда + наибольшее_число_знаков, значение).ptr;
 }
 
-// Appends the template with its values in its gaps, integers as plain decimal digits.
+// Writes the template with its values in its gaps, integers as plain decimal digits, from `куда`
+// on, and gives the end of what it wrote. The room is the caller's to provide: the template's
+// `размер()`, the texts' sizes and `наибольшее_число_знаков` for each integer.
 template <std::size_t Вставок, class... Значения>
-requires(sizeof...(Значения) == Вставок) void дописать_по_шаблону(std::string &текст,
-                                                                  const Шаблон<Вставок> &шаблон,
-                                                                  const Значения &...значения) {
+char *записанный_шаблон(char *куда, const Шаблон<Вставок> &шаблон, const Значения &...значения) {
+    static_assert(sizeof...(Значения) == Вставок, "one value for each placeholder");
     std::size_t место = 0;
-    текст += шаблон.кусок(место);
-    ((дописать_значение(текст, значения), текст += шаблон.кусок(++место)), ...);
+    куда = записанное_значение(куда, шаблон.кусок(место));
+    ((куда = записанное_значение(записанное_значение(куда, значения), шаблон.кусок(++место))), ...);
+    return куда;
 }
 
 } // namespace круголет
