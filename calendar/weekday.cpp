@@ -109,6 +109,10 @@ std::optional<std::string_view> день_недели_от_первого(const 
     std::int64_t осталось = std::int64_t{n} - 1;
     std::int64_t пройдено = 0;
     std::string_view день = первый_день;
+    // The days of the first round as walked, so that a round of the week's length is not walked
+    // again for the remainder: the day is read from its place in the round.
+    std::array<std::string_view, 16> круг;
+    круг[0] = первый_день;
     while (осталось > 0) {
         const auto следующий = знания.следующий_день.найти(день);
         if (!следующий)
@@ -116,10 +120,14 @@ std::optional<std::string_view> день_недели_от_первого(const 
         день = *следующий;
         --осталось;
         ++пройдено;
+        if (день == первый_день && пройдено <= std::ssize(круг))
+            return круг[static_cast<std::size_t>(осталось % пройдено)];
         if (день == первый_день)
             осталось %= пройдено;
         else if (осталось > 0 && пройдено >= предел)
             return std::nullopt;
+        if (пройдено < std::ssize(круг))
+            круг[static_cast<std::size_t>(пройдено)] = день;
     }
     return день;
 }
