@@ -1,8 +1,11 @@
 #include "calendar/hall.h"
 
+#include "calendar/month_and_weekday_names.h"
 #include "knowledge/calendar_words.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <limits>
 
 namespace круголет {
@@ -60,37 +63,95 @@ constexpr std::array<Вторая_строка, 3> вторые_строки = {
     {ч::даждьбог, ч::даждьбог1},
 }};
 
+constexpr std::size_t место_месяца(const Чертог_месяца &строка) {
+    return static_cast<std::size_t>(номер_месяца(строка.месяц).value());
+}
+
+static_assert(std::is_sorted(чертоги.begin(), чертоги.end(),
+                             [](const auto &а, const auto &б) {
+                                 return место_месяца(а) < место_месяца(б);
+                             }),
+              "each month's halls stand together, in the order of the months");
+
+// Where each month's rows begin, by month number, the last ending at the tenth place: a hall is
+// found among its month's two or three rows without comparing month names.
+constexpr auto первые_строки_месяцев = [] {
+    std::array<std::size_t, 10> итог{};
+    for (const auto &строка : чертоги)
+        ++итог[место_месяца(строка)];
+    for (std::size_t место = 1; место < итог.size(); ++место)
+        итог[место] += итог[место - 1];
+    return итог;
+}();
+
+// The key of the second row of each hall's god, empty for a god of one row.
+constexpr auto вторые_ключи = [] {
+    std::array<std::string_view, чертоги.size()> итог{};
+    for (std::size_t место = 0; место < чертоги.size(); ++место)
+        for (const auto &вторая : вторые_строки)
+            if (вторая.чертог == чертоги[место].чертог)
+                итог[место] = вторая.ключ;
+    return итог;
+}();
+
+std::optional<std::size_t> строка_чертога(int номер, int число) {
+    if (номер < 1 || номер > 9)
+        return std::nullopt;
+    for (auto место = первые_строки_месяцев[static_cast<std::size_t>(номер - 1)];
+         место < первые_строки_месяцев[static_cast<std::size_t>(номер)]; ++место)
+        if (число <= чертоги[место].до_дня)
+            return место;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string_view> чертог_числа(std::string_view месяц, int число) {
-    for (const auto &строка : чертоги)
-        if (строка.месяц == месяц && число <= строка.до_дня)
-            return строка.чертог;
-    return std::nullopt;
+    const auto номер = номер_месяца(месяц);
+    if (!номер)
+        return std::nullopt;
+    return чертог_числа(*номер, число);
+}
+
+std::optional<std::string_view> чертог_числа(int номер, int число) {
+    const auto место = строка_чертога(номер, число);
+    if (!место)
+        return std::nullopt;
+    return чертоги[*место].чертог;
 }
 
 std::optional<Покровитель> покровитель_числа(const Знания &знания, std::string_view месяц,
                                              int число) {
-    const auto ключ = чертог_числа(месяц, число);
-    if (!ключ)
+    const auto номер = номер_месяца(месяц);
+    if (!номер)
         return std::nullopt;
-    const auto бог = знания.бог.найти(*ключ);
-    const auto описание = знания.описание_чертога.найти(*ключ);
+    const auto строки = покровитель_по_строкам(знания, *номер, число);
+    if (!строки)
+        return std::nullopt;
+    Покровитель покровитель{std::string(), строки->описание_чертога};
+    покровитель.бог.reserve(строки->бог.size() + строки->продолжение_бога.size());
+    покровитель.бог.append(строки->бог).append(строки->продолжение_бога);
+    return покровитель;
+}
+
+std::optional<Покровитель_по_строкам> покровитель_по_строкам(const Знания &знания, int номер,
+                                                             int число) {
+    const auto место = строка_чертога(номер, число);
+    if (!место)
+        return std::nullopt;
+    const auto ключ = чертоги[*место].чертог;
+    const auto бог = знания.бог.найти(ключ);
+    const auto описание = знания.описание_чертога.найти(ключ);
     if (!бог || !описание)
         return std::nullopt;
     std::string_view продолжение;
-    for (const auto &вторая : вторые_строки) {
-        if (вторая.чертог != *ключ)
-            continue;
-        const auto строка = знания.бог.найти(вторая.ключ);
+    if (const auto второй_ключ = вторые_ключи[*место]; !второй_ключ.empty()) {
+        const auto строка = знания.бог.найти(второй_ключ);
         if (!строка)
             return std::nullopt;
         продолжение = *строка;
     }
-    Покровитель покровитель{std::string(), *описание};
-    покровитель.бог.reserve(бог->size() + продолжение.size());
-    покровитель.бог.append(*бог).append(продолжение);
-    return покровитель;
+    return Покровитель_по_строкам{*бог, продолжение, ключ, *описание};
 }
 
 } // namespace круголет

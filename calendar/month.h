@@ -12,6 +12,9 @@ namespace круголет {
 // The old month in which the moment lies; the boundary month, when there is one, decides.
 std::string_view месяц_момента(const Момент &момент, int лето_в_круге_лет,
                                std::string_view пограничный_месяц);
+// The same as the month's place 1 to 9 in the year.
+int номер_месяца_момента(const Момент &момент, int лето_в_круге_лет,
+                         std::string_view пограничный_месяц);
 
 // Whether the hour of the day lies in the month that begins at 19:00 on its first day and ends
 // at 19:00 on the day after its last.
@@ -19,6 +22,8 @@ bool внутри(День_и_месяц начало, День_и_месяц д
 
 std::optional<int> число_месяца(const Знания &знания, std::string_view месяц_года,
                                 int лето_в_круге_лет, const Момент &момент);
+std::optional<int> число_месяца(const Знания &знания, int номер, int лето_в_круге_лет,
+                                const Момент &момент);
 
 // The number of the old day holding the moment, the day that begins at 19:00 on `начало` being 1.
 std::optional<int> число_от_начала(const Знания &знания, День_и_месяц начало, const Момент &момент);

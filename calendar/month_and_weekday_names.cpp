@@ -5,13 +5,6 @@
 
 namespace круголет {
 
-std::optional<int> номер_месяца(std::string_view месяц) {
-    for (std::size_t место = 0; место < месяцы.size(); ++место)
-        if (месяцы[место] == месяц)
-            return static_cast<int>(место) + 1;
-    return std::nullopt;
-}
-
 std::optional<int> месяц_из_текста(std::string_view текст) {
     if (const auto число = прочитать_целое(текст)) {
         if (*число < 1 || *число > 9)

@@ -32,7 +32,9 @@ struct Значения_момента {
     std::string_view характеристика_лета;
     std::string_view четверть;
     std::string_view день_четверти;
-    std::string бог;
+    // The god's text: its first row, then the second row of the three gods written in two.
+    std::string_view бог;
+    std::string_view продолжение_бога;
     std::string_view чертог;
     std::string_view описание_чертога;
     std::string_view праздник;

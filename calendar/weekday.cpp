@@ -53,10 +53,19 @@ std::optional<std::string_view> день_недели_числа(const Знан�
                                                   std::int32_t лето_в_круге_жизни,
                                                   int лето_в_круге_лет, std::string_view месяц,
                                                   int число) {
+    const auto номер = номер_месяца(месяц);
+    if (!номер)
+        return std::nullopt;
+    return день_недели_числа(знания, лето_в_круге_жизни, лето_в_круге_лет, *номер, число);
+}
+
+std::optional<std::string_view> день_недели_числа(const Знания &знания,
+                                                  std::int32_t лето_в_круге_жизни,
+                                                  int лето_в_круге_лет, int номер, int число) {
     const auto день_рамхата = знания.день.найти(лето_в_круге_жизни);
     if (!день_рамхата)
         return std::nullopt;
-    const auto первый_день = день_начала_месяца(лето_в_круге_лет, *день_рамхата, месяц);
+    const auto первый_день = день_начала_месяца(лето_в_круге_лет, *день_рамхата, номер);
     if (!первый_день)
         return std::nullopt;
     return день_недели_от_первого(знания, число, *первый_день);
@@ -67,7 +76,14 @@ std::optional<std::string_view>
     const auto номер = номер_месяца(месяц);
     if (!номер)
         return std::nullopt;
-    if (*номер == 1)
+    return день_начала_месяца(лето_в_круге_лет, день_рамхата, *номер);
+}
+
+std::optional<std::string_view> день_начала_месяца(int лето_в_круге_лет,
+                                                   std::string_view день_рамхата, int номер) {
+    if (номер < 1 || номер > 9)
+        return std::nullopt;
+    if (номер == 1)
         return день_рамхата;
     const auto какие = лета(лето_в_круге_лет);
     if (!какие)
@@ -77,7 +93,7 @@ std::optional<std::string_view>
     });
     if (строка == день_месяца.end())
         return std::nullopt;
-    return строка->дни[*номер - 1];
+    return строка->дни[static_cast<std::size_t>(номер - 1)];
 }
 
 std::optional<std::string_view> день_недели_от_первого(const Знания &знания, int n,
@@ -93,6 +109,10 @@ std::optional<std::string_view> день_недели_от_первого(const 
     std::int64_t осталось = std::int64_t{n} - 1;
     std::int64_t пройдено = 0;
     std::string_view день = первый_день;
+    // The days of the first round as walked, so that a round of the week's length is not walked
+    // again for the remainder: the day is read from its place in the round.
+    std::array<std::string_view, 16> круг;
+    круг[0] = первый_день;
     while (осталось > 0) {
         const auto следующий = знания.следующий_день.найти(день);
         if (!следующий)
@@ -100,10 +120,14 @@ std::optional<std::string_view> день_недели_от_первого(const 
         день = *следующий;
         --осталось;
         ++пройдено;
+        if (день == первый_день && пройдено <= std::ssize(круг))
+            return круг[static_cast<std::size_t>(осталось % пройдено)];
         if (день == первый_день)
             осталось %= пройдено;
         else if (осталось > 0 && пройдено >= предел)
             return std::nullopt;
+        if (пройдено < std::ssize(круг))
+            круг[static_cast<std::size_t>(пройдено)] = день;
     }
     return день;
 }

@@ -1,7 +1,9 @@
 #include "calendar/year.h"
 
+#include "calendar/month_and_weekday_names.h"
 #include "knowledge/calendar_words.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -9,6 +11,8 @@ namespace круголет {
 namespace {
 
 namespace м = имя_месяца;
+
+constexpr int номер_рамхата = номер_месяца(м::рамхат).value();
 
 // The day column of the one row that begins on the last day of February, whose date depends
 // on the Gregorian year.
@@ -58,11 +62,45 @@ constexpr std::array<Начало_месяца, 43> начала_месяцев 
     {м::тайлет, 16, 16, 8, 12},
 }};
 
+struct Начало_по_номеру {
+    // 0 where no row gives the month a start in that year.
+    int месяц_года = 0;
+    int день = 0;
+};
+
+// The rows above by month number and place in the Circle of Years, laid out at compile time, so
+// that a month's start is found without comparing names; the first row for a place wins, as it
+// did when the rows were scanned.
+constexpr auto начала_по_номерам = [] {
+    std::array<std::array<Начало_по_номеру, 16>, 9> итог{};
+    for (const auto &строка : начала_месяцев) {
+        auto &начала = итог[static_cast<std::size_t>(номер_месяца(строка.месяц).value() - 1)];
+        for (int лето = строка.лето_от; лето <= строка.лето_до; ++лето)
+            if (начала[static_cast<std::size_t>(лето - 1)].месяц_года == 0)
+                начала[static_cast<std::size_t>(лето - 1)] = {строка.месяц_года, строка.день};
+    }
+    return итог;
+}();
+
+static_assert(std::ranges::all_of(начала_по_номерам,
+                                  [](const auto &начала) {
+                                      return std::ranges::all_of(начала, [](const auto &начало) {
+                                          return начало.месяц_года != 0;
+                                      });
+                                  }),
+              "every month begins in every year of the Circle of Years");
+
 constexpr std::array<int, 12> дней_в_месяце = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 bool помещается(std::int64_t число) {
     return число >= std::numeric_limits<std::int32_t>::min() &&
            число <= std::numeric_limits<std::int32_t>::max();
+}
+
+День_и_месяц день_начала(int год, Начало_по_номеру начало) {
+    if (начало.день == последний_день)
+        return День_и_месяц{*длительность_месяца(начало.месяц_года, год), начало.месяц_года};
+    return День_и_месяц{начало.день, начало.месяц_года};
 }
 
 } // namespace
@@ -84,15 +122,27 @@ std::optional<int> длительность_месяца(int месяц, int г�
 }
 
 std::optional<День_и_месяц> начало_месяца(int год, int лето_в_круге_лет, std::string_view месяц) {
-    for (const auto &строка : начала_месяцев) {
-        if (лето_в_круге_лет < строка.лето_от || лето_в_круге_лет > строка.лето_до ||
-            строка.месяц != месяц)
-            continue;
-        if (строка.день == последний_день)
-            return День_и_месяц{*длительность_месяца(строка.месяц_года, год), строка.месяц_года};
-        return День_и_месяц{строка.день, строка.месяц_года};
-    }
-    return std::nullopt;
+    const auto номер = номер_месяца(месяц);
+    if (!номер)
+        return std::nullopt;
+    return начало_месяца(год, лето_в_круге_лет, *номер);
+}
+
+std::optional<День_и_месяц> начало_месяца(int год, int лето_в_круге_лет, int номер) {
+    if (номер < 1 || номер > 9 || лето_в_круге_лет < 1 || лето_в_круге_лет > 16)
+        return std::nullopt;
+    return день_начала(год, начала_по_номерам[static_cast<std::size_t>(номер - 1)]
+                                             [static_cast<std::size_t>(лето_в_круге_лет - 1)]);
+}
+
+std::optional<std::array<День_и_месяц, 9>> начала_месяцев_года(int год, int лето_в_круге_лет) {
+    if (лето_в_круге_лет < 1 || лето_в_круге_лет > 16)
+        return std::nullopt;
+    std::array<День_и_месяц, 9> начала;
+    for (std::size_t место = 0; место < начала.size(); ++место)
+        начала[место] = день_начала(
+            год, начала_по_номерам[место][static_cast<std::size_t>(лето_в_круге_лет - 1)]);
+    return начала;
 }
 
 std::optional<Лето> лето_момента(const Знания &знания, const Момент &момент,
@@ -111,7 +161,7 @@ std::optional<Лето> лето_момента(const Знания &знания
             static_cast<std::int32_t>(лето_круга_лет(прежнее)));
         if (!новое_в_круге_лет)
             return std::nullopt;
-        const auto рамхат = начало_месяца(момент.год, *новое_в_круге_лет, м::рамхат);
+        const auto рамхат = начало_месяца(момент.год, *новое_в_круге_лет, номер_рамхата);
         if (!рамхат)
             return std::nullopt;
         const bool новое =

@@ -4,6 +4,7 @@
 #include "calendar/range.h"
 #include "knowledge/tables.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -38,6 +39,10 @@ std::optional<int> длительность_месяца(int месяц, int г�
 // The Gregorian day at whose 19:00 the month begins in a year with the given place in the
 // Circle of Years; the Gregorian year matters only for the end of February.
 std::optional<День_и_месяц> начало_месяца(int год, int лето_в_круге_лет, std::string_view месяц);
+// The same for the month at the place 1 to 9 of the year.
+std::optional<День_и_месяц> начало_месяца(int год, int лето_в_круге_лет, int номер);
+// The starts of all nine months, by month number, for a place 1 to 16 in the Circle of Years.
+std::optional<std::array<День_и_месяц, 9>> начала_месяцев_года(int год, int лето_в_круге_лет);
 
 // The year of the moment. Over the covered span the year is its own place in the Circle of Life
 // (and a moment outside it finds no row in the year tables); the wide range counts the places

@@ -30,7 +30,7 @@ nlohmann::json json_значений(const Значения_момента &р, 
         {"quarter_text", р.четверть},
         {"day_of_quarter_text", р.день_четверти},
         {"hall", р.чертог},
-        {"god_text", р.бог},
+        {"god_text", std::string(р.бог) + std::string(р.продолжение_бога)},
         {"hall_description", р.описание_чертога},
         {"report", отчет_значений(р, м)},
     };

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <concepts>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+namespace круголет {
+
+// A template cut at its "%"s when the program is compiled, so that writing it searches for
+// nothing: the texts between the placeholders are copied whole and a value goes into each gap.
+// Every "%" is a placeholder, whatever follows it, and the count of them is part of the type: a
+// template with more or fewer than `Вставок` does not compile.
+template <std::size_t Вставок> class Шаблон {
+  public:
+    consteval Шаблон(std::string_view текст) {
+        for (std::size_t место = 0; место < Вставок; ++место) {
+            const auto процент = текст.find('%');
+            if (процент == std::string_view::npos)
+                throw "the template has fewer placeholders than its type says";
+            куски_[место] = текст.substr(0, процент);
+            текст.remove_prefix(процент + 1);
+        }
+        if (текст.find('%') != std::string_view::npos)
+            throw "the template has more placeholders than its type says";
+        куски_[Вставок] = текст;
+    }
+
+    constexpr std::string_view кусок(std::size_t место) const { return куски_[место]; }
+
+    // The template's own text, without its values.
+    constexpr std::size_t размер() const {
+        std::size_t размер = 0;
+        for (const auto кусок : куски_)
+            размер += кусок.size();
+        return размер;
+    }
+
+  private:
+    std::array<std::string_view, Вставок + 1> куски_{};
+};
+
+// The most characters an integer value takes ("-9223372036854775808").
+inline constexpr std::size_t наибольшее_число_знаков = 20;
+
+inline char *записанное_значение(char *куда, std::string_view значение) {
+    return std::copy(значение.begin(), значение.end(), куда);
+}
+
+inline char *записанное_значение(char *куда, std::integral auto значение) {
+    return std::to_chars(куда, куда + наибольшее_число_знаков, значение).ptr;
+}
+
+// Writes the template with its values in its gaps, integers as plain decimal digits, from `куда`
+// on, and gives the end of what it wrote. The room is the caller's to provide: the template's
+// `размер()`, the texts' sizes and `наибольшее_число_знаков` for each integer.
+template <std::size_t Вставок, class... Значения>
+char *записанный_шаблон(char *куда, const Шаблон<Вставок> &шаблон, const Значения &...значения) {
+    static_assert(sizeof...(Значения) == Вставок, "one value for each placeholder");
+    std::size_t место = 0;
+    куда = записанное_значение(куда, шаблон.кусок(место));
+    ((куда = записанное_значение(записанное_значение(куда, значения), шаблон.кусок(++место))), ...);
+    return куда;
+}
+
+} // namespace круголет
