@@ -82,12 +82,13 @@ constexpr auto начала_по_номерам = [] {
     return итог;
 }();
 
-static_assert(std::ranges::all_of(начала_по_номерам,
-                                  [](const auto &начала) {
-                                      return std::ranges::all_of(начала, [](const auto &начало) {
-                                          return начало.месяц_года != 0;
-                                      });
-                                  }),
+// Iterators, not ranges: the libc++ of the WebAssembly build has no std::ranges::all_of.
+static_assert(std::all_of(начала_по_номерам.begin(), начала_по_номерам.end(),
+                          [](const auto &начала) {
+                              return std::all_of(
+                                  начала.begin(), начала.end(),
+                                  [](const auto &начало) { return начало.месяц_года != 0; });
+                          }),
               "every month begins in every year of the Circle of Years");
 
 constexpr std::array<int, 12> дней_в_месяце = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
