@@ -82,12 +82,13 @@ namespace {
 } // namespace
 
 Итог_значений значения_момента(const Знания &знания, const Момент &момент, Промежуток промежуток) {
-    // Beyond the wide range the month starts no longer match the Gregorian calendar.
-    if (промежуток == Промежуток::широкий && !в_промежутке(момент, промежуток))
-        return Причина_пустоты::вне_промежутка;
-    auto итог = значения_по_таблицам(знания, момент, промежуток);
+    // Beyond the wide range the month starts no longer match the Gregorian calendar. Every path
+    // ends in the one result, which the caller then gets without a copy of all the values.
+    auto итог = промежуток == Промежуток::широкий && !в_промежутке(момент, промежуток)
+                    ? Итог_значений(Причина_пустоты::вне_промежутка)
+                    : значения_по_таблицам(знания, момент, промежуток);
     if (!итог && !в_промежутке(момент, промежуток))
-        return Причина_пустоты::вне_промежутка;
+        итог = Причина_пустоты::вне_промежутка;
     return итог;
 }
 
