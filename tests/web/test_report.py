@@ -146,8 +146,9 @@ class ReportTest(BrowserTest):
     def test_address_carries_the_moment_and_back_returns(self):
         self.before = cli_report()
         self.open()
-        # Fields read as the window reads them: blanks around, leading zeros, hexadecimal.
-        self.type_moment((" 7", "07", "2000", "0x0A", "5"))
+        # Fields read as the window reads them: blanks around, leading zeros, hexadecimal. (Set,
+        # not typed: a typed blank moves on to the next field.)
+        self.enter_moment((" 7 ", "07", "2000", "0x0A", "5"))
         WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#2000-07-07T10:05"))
         self.type_moment((15, 3, 2000, 20, 30))
         WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#2000-03-15T20:30"))
