@@ -3,6 +3,7 @@ krugolet-cli to compare with, and the browser's console.
 
 KRUGOLET_SITE names the assembled site (build-web/site), KRUGOLET_CLI the native krugolet-cli."""
 
+import contextlib
 import json
 import os
 import pathlib
@@ -125,6 +126,25 @@ def page_report(driver):
     return driver.execute_script("return document.getElementById('report').textContent")
 
 
+# The page's clock set to a moment (year, month from 1, day, hour, minute, second, millisecond)
+# when the page first asks for the time (once its core has loaded, however long that took),
+# running on from there; each new document starts from it again.
+SHIFTED_CLOCK = """
+(() => {
+  const Real = Date;
+  let shift = null;
+  const now = () => {
+    if (shift === null) shift = new Real(%s).getTime() - Real.now();
+    return Real.now() + shift;
+  };
+  globalThis.Date = class extends Real {
+    constructor(...args) { super(...(args.length ? args : [now()])); }
+    static now() { return now(); }
+  };
+})();
+"""
+
+
 class BrowserTest(unittest.TestCase):
     """One server and one browser for a file's tests; every test ends with a clean console."""
 
@@ -141,6 +161,22 @@ class BrowserTest(unittest.TestCase):
     def tearDown(self):
         errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [], "errors in the browser's console")
+
+    @contextlib.contextmanager
+    def clock_from(self, year, month, *rest):
+        """The page's clock shifted as SHIFTED_CLOCK says, in the documents opened inside."""
+        moment = ", ".join(map(str, (year, month - 1, *rest)))
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": SHIFTED_CLOCK % moment})
+        try:
+            self.new_document()
+            yield
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+
+    def new_document(self):
+        """A blank page, so that the site opened next is a new document, not a jump within it."""
+        self.driver.get("about:blank")
 
     def open(self, address=""):
         self.driver.get(self.server.url + address)

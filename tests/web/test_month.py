@@ -127,6 +127,27 @@ class MonthTest(BrowserTest):
         ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
         self.assertFalse(tip.is_displayed())
 
+    def test_the_turn_of_the_day_moves_the_mark_and_leaves_other_months_as_they_are(self):
+        # 1 Айлет 7535 ends at 19:00 on 31.10.2026.
+        marked = "#month-page td[aria-current='date'] .number"
+        with self.clock_from(2026, 10, 31, 18, 59, 58, 0):
+            self.open_view("#month", "month-page")
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, marked).text, "1")
+            WebDriverWait(self.driver, 5).until(
+                lambda d: d.find_element(By.CSS_SELECTOR, marked).text == "2")
+            # A month without today: the holiday tapped before the turn keeps its name after it.
+            self.new_document()
+            self.open_view("#month/7535/1", "month-page")
+            holiday = self.driver.find_element(By.CSS_SELECTOR, "#month-page td button")
+            holiday.click()
+            tip = self.driver.find_element(By.CSS_SELECTOR, "#month-page .day-tip")
+            shown = tip.text
+            WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(
+                "return new Date() >= new Date(2026, 9, 31, 19, 0, 0, 500)"))
+            self.assertEqual(self.driver.switch_to.active_element, holiday)
+            self.assertTrue(tip.is_displayed())
+            self.assertEqual(tip.text, shown)
+
     def test_links_lead_to_the_months_and_years_beside_and_back_returns(self):
         # From a report to its month.
         self.open("#2000-03-15T20:30")

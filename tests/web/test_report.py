@@ -42,24 +42,6 @@ def address(moment):
     return f"#{y:04}-{m:02}-{d:02}T{h:02}:{mi:02}"
 
 
-# The clock of the page set to 20:30:58.5 on 15.03.2000 when the page first asks for the time
-# (once its core has loaded, however long that took), running on from there.
-SHIFTED_CLOCK = """
-(() => {
-  const Real = Date;
-  let shift = null;
-  const now = () => {
-    if (shift === null) shift = new Real(2000, 2, 15, 20, 30, 58, 500).getTime() - Real.now();
-    return Real.now() + shift;
-  };
-  globalThis.Date = class extends Real {
-    constructor(...args) { super(...(args.length ? args : [now()])); }
-    static now() { return now(); }
-  };
-})();
-"""
-
-
 class ReportTest(BrowserTest):
     def type_moment(self, values):
         """Each field selected and typed over with real keys, then Enter."""
@@ -102,18 +84,13 @@ class ReportTest(BrowserTest):
         self.assertTrue(self.driver.find_element(By.ID, "old-date").text)
 
     def test_the_old_time_moves_on_with_the_clock(self):
-        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                             {"source": SHIFTED_CLOCK})
-        try:
-            self.driver.get("about:blank")  # a new document, so that the clock script runs
+        with self.clock_from(2000, 3, 15, 20, 30, 58, 500):
             first = self.open().encode()
             WebDriverWait(self.driver, 5).until(lambda d: page_report(d).encode() != first)
             self.assertEqual(first, cli_report("15.03.2000 20:30"))
             self.assertEqual(page_report(self.driver).encode(), cli_report("15.03.2000 20:31"))
             self.assertEqual(self.driver.find_element(By.ID, "minute").get_attribute("value"),
                              "31")
-        finally:
-            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
 
     def test_refused_input_names_the_field_and_keeps_the_last_report(self):
         cases = [

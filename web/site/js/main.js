@@ -89,13 +89,14 @@ function convert(fields, picked) {
 }
 
 // A month page; without a month, today's, which it follows when the day turns. Today stays
-// marked as the clock moves on.
+// marked as the clock moves on; a page that neither held nor holds today is left as it is, so
+// that the turn of the day does not take away the focus or the holiday's name shown in it.
 function showMonth(values) {
   let shown = '';
   stopClock = startClock((moment) => {
     const now = today(moment);
     const month = values.length ? values : (now ?? ['', '']).slice(0, 2).map(String);
-    const key = JSON.stringify([month, now]);
+    const key = JSON.stringify([month, views.month.holds(now) ? now : null]);
     if (key === shown) return;
     shown = key;
     showView('month-page', views.month.show(month, now) ?? 'Месяц');

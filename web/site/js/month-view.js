@@ -36,12 +36,14 @@ export class MonthView {
     this.form.elements.year.value = year;
     this.form.elements.month.value = answer.page ? String(answer.page.month) : month;
     if (!answer.page) {
+      this.shown = null;
       showRefusal(this.form, this.refusal, answer);
       return null;
     }
     clearRefusal(this.form, this.refusal);
     const page = answer.page;
     const { year_from_creation: y, month: m, month_name: name, days } = page;
+    this.shown = [y, m];
     const title = `${name} ${y} лета`;
     this.find('h2').textContent = title;
     this.find('.view-span').textContent = span(days[0].start, days.at(-1).end);
@@ -52,11 +54,17 @@ export class MonthView {
       `${this.months[m % 9]} ›`, 'Следующий месяц');
     this.step('[data-step="next-year"]', y + 1, m, `${y + 1} ›`, 'Следующее лето');
     for (const part of this.section.querySelectorAll('.view-result')) part.hidden = false;
-    this.grid.fill(page, today && today[0] === y && today[1] === m ? today[2] : 0);
+    this.grid.fill(page, this.holds(today) ? today[2] : 0);
     fillHolidayList(this.find('.holiday-list'), days.filter((d) => d.holiday).map((d) => ({
       name: d.holiday, day: `${d.day} ${name}, ${d.weekday}`, start: d.start, end: d.end,
     })));
     return title;
+  }
+
+  // Whether today ([year, month, day] or null) lies in the month shown: only then does the turn
+  // of the day change the page.
+  holds(today) {
+    return Boolean(today && this.shown && today[0] === this.shown[0] && today[1] === this.shown[1]);
   }
 
   // A link to a month around this one, hidden when that month lies outside the range (whose
