@@ -127,26 +127,31 @@ class MonthTest(BrowserTest):
         ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
         self.assertFalse(tip.is_displayed())
 
-    def test_the_turn_of_the_day_moves_the_mark_and_leaves_other_months_as_they_are(self):
+    def test_the_turn_of_the_day_moves_the_mark_keeps_the_focus_and_leaves_other_months(self):
         # 1 Айлет 7535 ends at 19:00 on 31.10.2026.
         marked = "#month-page td[aria-current='date'] .number"
+        tip = "#month-page .day-tip"
+        after_the_turn = "return new Date() >= new Date(2026, 9, 31, 19, 0, 0, 500)"
         with self.clock_from(2026, 10, 31, 18, 59, 58, 0):
+            # Today's month is filled again, the holiday tapped before the turn still focused.
             self.open_view("#month", "month-page")
             self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, marked).text, "1")
+            self.driver.find_element(By.CSS_SELECTOR, "#month-page button[data-day='2']").click()
             WebDriverWait(self.driver, 5).until(
                 lambda d: d.find_element(By.CSS_SELECTOR, marked).text == "2")
-            # A month without today: the holiday tapped before the turn keeps its name after it.
+            self.assertEqual(self.driver.switch_to.active_element.get_attribute("data-day"), "2")
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, tip).text,
+                             "День Мирослава Тарийского")
+            # A month without today is left as it was.
             self.new_document()
             self.open_view("#month/7535/1", "month-page")
             holiday = self.driver.find_element(By.CSS_SELECTOR, "#month-page td button")
             holiday.click()
-            tip = self.driver.find_element(By.CSS_SELECTOR, "#month-page .day-tip")
-            shown = tip.text
-            WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(
-                "return new Date() >= new Date(2026, 9, 31, 19, 0, 0, 500)"))
+            shown = self.driver.find_element(By.CSS_SELECTOR, tip).text
+            WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(after_the_turn))
             self.assertEqual(self.driver.switch_to.active_element, holiday)
-            self.assertTrue(tip.is_displayed())
-            self.assertEqual(tip.text, shown)
+            self.assertTrue(self.driver.find_element(By.CSS_SELECTOR, tip).is_displayed())
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, tip).text, shown)
 
     def test_links_lead_to_the_months_and_years_beside_and_back_returns(self):
         # From a report to its month.

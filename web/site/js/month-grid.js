@@ -57,7 +57,10 @@ export class MonthGrid {
   }
 
   // page: krugolet-cli's JSON of the month; today: the day of the month that is today, or 0.
+  // A holiday that had the focus keeps it when the same month is filled again as the day turns.
   fill({ month_name: name, first_column: first, days }, today) {
+    const active = document.activeElement;
+    const focusedDay = this.body.contains(active) ? holidayOf(active)?.dataset.day : undefined;
     const cells = [];
     for (let column = 1; column < first; column++) cells.push(element('td'));
     for (const day of days) cells.push(this.cell(day, name, day.day === today));
@@ -70,8 +73,10 @@ export class MonthGrid {
     }
     this.body.replaceChildren(...rows);
     const holidays = this.holidays();
-    this.rove(holidays.find((b) => Number(b.dataset.day) === today) ?? holidays[0]);
+    const focused = holidays.find((b) => b.dataset.day === focusedDay);
+    this.rove(focused ?? holidays.find((b) => Number(b.dataset.day) === today) ?? holidays[0]);
     this.hovered = null;
+    focused?.focus();
     this.updateTip();
   }
 
