@@ -57,7 +57,8 @@ export class MonthGrid {
   }
 
   // page: krugolet-cli's JSON of the month; today: the day of the month that is today, or 0.
-  // A holiday that had the focus keeps it when the same month is filled again as the day turns.
+  // The focus stays on the holiday of the day that had it, where the new grid has one, so that
+  // the turn of the day, which fills today's month again, does not take it away.
   fill({ month_name: name, first_column: first, days }, today) {
     const active = document.activeElement;
     const focusedDay = this.body.contains(active) ? holidayOf(active)?.dataset.day : undefined;
