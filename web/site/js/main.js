@@ -11,6 +11,7 @@ import { OldDayView } from './old-day-view.js';
 import { hasResult, showResult } from './result-view.js';
 import { momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
+import { YearView } from './year-view.js';
 
 let core = null;
 let views = null;
@@ -103,6 +104,19 @@ function showMonth(values) {
   });
 }
 
+// A year's page; without a year, today's, followed as the month page follows its month.
+function showYear(values) {
+  let shown = '';
+  stopClock = startClock((moment) => {
+    const now = today(moment);
+    const year = values[0] ?? String(now?.[0] ?? '');
+    const key = JSON.stringify([year, views.year.holds(now) ? now : null]);
+    if (key === shown) return;
+    shown = key;
+    showView('year-page', views.year.show(year, now) ?? 'Лето');
+  });
+}
+
 function show() {
   const route = parseAddress(location.hash);
   stopPresent();
@@ -114,6 +128,9 @@ function show() {
       return;
     case 'month':
       showMonth(route.values);
+      return;
+    case 'year':
+      showYear(route.values);
       return;
     case 'holidays':
       showView('holidays', views.holidays.show(route.values[0] ?? clockMoment()[2]) ?? 'Праздники');
@@ -139,6 +156,7 @@ try {
   views = {
     month: new MonthView(document.getElementById('month-page'), core, names, actions),
     holidays: new HolidaysView(document.getElementById('holidays'), core, actions),
+    year: new YearView(document.getElementById('year-page'), core, names, actions),
     old: new OldDayView(document.getElementById('old-day'), core, names, actions),
   };
   window.addEventListener('popstate', show);

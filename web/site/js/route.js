@@ -2,6 +2,7 @@
 //   (nothing)            the present moment, moving on with the clock
 //   2000-03-15T20:30     a Gregorian moment
 //   month/7535/2         the page of a month: the year from the Creation, the month
+//   year/7536            the page of a year from the Creation
 //   holidays/2027        the holidays of a Gregorian year
 //   old/7536/1/1         an old day: the year from the Creation, the month (number or name), day
 //   help                 the help
@@ -9,7 +10,7 @@
 // them it shows today's month, year or day. Any other address shows the present moment.
 import { fromIsoMoment, isoMoment } from './moment.js';
 
-const views = { month: 2, holidays: 1, old: 3, help: 0 };
+const views = { month: 2, year: 1, holidays: 1, old: 3, help: 0 };
 
 export function parseAddress(hash) {
   const [view, ...values] = decodeURIComponent(hash.replace(/^#/, '')).split('/');
