@@ -24,8 +24,8 @@ VIEWS = {
 # The page's width against the screen's. On a phone a page wider than the screen widens
 # innerWidth with it, so the screen's width is the root element's clientWidth.
 OVERFLOW = "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]"
-NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Праздники", "Старая дата",
-              "Справка"]
+NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Лето", "Праздники",
+              "Старая дата", "Справка"]
 
 
 class LayoutTest(BrowserTest):
@@ -72,7 +72,7 @@ class LayoutTest(BrowserTest):
 
     def test_keyboard_alone_reaches_every_control_and_converts(self):
         self.open("#2000-03-15T20:30")
-        self.assertEqual(self.tab_order(15), NAVIGATION + [
+        self.assertEqual(self.tab_order(16), NAVIGATION + [
             "day", "month", "year", "hour", "minute", "picker", "Расчет", "now-button",
             "print-button"])
         # From the day field: Space moves on, the values typed, Enter converts.
@@ -88,8 +88,8 @@ class LayoutTest(BrowserTest):
     def test_keyboard_alone_works_the_month_page(self):
         self.open_view("#month/7400/2", "month-page")
         # The holidays of the grid are one stop: the first, in a month without today.
-        self.assertEqual(self.tab_order(16), NAVIGATION + [
-            "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month", "Показать", "Ныне",
+        self.assertEqual(self.tab_order(18), NAVIGATION + [
+            "Всё лето 7400", "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month", "Показать", "Ныне",
             "Печать"])
         ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB * 7).key_up(
             Keys.SHIFT).send_keys(Keys.ENTER).perform()
