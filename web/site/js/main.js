@@ -9,7 +9,7 @@ import { MonthView } from './month-view.js';
 import { keepOffline } from './offline.js';
 import { OldDayView } from './old-day-view.js';
 import { hasResult, showResult } from './result-view.js';
-import { momentAddress, nowAddress, parseAddress } from './route.js';
+import { addressRefusal, momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
 
 let core = null;
@@ -130,6 +130,7 @@ function show() {
   form.clearRefusal();
   if (route.view === 'moment') showMoment(route.fields);
   else showPresent();
+  if (route.malformed) form.showRefusal({ field: '', ...addressRefusal(route.malformed) });
 }
 
 try {
@@ -143,7 +144,9 @@ try {
   };
   window.addEventListener('popstate', show);
   show();
-  keepOffline();
 } catch (error) {
   form.showRefusal({ field: '', title: error.title ?? 'Ошибка', message: error.message });
 }
+// Kept for offline use whatever happened above, so that a page that failed can still be fixed
+// by the next version.
+keepOffline();
