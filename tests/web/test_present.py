@@ -2,6 +2,8 @@
 sentence says so in place of a report or a view, a typed moment still converts, and entering the
 range brings the report back; every view of today follows the clock past 19:00 and midnight."""
 
+import time
+
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -65,3 +67,10 @@ class PresentTest(BrowserTest):
                 self.shows(*before)
                 self.shows(*after)
                 self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "[aria-invalid]"), [])
+
+    def test_a_month_opened_at_today_s_is_left_as_it_is_when_the_minute_turns(self):
+        with self.clock_from(2027, 9, 20, 12, 59, 58):
+            self.open_view("#month/7536/1", "month-page")
+            holiday = self.driver.find_element(By.CSS_SELECTOR, "#month-page td button")
+            time.sleep(3)
+            self.assertTrue(holiday.get_attribute("data-day"))  # not filled again: still there

@@ -112,15 +112,17 @@ function followToday(section, title, { values, today, marked = () => null, show 
   stopClock = startClock((moment) => {
     const now = present(moment);
     const shows = values.length ? values : today(now, moment);
-    const next = JSON.stringify([shows, marked(now)]);
-    if (next === shown) return;
-    shown = next;
+    const key = () => JSON.stringify([shows, marked(now)]);
+    if (key() === shown) return;
     if (shows) {
       showView(section, show(shows, now) ?? title);
-      return;
+    } else {
+      showNotice(document.getElementById(section), now.present ?? now.message);
+      showView(section, title);
     }
-    showNotice(document.getElementById(section), now.present ?? now.message);
-    showView(section, title);
+    // Taken once the view is filled, since what it marks depends on what it shows: taken
+    // before, a month opened on today's would be filled again at the next minute.
+    shown = key();
   });
 }
 
