@@ -1,6 +1,7 @@
 // Starts the page: loads the core, then shows what the address names and follows the history.
 import { startClock } from './clock.js';
 import { loadCore } from './core.js';
+import { showNotice } from './field-refusal.js';
 import { fillHelp } from './help-view.js';
 import { HolidaysView } from './holidays-view.js';
 import { MomentForm } from './moment-form.js';
@@ -8,7 +9,6 @@ import { clockMoment } from './moment.js';
 import { MonthView } from './month-view.js';
 import { keepOffline } from './offline.js';
 import { OldDayView } from './old-day-view.js';
-import { showNotice } from './field-refusal.js';
 import { hasResult, hideResult, showResult } from './result-view.js';
 import { addressRefusal, momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
@@ -54,8 +54,11 @@ function showPresent() {
   stopClock = startClock((moment) => {
     const result = present(moment);
     if (result.present) {
-      hideResult();
-      form.showNotice(result.present);
+      // Said once, not again every minute to a screen reader.
+      if (!outside) {
+        hideResult();
+        form.showNotice(result.present);
+      }
       if (!form.edited) form.fill(moment);
       outside = true;
       return;
@@ -196,6 +199,5 @@ try {
 } catch (error) {
   form.showRefusal({ field: '', title: error.title ?? 'Ошибка', message: error.message });
 }
-// Kept for offline use whatever happened above, so that a page that failed can still be fixed
-// by the next version.
+// Kept for offline use whatever happened above: the page's start does not decide it.
 keepOffline();

@@ -24,10 +24,10 @@ function decodePart(part) {
   }
 }
 
-// The part echoed by its first 40 characters, since an address may be as long as 2 MB.
+// The part echoed by its first 40 characters, since an address may be as long as 2 MB. (The
+// browser gives the address percent-encoded, all in ASCII, so a character is a code unit.)
 function echo(text) {
-  const characters = Array.from(text.slice(0, 80)).slice(0, 41);
-  return characters.length > 40 ? `${characters.slice(0, 40).join('')}…` : characters.join('');
+  return text.length > 40 ? `${text.slice(0, 40)}…` : text;
 }
 
 export function addressRefusal({ part, reason }) {
