@@ -46,9 +46,12 @@ std::string ответ_на_поля(std::string_view день, std::string_view
     const auto м = проверенный_момент(день, месяц, год, час, минута, промежуток);
     if (!м) {
         const auto отказ = причина_отказа(день, месяц, год, час, минута, промежуток);
-        const std::string_view поле = отказ ? отказ->поле : "moment";
-        return отказ_json(поле, отказ ? std::string_view(отказ->сообщение) : "",
-                          поле == "moment" ? ныне_вне_промежутка(промежуток) : "");
+        // A moment that exists and lies outside the range, as the device's clock may give; its
+        // year alone may be refused, as past 2099.
+        const bool есть = момент_из_полей(день, месяц, год, час, минута).has_value();
+        return отказ_json(отказ ? отказ->поле : "moment",
+                          отказ ? std::string_view(отказ->сообщение) : "",
+                          есть ? ныне_вне_промежутка(промежуток) : "");
     }
     const auto р = значения_момента(знания_страницы(), *м, промежуток);
     if (!р)
@@ -89,8 +92,8 @@ EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int дли
 
 // The five fields as typed, read and checked as the window reads them. Answers the moment, the
 // old date as text and as numbers (year from the Creation, month 1 to 9, day), and the report;
-// or the field at fault with the title and the message, and for a moment outside the range what
-// the page says when that moment is the present one.
+// or the field at fault with the title and the message, and for a moment that exists outside
+// the range what the page says when that moment is the present one.
 EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char *месяц,
                                                 const char *год, const char *час,
                                                 const char *минута) {
