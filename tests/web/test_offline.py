@@ -110,7 +110,7 @@ class HostTest(unittest.TestCase):
         self.server = Server(self.site, **options)
         self.driver.get(self.server.url)
         wait_for_report(self.driver)
-        return self.driver.execute_async_script(SITE_KEPT)
+        self.driver.execute_async_script(SITE_KEPT)
 
     def offline(self, offline):
         self.driver.execute_cdp_cmd("Network.enable", {})
