@@ -34,14 +34,44 @@ function loadLibrary(module, bytes) {
   return result;
 }
 
+// The text's first `count` characters (code points), without copying the rest of a long one.
+function firstCharacters(text, count) {
+  let length = 0;
+  for (const character of text) {
+    if (count-- === 0) return text.slice(0, length);
+    length += character.length;
+  }
+  return text;
+}
+
+// Calls a function of the core with texts, each copied into the core's heap as UTF-8 and freed
+// after the call; no text is longer than the core's limit by more than one character, which is
+// enough for the core to refuse it with the field's usual message, so a pasted text of any size
+// costs the core nothing. Gives what the function returns: the address of its answer.
+function callWithTexts(module, name, texts) {
+  const encoder = new TextEncoder();
+  const limit = module._field_limit() + 1;
+  const pointers = texts.map((text) => {
+    const bytes = encoder.encode(firstCharacters(String(text), limit));
+    const pointer = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    module.HEAPU8[pointer + bytes.length] = 0;
+    return pointer;
+  });
+  try {
+    return module[`_${name}`](...pointers);
+  } finally {
+    pointers.forEach((pointer) => module._free(pointer));
+  }
+}
+
 // Resolves to the core once the library has loaded; rejects with a LoadError carrying the
 // window program's own title and text when the library is missing or damaged.
 export async function loadCore() {
   const [module, bytes] = await Promise.all([createModule(), fetchLibrary()]);
   const loaded = loadLibrary(module, bytes);
   if (!loaded.loaded) throw new LoadError(loaded.title, loaded.message);
-  const call = (name, args) =>
-    answer(module, module.ccall(name, 'number', args.map(() => 'string'), args));
+  const call = (name, args) => answer(module, callWithTexts(module, name, args));
   return {
     // The five fields as typed: {moment, old: [year, month, day], old_date, report}, or
     // {field, title, message}.
@@ -70,7 +100,7 @@ export async function loadCore() {
     // The bytes of the year's calendar file, as krugolet-cli --ics writes them; null for a year
     // that yearHolidays refuses.
     yearIcalendar(year) {
-      const pointer = module.ccall('year_icalendar', 'number', ['string'], [year]);
+      const pointer = callWithTexts(module, 'year_icalendar', [year]);
       return pointer ? module.HEAPU8.slice(pointer, module.HEAPU8.indexOf(0, pointer)) : null;
     },
     // {lines, text}: the About window's lines and its description.
