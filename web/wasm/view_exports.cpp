@@ -128,7 +128,7 @@ EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *м
 // "message"}.
 EMSCRIPTEN_KEEPALIVE const char *year_page(const char *лето) {
     const Запрос_вида запрос{Вид::лето, {лето}};
-    const auto л = прочитать_целое(лето);
+    const auto л = число_вида(лето);
     if (!л)
         return отказать("year", запрос);
     const auto страница = страница_лета(знания_страницы(), *л);

@@ -158,16 +158,13 @@ function showOldDay(values) {
   });
 }
 
-// A year's page; without a year, today's, followed as the month page follows its month.
+// Today is framed in the year's page as in the month's, and a year without it is left as it is.
 function showYear(values) {
-  let shown = '';
-  stopClock = startClock((moment) => {
-    const now = today(moment);
-    const year = values[0] ?? String(now?.[0] ?? '');
-    const key = JSON.stringify([year, views.year.holds(now) ? now : null]);
-    if (key === shown) return;
-    shown = key;
-    showView('year-page', views.year.show(year, now) ?? 'Лето');
+  followToday('year-page', 'Лето', {
+    values,
+    today: (now) => now.old && [String(now.old[0])],
+    marked: (now) => (views.year.holds(now.old) ? now.old : null),
+    show: ([year], now) => views.year.show(year, now.old ?? null),
   });
 }
 
