@@ -30,30 +30,6 @@ TEST(YearPage, IsSacredExactlyWhenItsNineMonthsHave369Days) {
     EXPECT_EQ(священных, 19u);
 }
 
-struct Места_лета {
-    int лето;
-    std::int64_t круг_жизни, в_круге_жизни, в_круге_лет;
-};
-
-class YearPlaces : public ::testing::TestWithParam<Места_лета> {};
-
-TEST_P(YearPlaces, CountTheCirclesFromTheFirstYearOfTheTables) {
-    const auto страница = страница_лета(таблицы(), GetParam().лето);
-    ASSERT_TRUE(std::holds_alternative<Страница_лета>(страница));
-    const auto &с = std::get<Страница_лета>(страница);
-    EXPECT_EQ(с.круг_жизни, GetParam().круг_жизни);
-    EXPECT_EQ(с.в_круге_жизни, GetParam().в_круге_жизни);
-    EXPECT_EQ(с.в_круге_лет, GetParam().в_круге_лет);
-}
-
-INSTANTIATE_TEST_SUITE_P(Calendar, YearPlaces,
-                         ::testing::Values(Места_лета{7309, 52, 77, 13},
-                                           Места_лета{7376, 52, 144, 16},
-                                           Места_лета{7377, 53, 1, 1},
-                                           Места_лета{7520, 53, 144, 16},
-                                           Места_лета{7521, 54, 1, 1}, Места_лета{7536, 54, 16, 16},
-                                           Места_лета{7607, 54, 87, 7}));
-
 TEST(YearPage, RefusesYearsOutsideTheRangeAndAYearWithoutItsName) {
     EXPECT_EQ(std::get<Отказ>(страница_лета(таблицы(), первое_лето - 1)),
               Отказ::лето_вне_промежутка);
