@@ -5,6 +5,7 @@
 #include "apps/cli/console.h"
 #include "apps/cli/exit_status.h"
 #include "apps/cli/json_report.h"
+#include "apps/cli/kept_day_view.h"
 #include "apps/cli/moment_text.h"
 #include "apps/cli/views.h"
 #include "calendar/input_check.h"
@@ -32,7 +33,9 @@ constexpr std::string_view синтаксис =
     "               krugolet-cli [--library ФАЙЛ] [--json] --old ЛЕТО МЕСЯЦ ЧИСЛО\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --month ЛЕТО МЕСЯЦ\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --holidays ГОД\n"
-    "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n";
+    "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n"
+    "               krugolet-cli [--library ФАЙЛ] [--json | --ics] --birthday ДД.ММ.ГГГГ ЧЧ:ММ\n"
+    "                            [--years N] [--from ЛЕТО] [--name ИМЯ] [--kind ВИД]\n";
 
 constexpr std::string_view краткая_справка = "Подробно: krugolet-cli --help\n";
 
@@ -75,6 +78,22 @@ constexpr std::string_view справка =
     "        пример: krugolet-cli --ics 2027 > праздники-2027.ics\n"
     "  С --json виды --old, --month и --holidays пишут объект или список JSON;\n"
     "  начало и конец дня - \"ГГГГ-ММ-ДДTЧЧ:ММ\", месяц - его номер.\n"
+    "\n"
+    "Памятный день (рождение, свадьба, память) по Круголету, год за годом:\n"
+    "  --birthday ДД.ММ.ГГГГ ЧЧ:ММ\n"
+    "        день Круголета, на который пришелся момент (день начинается в 19:00),\n"
+    "        и его возвращения: тот же месяц и то же число в следующих летах, каждое\n"
+    "        с возрастом, днем недели, григорианским началом и концом и праздником;\n"
+    "        41-е число четных месяцев (Айлет, Гэйлет, Элет, Хейлет) есть только\n"
+    "        в священном лете (16-м в Круге Лет), в другие лета этот день\n"
+    "        отмечается 40-го; возвращения идут до 7607 лета\n"
+    "  --years N      сколько лет показать, от 1 до 100 (10 без него)\n"
+    "  --from ЛЕТО    с какого лета от Сотворения Мира (без него - с нынешнего)\n"
+    "  --name ИМЯ     чей это день, до 100 знаков\n"
+    "  --kind ВИД     рождение (без него), годовщина или память: слова заголовка\n"
+    "  --json         объект JSON; --ics - файл iCalendar, по событию на каждое\n"
+    "                 возвращение; повторный импорт не удваивает событий\n"
+    "        пример: krugolet-cli --birthday 15.03.2000 20:30 --name Мирослава\n"
     "\n"
     "Промежутки:\n"
     "  без --extended  53-й Круг Жизни, как в таблицах календаря:\n"
@@ -195,6 +214,21 @@ int json_строками(const Знания &знания, Промежуток
     return вывод_записан(все ? успех : нет_отчета);
 }
 
+// A kept day's refusal goes to standard error, with --json too, and nothing to standard output.
+int показать_памятный_день(const Знания &знания, const Параметры &п) {
+    const Запрос_памятного_дня запрос{*п.памятный_момент, п.лет, п.с_лета, п.имя, п.вид_памятного};
+    const auto день = памятный_день_по_запросу(знания, запрос, сейчас());
+    if (const auto *отказ = std::get_if<Отказ_вида>(&день)) {
+        std::cerr << отказ->сообщение << '\n';
+        return отказ->код;
+    }
+    const auto формат = п.json                  ? Формат_памятного_дня::json
+                        : п.icalendar_памятного ? Формат_памятного_дня::icalendar
+                                                : Формат_памятного_дня::текст;
+    std::cout << вывод_памятного_дня(std::get<Памятный_день>(день), формат);
+    return вывод_записан(успех);
+}
+
 // A refusal goes to standard error, or with --json into the object written instead.
 int показать_вид(const Знания &знания, const Запрос_вида &запрос, bool json) {
     const auto вывод = вывод_вида(знания, запрос, json);
@@ -252,6 +286,8 @@ int выполнить(int argc, char **argv) {
 
     if (п.вид)
         return показать_вид(знания, *п.вид, п.json);
+    if (п.памятный_момент)
+        return показать_памятный_день(знания, п);
 
     const Промежуток промежуток = п.широкий ? Промежуток::широкий : Промежуток::круг_жизни;
     if (п.момент.size() == 1 && п.момент[0] == "-")
