@@ -28,6 +28,10 @@ std::string срок_текстом(const Возвращение &возвращ
 // for one kept on its own number.
 std::string перенос_текстом(const Возвращение &возвращение);
 
+// "15.03.2000 20:30 — 14 Дайлета 7508 лета, Осьмица; лето «Солнечный (Золотой) Мир (Явь)»": the
+// moment with its old date, weekday and year's name.
+std::string строка_памятной_даты(const Памятный_день &день);
+
 // The title; the moment with its old date, weekday and year's name; a blank line; then one line
 // for each return: "Лето 7535, 27 лет: 14 Дайлета, Пятница, с 19:00 … до 19:00 …", with its
 // holiday and the day it stands in for after semicolons. Each line ends in a line feed.

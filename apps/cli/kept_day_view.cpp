@@ -62,16 +62,6 @@ std::variant<Вид_памятного_дня, Отказ_вида> вид_за�
     return неверно("--kind ждет рождение, годовщина или память, а не «" + эхо(*текст) + "»");
 }
 
-std::optional<Отказ_вида> отказ_имени(const std::optional<std::string> &имя) {
-    const auto изъян = имя ? изъян_имени(*имя) : std::nullopt;
-    if (!изъян)
-        return std::nullopt;
-    if (*изъян == Изъян_имени::длинное)
-        return неверно("Имя длиннее " + std::to_string(наибольшая_длина_имени) + " знаков: «" +
-                       эхо(*имя) + "»");
-    return неверно("В имени есть управляющие знаки или байты не в кодировке UTF-8");
-}
-
 // The year asked for, or the one in force now, which a kept day yet to come waits for.
 std::variant<int, Отказ_вида> первое_лето_запроса(const Знания &знания,
                                                   const std::optional<std::string> &текст,
@@ -115,6 +105,16 @@ std::variant<int, Отказ_вида> первое_лето_запроса(cons
 }
 
 } // namespace
+
+std::optional<Отказ_вида> отказ_имени(const std::optional<std::string> &имя) {
+    const auto изъян = имя ? изъян_имени(*имя) : std::nullopt;
+    if (!изъян)
+        return std::nullopt;
+    if (*изъян == Изъян_имени::длинное)
+        return неверно("Имя длиннее " + std::to_string(наибольшая_длина_имени) + " знаков: «" +
+                       эхо(*имя) + "»");
+    return неверно("В имени есть управляющие знаки или байты не в кодировке UTF-8");
+}
 
 Итог памятный_день_по_запросу(const Знания &знания, const Запрос_памятного_дня &запрос,
                               const Момент &сейчас) {

@@ -24,6 +24,9 @@ struct Запрос_памятного_дня {
 // Ten returns unless asked for more or fewer.
 inline constexpr int возвращений_по_умолчанию = 10;
 
+// Why a name given is refused, in Russian; nothing for a good one or none.
+std::optional<Отказ_вида> отказ_имени(const std::optional<std::string> &имя);
+
 // The kept day with its returns, from the year asked for, else from the old year in force at
 // `сейчас` (or from the kept day's own year, when that comes later); or why there are none, in
 // Russian. Its name points into the request.
