@@ -69,6 +69,24 @@ export async function loadCore() {
       const pointer = module.ccall('year_icalendar', 'number', ['string'], [year]);
       return pointer ? module.HEAPU8.slice(pointer, module.HEAPU8.indexOf(0, pointer)) : null;
     },
+    // A kept day: the moment "15.03.2000 20:30", its first year and count of years ('' for the
+    // old year in force at `now` and for ten), the name and the kind as krugolet-cli --birthday
+    // takes them, and the page's clock "DD.MM.YYYY HH:MM". {kept: its --json, heading}, or
+    // {field, message} with its refusal.
+    keptDay(moment, from, years, name, kind, now) {
+      return call('kept_day', [moment, from, years, name, kind, now]);
+    },
+    // The calendar file of kept days [{moment, from, years, name, kind}], their events those of
+    // --birthday --ics: its bytes, or null when one of them is refused.
+    keptDaysIcalendar(days) {
+      const lines = days.map((d) => `${[d.moment, d.from, d.years, d.name, d.kind].join('\t')}\n`);
+      const bytes = new TextEncoder().encode(lines.join(''));
+      const pointer = module._malloc(bytes.length + 1);
+      module.HEAPU8.set(bytes, pointer);
+      const file = module._kept_days_icalendar(pointer, bytes.length);
+      module._free(pointer);
+      return file ? module.HEAPU8.slice(file, module.HEAPU8.indexOf(0, file)) : null;
+    },
     // {lines, text}: the About window's lines and its description.
     about() {
       return answer(module, module._about_program());

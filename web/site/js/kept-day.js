@@ -1,0 +1,94 @@
+// What the views of kept days share: the kinds and their words, a moment as the core reads it,
+// the returns still to come by the page's clock, and how far off a return is.
+import { clockMoment, fromIsoMoment, isoMoment } from './moment.js';
+
+// The kind as the list and its file keep it, as the core takes it, and as the page words it.
+export const kinds = {
+  birthday: { core: 'рождение', title: 'день рождения', label: 'День рождения' },
+  anniversary: { core: 'годовщина', title: 'годовщина', label: 'Годовщина' },
+  memorial: { core: 'память', title: 'день памяти', label: 'День памяти' },
+};
+
+// The last old year of the wide range: returns stop with it.
+const lastYear = 7607;
+
+const pad = (n, width = 2) => String(n).padStart(width, '0');
+
+// "15.03.2000 20:30": five field texts (day, month, year, hour, minute) as krugolet-cli takes a
+// moment.
+export function fieldsText([day, month, year, hour, minute]) {
+  return `${pad(day)}.${pad(month)}.${pad(year, 4)} ${pad(hour)}:${pad(minute)}`;
+}
+
+// The same of the address's form, "2000-03-15T20:30"; null for any other text.
+export function isoText(iso) {
+  const fields = fromIsoMoment(iso);
+  return fields && fieldsText(fields);
+}
+
+// The five field texts of a typed "15.03.2000 20:30", cut as krugolet-cli cuts it, for the core
+// to read; null when it is not of that shape.
+export function typedFields(text) {
+  const parts = text.trim().split(/[ \t]+/);
+  if (parts.length !== 2) return null;
+  const date = parts[0].split('.');
+  const time = parts[1].split(':');
+  return date.length === 3 && time.length === 2 ? [...date, ...time] : null;
+}
+
+// Characters, not UTF-16 units, as the core counts them.
+export function characters(text) {
+  return [...text].length;
+}
+
+function plural(n, one, few, many) {
+  const tens = n % 100;
+  const units = n % 10;
+  if (tens >= 11 && tens <= 14) return many;
+  if (units === 1) return one;
+  return units >= 2 && units <= 4 ? few : many;
+}
+
+// "27 лет", as krugolet-cli counts old years.
+export function yearsText(years) {
+  return `${years} ${plural(years, 'лето', 'лета', 'лет')}`;
+}
+
+// "41 Гэйлета в этом лете нет, день отмечается 40 Гэйлета": every output of a day kept on
+// another says so, in the words of krugolet-cli.
+export function movedText({ moved_from: moved, day, month_name: month }) {
+  return `${moved} ${month}а в этом лете нет, день отмечается ${day} ${month}а`;
+}
+
+// Old days from the one the clock is in to the day the return begins on: "сегодня" while it
+// lasts, "через N дней" before it. An old day begins at 19:00 of the Gregorian day before.
+export function whenText(start, now = clockMoment()) {
+  const [year, month, day] = start.slice(0, 10).split('-').map(Number);
+  const [nowDay, nowMonth, nowYear, nowHour] = now.map(Number);
+  const today = Date.UTC(nowYear, nowMonth - 1, nowDay) - (nowHour < 19 ? 86400000 : 0);
+  const days = Math.round((Date.UTC(year, month - 1, day) - today) / 86400000);
+  if (days <= 0) return 'сегодня';
+  return `через ${days} ${plural(days, 'день', 'дня', 'дней')}`;
+}
+
+// krugolet-cli's message for a typed moment the core does not take, as a refusal of the field.
+export function momentRefusal(core, text, now = clockMoment()) {
+  const answer = core.keptDay(text, '', '1', '', '', fieldsText(now));
+  return { field: 'moment', message: answer.message ?? '' };
+}
+
+// The next `count` returns of a kept day by the clock, beginning with one that has not ended:
+// the core's {kept, heading}, or its refusal {field, message}. Fewer near the end of the range,
+// none after it.
+export function nextReturns(core, { moment, name = '', kind = 'birthday' }, count, now = clockMoment()) {
+  const text = isoText(moment) ?? moment;
+  const ask = (from, years) => core.keptDay(text, from, years, name, kinds[kind].core,
+    fieldsText(now));
+  const first = ask('', '1');
+  if (!first.kept) return first;
+  const [coming] = first.kept.returns;
+  const from = coming.year_from_creation + (coming.end <= isoMoment(now) ? 1 : 0);
+  const years = Math.min(count, lastYear - from + 1);
+  if (years < 1) return { ...first, kept: { ...first.kept, returns: [] } };
+  return ask(String(from), String(years));
+}
