@@ -34,6 +34,20 @@ function loadLibrary(module, bytes) {
   return result;
 }
 
+// Calls `use` with a list of kept days copied into the core's heap as UTF-8, one line of
+// tab-separated texts for each, and frees it after.
+function withList(module, days, use) {
+  const lines = days.map((d) => `${[d.moment, d.years, d.name, d.kind].join('\t')}\n`);
+  const bytes = new TextEncoder().encode(lines.join(''));
+  const pointer = module._malloc(bytes.length + 1);
+  module.HEAPU8.set(bytes, pointer);
+  try {
+    return use(pointer, bytes.length);
+  } finally {
+    module._free(pointer);
+  }
+}
+
 // Resolves to the core once the library has loaded; rejects with a LoadError carrying the
 // window program's own title and text when the library is missing or damaged.
 export async function loadCore() {
@@ -69,22 +83,19 @@ export async function loadCore() {
       const pointer = module.ccall('year_icalendar', 'number', ['string'], [year]);
       return pointer ? module.HEAPU8.slice(pointer, module.HEAPU8.indexOf(0, pointer)) : null;
     },
-    // A kept day: the moment "15.03.2000 20:30", its first year and count of years ('' for the
-    // old year in force at `now` and for ten), the name and the kind as krugolet-cli --birthday
-    // takes them, and the page's clock "DD.MM.YYYY HH:MM". {kept: its --json, heading}, or
-    // {field, message} with its refusal.
-    keptDay(moment, from, years, name, kind, now) {
-      return call('kept_day', [moment, from, years, name, kind, now]);
+    // Kept days [{moment: "15.03.2000 20:30", years, name, kind}], as krugolet-cli --birthday
+    // takes them ('' for an option not given), by the page's clock "DD.MM.YYYY HH:MM": for each
+    // in turn, {kept: its --json of the coming returns, the first one that has not ended and
+    // those after, heading}, or {field, message} with its refusal.
+    keptDays(days, now) {
+      return answer(module, withList(module, days, (list, length) =>
+        module.ccall('kept_days', 'number', ['number', 'number', 'string'], [list, length, now])));
     },
-    // The calendar file of kept days [{moment, from, years, name, kind}], their events those of
-    // --birthday --ics: its bytes, or null when one of them is refused.
-    keptDaysIcalendar(days) {
-      const lines = days.map((d) => `${[d.moment, d.from, d.years, d.name, d.kind].join('\t')}\n`);
-      const bytes = new TextEncoder().encode(lines.join(''));
-      const pointer = module._malloc(bytes.length + 1);
-      module.HEAPU8.set(bytes, pointer);
-      const file = module._kept_days_icalendar(pointer, bytes.length);
-      module._free(pointer);
+    // The calendar file of the same days' coming returns, the events of --birthday --ics: its
+    // bytes, or null when a day is refused.
+    keptDaysIcalendar(days, now) {
+      const file = withList(module, days, (list, length) => module.ccall(
+        'kept_days_icalendar', 'number', ['number', 'number', 'string'], [list, length, now]));
       return file ? module.HEAPU8.slice(file, module.HEAPU8.indexOf(0, file)) : null;
     },
     // {lines, text}: the About window's lines and its description.

@@ -4,7 +4,7 @@
 import { clearRefusal, showRefusal } from './field-refusal.js';
 import { span } from './gregorian-text.js';
 import {
-  isoText, momentRefusal, movedText, nextReturns, whenText, yearsText,
+  comingReturns, isoText, momentRefusal, movedText, whenText, yearsText,
 } from './kept-day.js';
 import { typedMoment } from './kept-days-store.js';
 import { clockMoment, fromIsoMoment, isoMoment } from './moment.js';
@@ -66,7 +66,7 @@ export class KeptDayView {
       return 'Памятный день';
     }
     moment.value = isoText(iso) ?? iso;
-    const answer = nextReturns(this.core, { moment: iso }, shown, now);
+    const [answer] = comingReturns(this.core, [{ moment: iso }], shown, now);
     if (!answer.kept) {
       showRefusal(this.form, this.refusal, answer);
       result.hidden = true;

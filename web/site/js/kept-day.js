@@ -1,6 +1,6 @@
 // What the views of kept days share: the kinds and their words, a moment as the core reads it,
 // the returns still to come by the page's clock, and how far off a return is.
-import { clockMoment, fromIsoMoment, isoMoment } from './moment.js';
+import { clockMoment, fromIsoMoment } from './moment.js';
 
 // The kind as the list and its file keep it, as the core takes it, and as the page words it.
 export const kinds = {
@@ -8,9 +8,6 @@ export const kinds = {
   anniversary: { core: 'годовщина', title: 'годовщина', label: 'Годовщина' },
   memorial: { core: 'память', title: 'день памяти', label: 'День памяти' },
 };
-
-// The last old year of the wide range: returns stop with it.
-const lastYear = 7607;
 
 const pad = (n, width = 2) => String(n).padStart(width, '0');
 
@@ -71,24 +68,21 @@ export function whenText(start, now = clockMoment()) {
   return `через ${days} ${plural(days, 'день', 'дня', 'дней')}`;
 }
 
-// krugolet-cli's message for a typed moment the core does not take, as a refusal of the field.
-export function momentRefusal(core, text, now = clockMoment()) {
-  const answer = core.keptDay(text, '', '1', '', '', fieldsText(now));
-  return { field: 'moment', message: answer.message ?? '' };
+// The coming returns of kept days [{moment, name, kind}], `count` of each by the clock's moment
+// `now`: for each in turn, the core's {kept, heading}, or its refusal {field, message}. The
+// first is the first return that has not ended; fewer near the end of the range, none after it.
+// The core reads a list as lines of tab-separated texts: a tab or line break typed or put into
+// the address stands as a blank, which krugolet-cli takes between the date and the time.
+export function comingReturns(core, days, count, now = clockMoment()) {
+  const blank = (text) => text.replace(/[\t\n\r]/g, ' ');
+  return core.keptDays(days.map(({ moment, name = '', kind = 'birthday' }) => ({
+    moment: blank(isoText(moment) ?? moment), years: String(count), name: blank(name),
+    kind: kinds[kind].core,
+  })), fieldsText(now));
 }
 
-// The next `count` returns of a kept day by the clock, beginning with one that has not ended:
-// the core's {kept, heading}, or its refusal {field, message}. Fewer near the end of the range,
-// none after it.
-export function nextReturns(core, { moment, name = '', kind = 'birthday' }, count, now = clockMoment()) {
-  const text = isoText(moment) ?? moment;
-  const ask = (from, years) => core.keptDay(text, from, years, name, kinds[kind].core,
-    fieldsText(now));
-  const first = ask('', '1');
-  if (!first.kept) return first;
-  const [coming] = first.kept.returns;
-  const from = coming.year_from_creation + (coming.end <= isoMoment(now) ? 1 : 0);
-  const years = Math.min(count, lastYear - from + 1);
-  if (years < 1) return { ...first, kept: { ...first.kept, returns: [] } };
-  return ask(String(from), String(years));
+// krugolet-cli's message for a typed moment the core does not take, as a refusal of the field.
+export function momentRefusal(core, text, now = clockMoment()) {
+  const [answer] = comingReturns(core, [{ moment: text }], 1, now);
+  return { field: 'moment', message: answer.message ?? '' };
 }

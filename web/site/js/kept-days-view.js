@@ -5,7 +5,7 @@
 import { clearRefusal, showRefusal } from './field-refusal.js';
 import { span } from './gregorian-text.js';
 import {
-  fieldsText, isoText, kinds, momentRefusal, movedText, nextReturns, whenText, yearsText,
+  comingReturns, fieldsText, isoText, kinds, momentRefusal, movedText, whenText, yearsText,
 } from './kept-day.js';
 import {
   entriesOfList, largestFile, ListError, listText, loadEntries, merged, mostEntries, nameProblem,
@@ -98,7 +98,8 @@ export class KeptDaysView {
   // return left for.
   draw() {
     const now = this.now ?? clockMoment();
-    const rows = this.entries.map((entry) => ({ entry, answer: nextReturns(this.core, entry, 1, now) }));
+    const answers = comingReturns(this.core, this.entries, 1, now);
+    const rows = this.entries.map((entry, i) => ({ entry, answer: answers[i] }));
     const start = ({ answer }) => answer.kept?.returns[0]?.start ?? '9999';
     rows.sort((a, b) => (start(a) < start(b) ? -1 : start(a) > start(b) ? 1 : 0));
     this.list.replaceChildren(...rows.map((row) => this.entryItem(row, now)));
@@ -160,7 +161,7 @@ export class KeptDaysView {
     }
     const iso = typedMoment(moment.value, this.core);
     // The core's own refusal: a moment it does not read, or a name it does not take.
-    const checked = iso && nextReturns(this.core, { moment: iso, name: name.value, kind: kind.value }, 1);
+    const [checked] = iso ? comingReturns(this.core, [{ moment: iso, name: name.value, kind: kind.value }], 1) : [];
     if (!checked?.kept) {
       showRefusal(this.form, this.refusal, checked ?? momentRefusal(this.core, moment.value));
       return;
@@ -230,14 +231,9 @@ export class KeptDaysView {
       this.say('В списке нет дней.', true);
       return;
     }
-    const now = clockMoment();
-    const days = this.entries.flatMap((entry) => {
-      const next = nextReturns(this.core, entry, years, now).kept?.returns ?? [];
-      if (next.length === 0) return [];
-      return [{ moment: isoText(entry.moment), from: String(next[0].year_from_creation),
-        years: String(next.length), name: entry.name, kind: kinds[entry.kind].core }];
-    });
-    const bytes = this.core.keptDaysIcalendar(days);
+    const bytes = this.core.keptDaysIcalendar(this.entries.map(({ moment, name, kind }) => ({
+      moment: isoText(moment), years: String(years), name, kind: kinds[kind].core,
+    })), fieldsText(clockMoment()));
     if (!bytes) {
       this.say('Файл для календаря не получился: в списке есть день, которого ядро не принимает.', true);
       return;
