@@ -12,18 +12,35 @@ namespace {
 
 constexpr std::size_t предел_строки = 75;
 
-// TEXT values escape the backslash, ";", "," and line breaks; the runs between are copied whole.
+bool управляющий(char знак) {
+    const auto байт = static_cast<unsigned char>(знак);
+    return байт < 0x20 || байт == 0x7F;
+}
+
+bool особый(char знак) {
+    return знак == '\\' || знак == ';' || знак == ',' || управляющий(знак);
+}
+
+// TEXT values escape the backslash, ";" and ","; a line break (LF, CR LF or a lone CR, all of
+// which a library's text may hold) is written "\n". No other control character may stand in
+// them, and readers that split lines at any of them would see lines of their own: a tab becomes
+// a blank, the rest are dropped. The runs between are copied whole.
 void дописать_текст(std::string &строка, std::string_view текст) {
     for (std::size_t от = 0; от < текст.size();) {
         std::size_t до = от;
-        while (до < текст.size() && текст[до] != '\\' && текст[до] != ';' && текст[до] != ',' &&
-               текст[до] != '\n')
+        while (до < текст.size() && !особый(текст[до]))
             ++до;
         строка.append(текст, от, до - от);
         if (до == текст.size())
             break;
-        строка += '\\';
-        строка += текст[до] == '\n' ? 'n' : текст[до];
+        const char знак = текст[до];
+        const bool перед_lf = знак == '\r' && текст.substr(до + 1).starts_with('\n');
+        if ((знак == '\n' || знак == '\r') && !перед_lf)
+            строка += "\\n";
+        else if (знак == '\t')
+            строка += ' ';
+        else if (!управляющий(знак))
+            строка.append({'\\', знак});
         от = до + 1;
     }
 }

@@ -8,7 +8,6 @@
 #include "calendar/kept_day_text.h"
 #include "calendar/range.h"
 #include "krugolet_version.h"
-#include "runtime/integer_text.h"
 #include "runtime/utf8.h"
 
 namespace круголет {
@@ -48,7 +47,7 @@ const std::string ждет_лет =
 std::variant<int, Отказ_вида> число_лет(const std::optional<std::string> &текст) {
     if (!текст)
         return возвращений_по_умолчанию;
-    const auto лет = прочитать_целое(*текст);
+    const auto лет = число_вида(*текст);
     if (!лет || *лет < 1 || *лет > наибольшее_число_возвращений)
         return неверно(ждет_лет + ", а не «" + эхо(*текст) + "»");
     return *лет;
@@ -68,7 +67,7 @@ std::variant<int, Отказ_вида> первое_лето_запроса(cons
                                                   const Памятная_дата &памятная,
                                                   const Момент &сейчас) {
     if (текст) {
-        if (const auto лето = прочитать_целое(*текст))
+        if (const auto лето = число_вида(*текст))
             return *лето;
         return неверно("--from ждет лето от Сотворения Мира, а не «" + эхо(*текст) + "»");
     }

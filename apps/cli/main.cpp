@@ -183,35 +183,39 @@ std::pair<nlohmann::json, bool> json_момента(const Знания &знан
     return {json_значений(*р, *м), true};
 }
 
-// A refused line is echoed under "input"; one too long to read, by its start only.
-std::pair<nlohmann::json, bool> json_строки(const Знания &знания, const Строка_пакета &строка,
-                                            Промежуток промежуток) {
+// A refused line is echoed under "input"; one too long to read, by its start only. The status
+// says whether the line was reported, refused as wrong data, or lacks a record.
+std::pair<nlohmann::json, Выход> json_строки(const Знания &знания, const Строка_пакета &строка,
+                                             Промежуток промежуток) {
     if (строка.длинная)
         return {{{"error", длинная_строка},
                  {"input", строка.текст.substr(0, смещение_знака(строка.текст, знаков_эха))}},
-                false};
-    auto [объект, есть] =
-        json_момента(знания, момент_из_текста(строка.текст, промежуток), промежуток);
+                неверный_ввод};
+    const auto м = момент_из_текста(строка.текст, промежуток);
+    auto [объект, есть] = json_момента(знания, м, промежуток);
     if (!есть)
         объект["input"] = строка.текст;
-    return {std::move(объект), есть};
+    return {std::move(объект), есть ? успех : (м ? нет_отчета : неверный_ввод)};
 }
 
+// A batch in which every line was wrong data is wrong data, as a single wrong moment is.
 int json_строками(const Знания &знания, Промежуток промежуток) {
     bool все = true;
+    bool все_отказаны = true;
     while (std::cout) {
         const auto строка = следующая_строка(*std::cin.rdbuf());
         if (!строка)
             break;
-        const auto [объект, есть] = json_строки(знания, *строка, промежуток);
-        все = все && есть;
+        const auto [объект, код] = json_строки(знания, *строка, промежуток);
+        все = все && код == успех;
+        все_отказаны = все_отказаны && код == неверный_ввод;
         std::cout << текст_json(объект) << '\n';
     }
     if (std::ferror(stdin)) {
         std::cerr << сбой_ввода << '\n';
         return сбой_среды;
     }
-    return вывод_записан(все ? успех : нет_отчета);
+    return вывод_записан(все ? успех : все_отказаны ? неверный_ввод : нет_отчета);
 }
 
 // A kept day's refusal goes to standard error, with --json too, and nothing to standard output.

@@ -386,8 +386,16 @@ TEST_F(Cli, JsonLineByLineFromStandardInput) {
 
 TEST_F(Cli, JsonSurvivesInvalidBytes) {
     const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n"));
-    EXPECT_EQ(р.код, 1);
+    EXPECT_EQ(р.код, 2);
     EXPECT_EQ(nlohmann::json::parse(р.вывод)["error"], "Неправильные данные!");
+}
+
+// A batch in which no line was a moment is wrong data, as a single wrong moment is; a batch with
+// a report in it is not.
+TEST_F(CliBatch, EveryLineRefusedIsWrongData) {
+    EXPECT_EQ(запустить("--json -", "мусор\n1.1.1700 0:0\n").код, 2);
+    EXPECT_EQ(запустить("--json -", "мусор\n15.03.2000 20:30\n").код, 1);
+    EXPECT_EQ(запустить("--json -", "").код, 0);
 }
 
 TEST_F(Cli, WideRangeAddsTheLineOfTheYearFromCreation) {

@@ -17,13 +17,13 @@ LIBRARY = os.environ["KRUGOLET_LIBRARY"]
 YEARS = (1800, 1900, 2027, 2028, 2099)
 
 
-def cli(*args):
-    return subprocess.run([CLI, "--library", LIBRARY, *args], check=True,
+def cli(*args, library=LIBRARY):
+    return subprocess.run([CLI, "--library", library, *args], check=True,
                           capture_output=True).stdout
 
 
-def holidays(year):
-    return json.loads(cli("--holidays", str(year), "--json"))
+def holidays(year, library=LIBRARY):
+    return json.loads(cli("--holidays", str(year), "--json", library=library))
 
 
 def moment(text):
@@ -60,6 +60,29 @@ class IcalendarLibrary(unittest.TestCase):
                     self.assertTrue(str(event["DESCRIPTION"]).startswith(
                         f"{holiday['day']} {holiday['month_name']} "
                         f"{holiday['year_from_creation']} лета\nДень недели: "))
+
+
+class ControlCharacters(unittest.TestCase):
+    """A library's holiday name with control characters in it, which a reader that splits lines
+    at any of them would take for lines of their own."""
+
+    NAME = ("Свой\\rEND:VEVENT\\rBEGIN:VEVENT\\r\\nSUMMARY:Лишний\tпраздник\x01\x0b\x0c\x1c\x7f"
+            "\\nконец")
+
+    def test_every_holiday_stays_one_event_with_its_name_on_one_line(self):
+        with tempfile.TemporaryDirectory() as folder:
+            library = pathlib.Path(folder) / "библиотека.txt"
+            row = f'праздник("Рамхат", 2, "{self.NAME}")\n'.encode("cp1251")
+            library.write_bytes(pathlib.Path(LIBRARY).read_bytes() + row)
+            expected = holidays(2027, str(library))
+            data = cli("--ics", "2027", library=str(library))
+        self.assertTrue(any(h["name"].startswith("Свой\rEND:VEVENT") for h in expected))
+        for line in data.split(b"\r\n"):
+            self.assertFalse(any(b < 0x20 or b == 0x7F for b in line), line)
+        events = icalendar.Calendar.from_ical(data).walk("VEVENT")
+        self.assertEqual(len(events), len(expected))
+        self.assertIn("Свой\nEND:VEVENT\nBEGIN:VEVENT\nSUMMARY:Лишний праздник\nконец",
+                      [str(e["SUMMARY"]) for e in events])
 
 
 class Khal(unittest.TestCase):

@@ -53,6 +53,13 @@ bool содержит(const std::string &поток, const std::string &част
     return часть.empty() ? поток.empty() : поток.find(часть) != std::string::npos;
 }
 
+std::string повтор(std::string_view текст, int раз) {
+    std::string итог;
+    for (int i = 0; i < раз; ++i)
+        итог += текст;
+    return итог;
+}
+
 class ViewsOnTheCommandLine : public ::testing::TestWithParam<Строка_таблицы> {};
 
 TEST_P(ViewsOnTheCommandLine, AnswerOrRefuseWithTheirExitStatus) {
@@ -73,6 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
                        "Нет такого дня: 41 Айлет 7535 лета; в этом месяце числа с 1 по 40\n"},
         Строка_таблицы{"--old 7535 Айлетт 1", 2, "", "Нет такого месяца: «Айлетт»; месяц — "},
         Строка_таблицы{"--old 7535 1 x", 2, "", "Неправильные данные: «x» — не число\n"},
+        // A number that does not fit is not called "not a number"; a long text is echoed by its
+        // first 40 characters.
+        Строка_таблицы{"--old 99999999999999999999 1 1", 2, "",
+                       "Неправильные данные: «99999999999999999999» — слишком большое число\n"},
+        Строка_таблицы{"--month 7536 " + повтор("Ж", 44), 2, "",
+                       "Нет такого месяца: «" + повтор("Ж", 40) + "…»; месяц — "},
+        // Longer than any field, a day is refused whatever it holds.
+        Строка_таблицы{"--old 7536 1 '1" + повтор(" ", 70) + "'", 2, "",
+                       "Неправильные данные: «1" + повтор(" ", 39) + "…» — не число\n"},
         Строка_таблицы{"--old 7608 1 1", 2, "",
                        "Лето 7608 вне промежутка: берутся лета от Сотворения Мира с 7309 по "
                        "7607 (с 19:00 19.09.1800 до 19:00 21.09.2099)\n"},

@@ -144,6 +144,12 @@ std::string_view байты(const char *начало, int длина) {
 
 extern "C" {
 
+// The most characters a name may have (наибольшая_длина_имени): the page cuts a longer one after
+// one character more, so that it reaches the core only to be refused.
+EMSCRIPTEN_KEEPALIVE int name_limit() {
+    return static_cast<int>(наибольшая_длина_имени);
+}
+
 // Kept days, one line each as `запросы` reads them, and the page's clock. Answers a JSON list
 // with, for each day in turn, {"kept": krugolet-cli --birthday --json of its coming returns,
 // "heading": its line of the moment and old date}, or {"field": "name" or "moment", "message"};

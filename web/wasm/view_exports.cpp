@@ -36,13 +36,13 @@ std::string отказ_json(Поле поле, std::string_view сообщени
 // The year, the month and the day as krugolet-cli reads its arguments, or the field it stops at.
 std::variant<Старая_дата, Поле> прочитать(const Запрос_вида &запрос) {
     const auto &а = запрос.аргументы;
-    const auto лето = прочитать_целое(а[0]);
+    const auto лето = число_вида(а[0]);
     if (!лето)
         return Поле{"year"};
-    const auto месяц = месяц_из_текста(а[1]);
+    const auto месяц = месяц_вида(а[1]);
     if (!месяц)
         return Поле{"month"};
-    const auto число = а.size() > 2 ? прочитать_целое(а[2]) : std::optional(1);
+    const auto число = а.size() > 2 ? число_вида(а[2]) : std::optional(1);
     if (!число)
         return Поле{"day"};
     return Старая_дата{*лето, *месяц, *число};
@@ -84,7 +84,7 @@ std::string заголовок_праздников(int год) {
 // The holidays of a Gregorian year typed in the field, or nothing when the year is not one of
 // the range's.
 std::optional<std::vector<День_круголета>> праздники(const char *год) {
-    const auto г = прочитать_целое(год);
+    const auto г = число_вида(год);
     if (!г || *г < первый_год || *г > последний_год)
         return std::nullopt;
     auto список = праздники_года(знания_страницы(), *г);
@@ -148,7 +148,7 @@ EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
         return ответить(отказ_json(
             "year", форматировать("Год: целое число от % до %.",
                                   {std::int64_t{первый_год}, std::int64_t{последний_год}})));
-    return ответить(текст_json({{"heading", заголовок_праздников(*прочитать_целое(год))},
+    return ответить(текст_json({{"heading", заголовок_праздников(*число_вида(год))},
                                 {"holidays", json_праздников(*список)},
                                 {"years", {первый_год, последний_год}}}));
 }

@@ -4,6 +4,7 @@
 import { isoMoment } from './moment.js';
 import { keptDaysAddress, viewAddress } from './route.js';
 
+const result = document.getElementById('result');
 const caption = document.getElementById('caption');
 const oldDate = document.getElementById('old-date');
 const report = document.getElementById('report');
@@ -12,6 +13,7 @@ const report = document.getElementById('report');
 // without being asked, is not.
 export function showResult({ moment, old: [year, month, day], old_date: date, report: text },
   { present }) {
+  result.hidden = false;
   caption.hidden = !present;
   oldDate.setAttribute('aria-live', present ? 'off' : 'polite');
   oldDate.textContent = date;
@@ -19,6 +21,12 @@ export function showResult({ moment, old: [year, month, day], old_date: date, re
   document.getElementById('result-day').href = viewAddress('old', year, month, day);
   document.getElementById('result-keep').href = keptDaysAddress(isoMoment(moment));
   report.textContent = text;
+}
+
+// Outside the range the present moment has no report, and the last one, of a moment past, goes.
+export function hideResult() {
+  result.hidden = true;
+  report.textContent = '';
 }
 
 export function hasResult() {
