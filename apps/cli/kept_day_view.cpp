@@ -8,7 +8,6 @@
 #include "calendar/kept_day_text.h"
 #include "calendar/range.h"
 #include "krugolet_version.h"
-#include "runtime/utf8.h"
 
 namespace круголет {
 namespace {
@@ -17,12 +16,6 @@ using Итог = std::variant<Памятный_день, Отказ_вида>;
 
 Отказ_вида неверно(std::string сообщение) {
     return {std::move(сообщение), неверный_ввод};
-}
-
-// What the user typed is echoed by its first characters only: it may be pasted text of any length.
-std::string эхо(std::string_view текст) {
-    const auto срез = смещение_знака(текст, 40);
-    return std::string(текст.substr(0, срез)) + (срез < текст.size() ? "…" : "");
 }
 
 const std::string границы_промежутка = "с " + время_и_дата(границы(Промежуток::широкий).начало) +
