@@ -4,13 +4,12 @@ shows each return once, from the evening it begins to the one it ends."""
 import datetime
 import json
 import os
-import pathlib
 import re
 import subprocess
-import tempfile
 import unittest
 
 import icalendar
+from khal_home import KhalHome
 
 CLI = os.environ["KRUGOLET_CLI"]
 LIBRARY = os.environ["KRUGOLET_LIBRARY"]
@@ -131,61 +130,18 @@ class ThreeForms(unittest.TestCase):
 
 
 class Khal(unittest.TestCase):
-    """Imports a kept day's file into a throwaway calendar, twice, under a home of its own."""
-
     BIRTH = ("29.02.2028 20:00", "Иван, Мария", "годовщина", 7536, 18)
 
-    def setUp(self):
-        self.home = tempfile.TemporaryDirectory()
-        home = pathlib.Path(self.home.name)
-        (home / "calendar").mkdir()
-        self.config = home / "config"
-        self.config.write_text(f"""[calendars]
-[[krugolet]]
-path = {home / "calendar"}
-type = calendar
-[locale]
-timeformat = %H:%M
-dateformat = %Y-%m-%d
-longdateformat = %Y-%m-%d
-datetimeformat = %Y-%m-%d %H:%M
-longdatetimeformat = %Y-%m-%d %H:%M
-local_timezone = Europe/Moscow
-default_timezone = Europe/Moscow
-[sqlite]
-path = {home / "khal.db"}
-""", encoding="utf-8")
-        self.env = dict(os.environ, HOME=str(home), XDG_CONFIG_HOME=str(home),
-                        XDG_DATA_HOME=str(home), XDG_CACHE_HOME=str(home), LC_ALL="C.UTF-8")
-        self.ics = home / "days.ics"
-        self.ics.write_bytes(cli("--ics", *arguments(*self.BIRTH)))
-
-    def tearDown(self):
-        self.home.cleanup()
-
-    def khal(self, *args):
-        return subprocess.run(["khal", "-c", str(self.config), *args], env=self.env, check=True,
-                              capture_output=True, text=True).stdout
-
     def test_import_twice_keeps_one_event_per_return_on_its_evenings(self):
+        home = KhalHome()
+        self.addCleanup(home.close)
         for _ in range(2):
-            self.khal("import", "--batch", "-a", "krugolet", str(self.ics))
+            home.import_file(cli("--ics", *arguments(*self.BIRTH)))
         returns = json.loads(cli("--json", *arguments(*self.BIRTH)))["returns"]
-        stored = list((pathlib.Path(self.home.name) / "calendar").iterdir())
-        self.assertEqual(len(stored), len(returns))
-
-        listed = {}
-        day = None
+        self.assertEqual(home.stored(), len(returns))
         after = datetime.date.fromisoformat(returns[-1]["end"][:10]) + datetime.timedelta(days=1)
-        for line in self.khal("list", "--day-format", "DAY {date}", "--format",
-                              "{start} {end} {title}", returns[0]["start"][:10],
-                              after.isoformat()).splitlines():
-            if line.startswith("DAY "):
-                day = line[4:]
-            elif line:
-                listed.setdefault(line, set()).add(day)
         # An event from 19:00 to 19:00 shows on the day it begins and on the day it ends.
-        self.assertEqual(listed, {
+        self.assertEqual(home.listed(returns[0]["start"][:10], after.isoformat()), {
             f"{r['start'].replace('T', ' ')} {r['end'].replace('T', ' ')} "
             f"{title(self.BIRTH[1], self.BIRTH[2])}": {r["start"][:10], r["end"][:10]}
             for r in returns})
