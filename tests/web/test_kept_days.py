@@ -306,7 +306,7 @@ class KeptDaysListTest(BrowserTest):
                 break
             focused.send_keys(Keys.TAB)
         self.assertEqual(order, ["name", "kind", "moment", "picker", "Запомнить",
-                                 "Все возвращения", "Изменить", "Удалить", "years",
+                                 "Возвращения", "Изменить", "Удалить", "years",
                                  "Скачать для календаря (.ics)", "Сохранить список",
                                  "Загрузить список"])
         # Changed by keyboard: "Изменить", a new name, Enter.

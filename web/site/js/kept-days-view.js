@@ -128,7 +128,7 @@ export class KeptDaysView {
       item.append(element('p', 'next', answer.message ?? 'Возвращений в промежутке больше нет'));
     }
     const actions = element('p', 'entry-actions');
-    const all = element('a', '', 'Все возвращения');
+    const all = element('a', '', 'Возвращения');
     all.href = keptDayAddress(entry.moment);
     actions.append(all, button('Изменить', () => this.edit(entry)),
       button('Удалить', () => this.remove(entry)));
