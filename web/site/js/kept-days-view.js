@@ -49,7 +49,6 @@ export class KeptDaysView {
     this.status = this.find('.status');
     this.list = this.find('.kept-list');
     this.editing = null;
-    this.removed = null;
     this.exists = (fields) => Boolean(core.compute(fields).report);
     const loaded = loadEntries(this.exists);
     this.entries = loaded.entries;
