@@ -38,11 +38,6 @@ const std::string годы_промежутка =
 // An argument is echoed by its first characters only, since it may be pasted text of any length.
 constexpr std::size_t знаков_эха = 40;
 
-std::string эхо(std::string_view текст) {
-    const auto срез = смещение_знака(текст, знаков_эха);
-    return std::string(текст.substr(0, срез)) + (срез < текст.size() ? "…" : "");
-}
-
 // A number that does not fit is told so rather than called no number.
 std::string_view что_за_число(std::string_view текст) {
     const auto вне = целое_вне_пределов(текст);
@@ -132,6 +127,11 @@ std::string заголовок_праздников(int год) {
 }
 
 } // namespace
+
+std::string эхо(std::string_view текст) {
+    const auto срез = смещение_знака(текст, знаков_эха);
+    return std::string(текст.substr(0, срез)) + (срез < текст.size() ? "…" : "");
+}
 
 std::optional<std::int32_t> число_вида(std::string_view текст) {
     return поле_в_пределах(текст) ? прочитать_целое(текст) : std::nullopt;

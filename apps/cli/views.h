@@ -18,6 +18,10 @@ struct Отказ_вида {
     Выход код;
 };
 
+// An argument as a message repeats it: its first 40 characters, and "…" after them when there
+// are more, since it may be pasted text of any length.
+std::string эхо(std::string_view текст);
+
 // A view's year or day, and its month (a number or a name), as typed; a text longer than any
 // field is refused unread.
 std::optional<std::int32_t> число_вида(std::string_view текст);

@@ -166,7 +166,9 @@ const std::string использование =
     "               krugolet-cli [--library ФАЙЛ] [--json] --month ЛЕТО МЕСЯЦ\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --year ЛЕТО\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --holidays ГОД\n"
-    "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n";
+    "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n"
+    "               krugolet-cli [--library ФАЙЛ] [--json | --ics] --birthday ДД.ММ.ГГГГ ЧЧ:ММ\n"
+    "                            [--years N] [--from ЛЕТО] [--name ИМЯ] [--kind ВИД]\n";
 
 TEST_F(Cli, Help) {
     const auto справка = запустить("--help");

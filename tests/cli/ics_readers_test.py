@@ -9,6 +9,7 @@ import tempfile
 import unittest
 
 import icalendar
+from khal_home import KhalHome
 
 CLI = os.environ["KRUGOLET_CLI"]
 LIBRARY = os.environ["KRUGOLET_LIBRARY"]
@@ -91,55 +92,18 @@ class Khal(unittest.TestCase):
     YEAR = 2027
 
     def setUp(self):
-        self.home = tempfile.TemporaryDirectory()
-        home = pathlib.Path(self.home.name)
-        (home / "calendar").mkdir()
-        self.config = home / "config"
-        self.config.write_text(f"""[calendars]
-[[krugolet]]
-path = {home / "calendar"}
-type = calendar
-[locale]
-timeformat = %H:%M
-dateformat = %Y-%m-%d
-longdateformat = %Y-%m-%d
-datetimeformat = %Y-%m-%d %H:%M
-longdatetimeformat = %Y-%m-%d %H:%M
-local_timezone = Europe/Moscow
-default_timezone = Europe/Moscow
-[sqlite]
-path = {home / "khal.db"}
-""", encoding="utf-8")
-        self.env = dict(os.environ, HOME=str(home), XDG_CONFIG_HOME=str(home),
-                        XDG_DATA_HOME=str(home), XDG_CACHE_HOME=str(home), LC_ALL="C.UTF-8")
-        self.ics = home / "holidays.ics"
-        self.ics.write_bytes(cli("--ics", str(self.YEAR)))
+        self.home = KhalHome()
 
     def tearDown(self):
-        self.home.cleanup()
-
-    def khal(self, *args):
-        return subprocess.run(["khal", "-c", str(self.config), *args], env=self.env, check=True,
-                              capture_output=True, text=True).stdout
+        self.home.close()
 
     def test_import_twice_keeps_one_event_per_holiday_on_its_days(self):
         for _ in range(2):
-            self.khal("import", "--batch", "-a", "krugolet", str(self.ics))
+            self.home.import_file(cli("--ics", str(self.YEAR)))
         expected = holidays(self.YEAR)
-        stored = list((pathlib.Path(self.home.name) / "calendar").iterdir())
-        self.assertEqual(len(stored), len(expected))
-
-        listed = {}
-        day = None
-        for line in self.khal("list", "--day-format", "DAY {date}", "--format",
-                              "{start} {end} {title}", f"{self.YEAR}-01-01",
-                              f"{self.YEAR + 1}-01-02").splitlines():
-            if line.startswith("DAY "):
-                day = line[4:]
-            elif line:
-                listed.setdefault(line, set()).add(day)
+        self.assertEqual(self.home.stored(), len(expected))
         # An event from 19:00 to 19:00 shows on the day it begins and on the day it ends.
-        self.assertEqual(listed, {
+        self.assertEqual(self.home.listed(f"{self.YEAR}-01-01", f"{self.YEAR + 1}-01-02"), {
             f"{h['start'].replace('T', ' ')} {h['end'].replace('T', ' ')} {h['name']}":
                 {h["start"][:10], h["end"][:10]}
             for h in expected})

@@ -1,48 +1,16 @@
+#include "tests/cli/shipped_cli.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-struct Запуск {
-    int код;
-    std::string вывод;
-    std::string ошибки;
-};
-
-std::string прочитать(const fs::path &файл) {
-    std::ifstream f(файл, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-Запуск запустить(const std::string &аргументы) {
-    const fs::path папка =
-        fs::temp_directory_path() / ("krugolet-views-" + std::to_string(::getpid()));
-    fs::create_directories(папка);
-    const std::string команда = "'" KRUGOLET_CLI "' --library '" KRUGOLET_LIBRARY "' " + аргументы +
-                                " >'" + (папка / "out").string() + "' 2>'" +
-                                (папка / "err").string() + "'";
-    const int статус = std::system(команда.c_str());
-    Запуск запуск{WIFEXITED(статус) ? WEXITSTATUS(статус) : -1, прочитать(папка / "out"),
-                  прочитать(папка / "err")};
-    fs::remove_all(папка);
-    return запуск;
-}
+using namespace круголет::тесты;
 
 struct Строка_таблицы {
     std::string аргументы;

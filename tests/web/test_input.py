@@ -15,6 +15,7 @@ FIELDS = ("day", "month", "year", "hour", "minute")
 TOO_LARGE = "Неправильные данные: «" + "1" * 40 + "…» — слишком большое число"
 NO_MONTH = "Нет такого месяца: «{}…»; месяц — число от 1 до 9"
 YEAR = "Год: целое число от 1800 до 2099."
+NO_MOMENT = "Нет такого момента: «" + "1" * 40 + "…»; ожидается ДД.ММ.ГГГГ ЧЧ:ММ"
 
 # The fields of the conversion, with what each says of 2 MB pasted into it: a number too
 # large, or a good one lost in blanks, which the core refuses for its length alone.
@@ -34,12 +35,14 @@ VIEW_FIELDS = [
     ("#old/7536/1/1", "old-day", "year", "1", TOO_LARGE),
     ("#old/7536/1/1", "old-day", "month", "Ж", NO_MONTH.format("Ж" * 40)),
     ("#old/7536/1/1", "old-day", "day", "1", TOO_LARGE),
+    ("#birthday/2000-03-15T20:30", "kept-day", "moment", "1", NO_MOMENT),
+    ("#dates", "kept-days", "name", "Я", "Имя длиннее 100 знаков."),
 ]
 # Each part of each view's address, 2 MB long.
 ROUTES = [("#month/{}/1", "1", TOO_LARGE), ("#month/7535/{}", "x", NO_MONTH.format("x" * 40)),
           ("#year/{}", "1", TOO_LARGE), ("#holidays/{}", "1", YEAR),
           ("#old/{}/1/1", "1", TOO_LARGE), ("#old/7536/{}/1", "x", NO_MONTH.format("x" * 40)),
-          ("#old/7536/1/{}", "1", TOO_LARGE)]
+          ("#old/7536/1/{}", "1", TOO_LARGE), ("#birthday/{}", "1", NO_MOMENT)]
 
 # Addresses whose first part with a "%" is no percent-encoded UTF-8 text.
 MALFORMED = [

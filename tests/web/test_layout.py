@@ -19,6 +19,8 @@ VIEWS = {
     "help": ("#help", None),
     "holidays": ("#holidays/2027", "holidays"),
     "old-day": ("#old/7536/1/1", "old-day"),
+    "kept-day": ("#birthday/2028-02-29T20:00", "kept-day"),
+    "kept-days": ("#dates/2000-03-15T20:30", "kept-days"),
     # Refusals that repeat what was typed: a long month's name, 100 KB in the address, an
     # address that is no text.
     "unknown month": ("#old/7536/" + "Ж" * 20 + "/1", "old-day"),
@@ -30,7 +32,7 @@ VIEWS = {
 # innerWidth with it, so the screen's width is the root element's clientWidth.
 OVERFLOW = "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]"
 NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Лето", "Праздники",
-              "Старая дата", "Справка"]
+              "Старая дата", "Памятные дни", "Справка"]
 
 
 class LayoutTest(BrowserTest):
@@ -93,8 +95,9 @@ class LayoutTest(BrowserTest):
     def test_keyboard_alone_works_the_month_page(self):
         self.open_view("#month/7400/2", "month-page")
         # The holidays of the grid are one stop: the first, in a month without today.
-        self.assertEqual(self.tab_order(18), NAVIGATION + [
-            "Всё лето 7400", "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month", "Показать", "Ныне",
+        self.assertEqual(self.tab_order(19), NAVIGATION + [
+            "Всё лето 7400", "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month",
+            "Показать", "Ныне",
             "Печать"])
         ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB * 7).key_up(
             Keys.SHIFT).send_keys(Keys.ENTER).perform()

@@ -4,6 +4,8 @@ import { loadCore } from './core.js';
 import { showNotice } from './field-refusal.js';
 import { fillHelp } from './help-view.js';
 import { HolidaysView } from './holidays-view.js';
+import { KeptDayView } from './kept-day-view.js';
+import { KeptDaysView } from './kept-days-view.js';
 import { MomentForm } from './moment-form.js';
 import { clockMoment } from './moment.js';
 import { MonthView } from './month-view.js';
@@ -168,6 +170,19 @@ function showYear(values) {
   });
 }
 
+// A view of kept days, drawn again when the old day turns, since it says how far off each
+// return is.
+function showKeptDays(section, view, values) {
+  let shown = null;
+  stopClock = startClock((moment) => {
+    const key = JSON.stringify(present(moment).old ?? null);
+    if (key === shown) return;
+    const again = shown !== null;
+    shown = key;
+    showView(section, view.show(values, moment, again) ?? 'Памятный день');
+  });
+}
+
 function show() {
   const route = parseAddress(location.hash);
   stopPresent();
@@ -185,6 +200,12 @@ function show() {
       return;
     case 'holidays':
       showHolidays(route.values);
+      return;
+    case 'birthday':
+      showKeptDays('kept-day', views.keptDay, route.values);
+      return;
+    case 'dates':
+      showKeptDays('kept-days', views.keptDays, route.values);
       return;
     case 'old':
       showOldDay(route.values);
@@ -208,6 +229,8 @@ try {
     holidays: new HolidaysView(document.getElementById('holidays'), core, actions),
     year: new YearView(document.getElementById('year-page'), core, names, actions),
     old: new OldDayView(document.getElementById('old-day'), core, names, actions),
+    keptDay: new KeptDayView(document.getElementById('kept-day'), core, actions),
+    keptDays: new KeptDaysView(document.getElementById('kept-days'), core),
   };
   window.addEventListener('popstate', show);
   show();

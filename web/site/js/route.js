@@ -5,13 +5,16 @@
 //   year/7536            the page of a year from the Creation
 //   holidays/2027        the holidays of a Gregorian year
 //   old/7536/1/1         an old day: the year from the Creation, the month (number or name), day
+//   birthday/2000-03-15T20:30  a kept day: the moment's old day and its next returns
+//   dates                the person's list of kept days; dates/2000-03-15T20:30 with that moment
+//                        in the form to add it
 //   help                 the help
 // A view that shows more than a moment is named by a word, its values after slashes; without
 // them it shows today's month, year or day. Any other address shows the present moment; one
 // whose part is no percent-encoded UTF-8 text shows it with a refusal naming that part.
 import { fromIsoMoment, isoMoment } from './moment.js';
 
-const views = { month: 2, year: 1, holidays: 1, old: 3, help: 0 };
+const views = { month: 2, year: 1, holidays: 1, old: 3, help: 0, birthday: 1, dates: 1 };
 
 // A part of an address as it stands there, or what is wrong with it.
 function decodePart(part) {
@@ -57,6 +60,16 @@ export function momentAddress(moment) {
 
 export function viewAddress(view, ...values) {
   return `#${[view, ...values].map(encodeURIComponent).join('/')}`;
+}
+
+// A moment's kept day, and the list with that moment in its form; the moment as the address
+// writes one, "2000-03-15T20:30", which needs no escaping.
+export function keptDayAddress(moment) {
+  return `#birthday/${moment}`;
+}
+
+export function keptDaysAddress(moment) {
+  return moment ? `#dates/${moment}` : '#dates';
 }
 
 export const nowAddress = '';
