@@ -14,6 +14,7 @@ import { OldDayView } from './old-day-view.js';
 import { hasResult, hideResult, showResult } from './result-view.js';
 import { addressRefusal, momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
+import { YearView } from './year-view.js';
 
 let core = null;
 let views = null;
@@ -159,6 +160,16 @@ function showOldDay(values) {
   });
 }
 
+// Today is framed in the year's page as in the month's, and a year without it is left as it is.
+function showYear(values) {
+  followToday('year-page', 'Лето', {
+    values,
+    today: (now) => now.old && [String(now.old[0])],
+    marked: (now) => (views.year.holds(now.old) ? now.old : null),
+    show: ([year], now) => views.year.show(year, now.old ?? null),
+  });
+}
+
 // A view of kept days, drawn again when the old day turns, since it says how far off each
 // return is.
 function showKeptDays(section, view, values) {
@@ -183,6 +194,9 @@ function show() {
       return;
     case 'month':
       showMonth(route.values);
+      return;
+    case 'year':
+      showYear(route.values);
       return;
     case 'holidays':
       showHolidays(route.values);
@@ -213,6 +227,7 @@ try {
   views = {
     month: new MonthView(document.getElementById('month-page'), core, names, actions),
     holidays: new HolidaysView(document.getElementById('holidays'), core, actions),
+    year: new YearView(document.getElementById('year-page'), core, names, actions),
     old: new OldDayView(document.getElementById('old-day'), core, names, actions),
     keptDay: new KeptDayView(document.getElementById('kept-day'), core, actions),
     keptDays: new KeptDaysView(document.getElementById('kept-days'), core),
