@@ -45,6 +45,13 @@ std::optional<std::array<std::string_view, 2>> дата_и_время(std::strin
                       строка.substr(строка.find_first_not_of(пробельные_знаки, пробел))};
 }
 
+// The command line only tells whether the fields gave a moment.
+std::optional<Момент> момент_итога(const Итог_полей &итог) {
+    if (!итог)
+        return std::nullopt;
+    return *итог;
+}
+
 } // namespace
 
 std::optional<Момент> момент_из_текста(std::string_view дата, std::string_view время,
@@ -52,7 +59,8 @@ std::optional<Момент> момент_из_текста(std::string_view да
     const auto п = поля(дата, время);
     if (!п)
         return std::nullopt;
-    return проверенный_момент((*п)[0], (*п)[1], (*п)[2], (*п)[3], (*п)[4], промежуток);
+    return момент_итога(
+        проверенный_момент((*п)[0], (*п)[1], (*п)[2], (*п)[3], (*п)[4], промежуток));
 }
 
 std::optional<Момент> момент_из_текста(std::string_view строка, Промежуток промежуток) {
@@ -66,7 +74,7 @@ std::optional<Момент> момент_в_любом_году(std::string_view
     const auto п = поля(дата, время);
     if (!п)
         return std::nullopt;
-    return момент_из_полей((*п)[0], (*п)[1], (*п)[2], (*п)[3], (*п)[4]);
+    return момент_итога(момент_из_полей((*п)[0], (*п)[1], (*п)[2], (*п)[3], (*п)[4]));
 }
 
 std::optional<Момент> момент_в_любом_году(std::string_view строка) {

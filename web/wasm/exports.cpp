@@ -45,13 +45,11 @@ std::string ответ_на_поля(std::string_view день, std::string_view
                           std::string_view час, std::string_view минута) {
     const auto м = проверенный_момент(день, месяц, год, час, минута, промежуток);
     if (!м) {
-        const auto отказ = причина_отказа(день, месяц, год, час, минута, промежуток);
+        const auto отказ = отказ_страницы(м.причина(), промежуток);
         // A moment that exists and lies outside the range, as the device's clock may give; its
         // year alone may be refused, as past 2099.
-        const bool есть = момент_из_полей(день, месяц, год, час, минута).has_value();
-        return отказ_json(отказ ? отказ->поле : "moment",
-                          отказ ? std::string_view(отказ->сообщение) : "",
-                          есть ? ныне_вне_промежутка(промежуток) : "");
+        const bool есть = static_cast<bool>(момент_из_полей(день, месяц, год, час, минута));
+        return отказ_json(отказ.поле, отказ.сообщение, есть ? ныне_вне_промежутка(промежуток) : "");
     }
     const auto р = значения_момента(знания_страницы(), *м, промежуток);
     if (!р)
