@@ -18,10 +18,12 @@
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 using namespace круголет;
@@ -264,11 +266,27 @@ int ошибка_использования(std::string_view текст) {
     return неверный_ввод;
 }
 
+// "Искали: /home/user/библиотека.txt, /usr/bin/библиотека.txt, …": where the programs look for
+// their library, for a user who runs the tool where none of them holds it.
+std::string где_искали() {
+    std::string строка = "Искали:";
+    for (const auto &место : места_библиотеки()) {
+        std::error_code ошибка;
+        const auto полный = std::filesystem::absolute(место, ошибка);
+        строка += (строка.back() == ':' ? " " : ", ") + utf8_из_пути(ошибка ? место : полный);
+    }
+    return строка;
+}
+
 // The library named on the command line is named in the message, with the line and what was
-// wrong on it; the default one keeps the window's text.
+// wrong on it; the default one keeps the window's text, and when it was found nowhere a line
+// that says where it was looked for.
 int без_библиотеки(const std::optional<std::string> &файл, const Сбой_загрузки &сбой) {
     if (!файл) {
         std::cerr << заголовок_ошибки_библиотеки << '\n' << текст_ошибки_библиотеки << '\n';
+        std::error_code ошибка;
+        if (!std::filesystem::exists(найти_библиотеку(), ошибка))
+            std::cerr << где_искали() << '\n';
         return нет_библиотеки;
     }
     std::cerr << заголовок_ошибки_библиотеки << '\n' << *файл << ": ";
