@@ -68,8 +68,8 @@ constexpr std::size_t место_месяца(const Чертог_месяца &�
 }
 
 static_assert(std::is_sorted(чертоги.begin(), чертоги.end(),
-                             [](const auto &а, const auto &б) {
-                                 return место_месяца(а) < место_месяца(б);
+                             [](const auto &первый, const auto &второй) {
+                                 return место_месяца(первый) < место_месяца(второй);
                              }),
               "each month's halls stand together, in the order of the months");
 

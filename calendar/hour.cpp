@@ -13,23 +13,23 @@ namespace круголет {
     return {части / 144, части % 144};
 }
 
-std::optional<std::string_view> окончание_часов(std::int64_t n) {
-    if (n < 0)
+std::optional<std::string_view> окончание_часов(std::int64_t число) {
+    if (число < 0)
         return std::nullopt;
-    if (n == 1)
+    if (число == 1)
         return "час";
-    if (n >= 2 && n <= 4)
+    if (число >= 2 && число <= 4)
         return "часа";
     return "часов";
 }
 
-std::string_view окончание_частей(std::int64_t n) {
+std::string_view окончание_частей(std::int64_t число) {
     // Past twenty, and below zero, only the last written digit counts.
-    if (n < 0 || n > 20)
-        n = std::llabs(n % 10);
-    if (n == 1)
+    if (число < 0 || число > 20)
+        число = std::llabs(число % 10);
+    if (число == 1)
         return "часть";
-    if (n >= 2 && n <= 4)
+    if (число >= 2 && число <= 4)
         return "части";
     return "частей";
 }

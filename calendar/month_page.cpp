@@ -14,15 +14,15 @@ namespace {
 
 // The Gregorian day after, at the same hour, with 29 February in every fourth year as the
 // conversion counts it.
-Момент сутки_спустя(Момент м) {
-    if (++м.день <= *длительность_месяца(м.месяц, м.год))
-        return м;
-    м.день = 1;
-    if (++м.месяц <= 12)
-        return м;
-    м.месяц = 1;
-    ++м.год;
-    return м;
+Момент сутки_спустя(Момент момент) {
+    if (++момент.день <= *длительность_месяца(момент.месяц, момент.год))
+        return момент;
+    момент.день = 1;
+    if (++момент.месяц <= 12)
+        return момент;
+    момент.месяц = 1;
+    ++момент.год;
+    return момент;
 }
 
 // The evening on which a month of the year begins. Рамхат, Айлет and Бейлет begin in the autumn

@@ -17,7 +17,7 @@ struct Командная_строка {
     std::optional<std::string> ошибка;
 };
 
-Командная_строка разобрать_командную_строку(std::span<const std::string> слова);
+Командная_строка командная_строка_из_аргументов(std::span<const std::string> слова);
 
 inline constexpr std::string_view синтаксис_окна = "Использование: krugolet [--extended]\n";
 

@@ -13,7 +13,7 @@
 int main(int argc, char *argv[]) {
     using namespace круголет;
     const Командная_строка запрос =
-        разобрать_командную_строку(std::vector<std::string>(argv + 1, argv + argc));
+        командная_строка_из_аргументов(std::vector<std::string>(argv + 1, argv + argc));
     if (запрос.ошибка) {
         std::cerr << *запрос.ошибка << '\n' << синтаксис_окна << краткая_справка_окна;
         return 2;
