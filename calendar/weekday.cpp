@@ -1,6 +1,7 @@
 #include "calendar/weekday.h"
 
 #include "calendar/month_and_weekday_names.h"
+#include "calendar/quantities.h"
 
 #include <algorithm>
 #include <array>
@@ -106,7 +107,7 @@ std::optional<std::string_view> день_недели_от_первого(const 
     // (and than the longest month) without coming back is caught in a round of other days and
     // is given up.
     const std::int64_t предел = std::max<std::int64_t>(
-        40, static_cast<std::int64_t>(знания.следующий_день.строки().size()));
+        дней_в_долгом_месяце - 1, static_cast<std::int64_t>(знания.следующий_день.строки().size()));
     std::int64_t осталось = std::int64_t{номер_дня} - 1;
     std::int64_t пройдено = 0;
     std::string_view день = первый_день;

@@ -7,6 +7,7 @@
 #include "calendar/input_check.h"
 #include "calendar/month_and_weekday_names.h"
 #include "calendar/month_page_text.h"
+#include "calendar/quantities.h"
 #include "calendar/range.h"
 #include "calendar/year.h"
 #include "calendar/year_holidays.h"
@@ -79,8 +80,8 @@ std::string_view что_за_число(std::string_view текст) {
                             " вне промежутка: берутся лета от Сотворения Мира " + лета_промежутка;
     if (лето >= первый_год && лето <= последний_год)
         сообщение += "; " + std::to_string(лето) + " год приходится на лета " +
-                     std::to_string(лето_от_сотворения(лето - 1868)) + " и " +
-                     std::to_string(лето_от_сотворения(лето - 1867));
+                     std::to_string(лето_от_сотворения(лето - год_начала_счета)) + " и " +
+                     std::to_string(лето_от_сотворения(лето - год_начала_счета + 1));
     return неверно(std::move(сообщение));
 }
 
