@@ -1,5 +1,7 @@
 #include "ui/fields.h"
 
+#include "calendar/day_text.h"
+#include "runtime/format.h"
 #include "ui/controls.h"
 
 #include <string>
@@ -31,16 +33,15 @@ int на_клавишу(Окно &поле, const Событие &событие
 // A date that exists but lies outside the range in force: below the usual line the box says
 // which range that is and, in the Circle of Life, where the wide one is to be had. A no-break
 // space keeps each date with its hour where the box wraps the line.
-constexpr std::string_view вне_круга_жизни =
-    "Момент лежит вне Круга Жизни с 22.09.1868\u00a019:00 до 22.09.2012\u00a019:00. Пункт меню "
-    "«Круголет» (krugolet --extended) принимает моменты с 19.09.1800\u00a019:00 до "
-    "21.09.2099\u00a019:00.";
-constexpr std::string_view вне_широкого =
-    "Момент лежит вне промежутка с 19.09.1800\u00a019:00 до 21.09.2099\u00a019:00.";
-
 std::string текст_вне_промежутка(Промежуток промежуток) {
-    return std::string(текст_ошибки_ввода) + "\n" +
-           std::string(промежуток == Промежуток::широкий ? вне_широкого : вне_круга_жизни);
+    constexpr std::string_view неразрывный = "\u00a0";
+    const auto широкий = промежуток_текстом(Промежуток::широкий, неразрывный);
+    if (промежуток == Промежуток::широкий)
+        return форматировать("%\nМомент лежит вне промежутка %.", {текст_ошибки_ввода, широкий});
+    return форматировать(
+        "%\nМомент лежит вне Круга Жизни %. Пункт меню «Круголет» (krugolet "
+        "--extended) принимает моменты %.",
+        {текст_ошибки_ввода, промежуток_текстом(промежуток, неразрывный), широкий});
 }
 
 std::string текст_элемента(Окно &окно, int номер) {

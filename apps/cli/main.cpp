@@ -8,12 +8,14 @@
 #include "apps/cli/kept_day_view.h"
 #include "apps/cli/moment_text.h"
 #include "apps/cli/views.h"
+#include "calendar/day_text.h"
 #include "calendar/input_check.h"
 #include "calendar/report.h"
 #include "calendar/values.h"
 #include "knowledge/library.h"
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
+#include "runtime/format.h"
 #include "runtime/utf8.h"
 
 #include <cstdio>
@@ -42,6 +44,7 @@ constexpr std::string_view синтаксис =
 
 constexpr std::string_view краткая_справка = "Подробно: krugolet-cli --help\n";
 
+// The ranges' lines are filled in from their bounds.
 constexpr std::string_view справка =
     "\n"
     "Дата и время по Да'Арийскому Круголету: отчет о моменте григорианского календаря\n"
@@ -106,8 +109,8 @@ constexpr std::string_view справка =
     "\n"
     "Промежутки:\n"
     "  без --extended  53-й Круг Жизни, как в таблицах календаря:\n"
-    "                  с 22.09.1868 19:00 до 22.09.2012 19:00 (не включая)\n"
-    "  --extended      с 19.09.1800 19:00 до 21.09.2099 19:00 (не включая)\n"
+    "                  % (не включая)\n"
+    "  --extended      % (не включая)\n"
     "\n"
     "Все таблицы расчета повторяются с Кругом Жизни: 144 лета - это 52 596 дней, целое число\n"
     "девятидневных недель, а начала месяцев совпадают с григорианским календарем везде, где\n"
@@ -126,12 +129,12 @@ constexpr std::string_view справка =
     "  4  не удалось записать на стандартный вывод или прочитать стандартный ввод,\n"
     "     или не хватило памяти\n";
 
-constexpr std::string_view вне_промежутка =
-    "Нет отчета: момент лежит вне Круга Жизни с 22.09.1868 19:00 до 22.09.2012 19:00";
-constexpr std::string_view вне_широкого =
-    "Нет отчета: момент лежит вне промежутка с 19.09.1800 19:00 до 21.09.2099 19:00";
-constexpr std::string_view подсказка =
-    "С --extended принимаются моменты с 19.09.1800 19:00 до 21.09.2099 19:00";
+const std::string вне_промежутка =
+    "Нет отчета: момент лежит вне Круга Жизни " + промежуток_текстом(Промежуток::круг_жизни);
+const std::string вне_широкого =
+    "Нет отчета: момент лежит вне промежутка " + промежуток_текстом(Промежуток::широкий);
+const std::string подсказка =
+    "С --extended принимаются моменты " + промежуток_текстом(Промежуток::широкий);
 constexpr std::string_view сбой_вывода = "Не удалось записать на стандартный вывод";
 constexpr std::string_view сбой_ввода = "Не удалось прочитать стандартный ввод";
 constexpr std::string_view нет_памяти = "Не хватает памяти";
@@ -303,7 +306,9 @@ int выполнить(int argc, char **argv) {
         return ошибка_использования(ошибка->текст);
     const Параметры &параметры = std::get<Параметры>(разбор);
     if (параметры.справка) {
-        std::cout << синтаксис << справка;
+        std::cout << синтаксис
+                  << форматировать(справка, {промежуток_текстом(Промежуток::круг_жизни),
+                                             промежуток_текстом(Промежуток::широкий)});
         return вывод_записан(успех);
     }
     if (параметры.версия) {

@@ -20,7 +20,7 @@ int main(int argc, char *argv[]) {
     }
     if (запрос.справка || запрос.версия) {
         if (запрос.справка)
-            std::cout << синтаксис_окна << справка_окна;
+            std::cout << синтаксис_окна << справка_окна();
         else
             std::cout << "krugolet " KRUGOLET_VERSION "\n";
         return std::cout.flush() ? 0 : 1;

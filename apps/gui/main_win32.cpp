@@ -50,8 +50,8 @@ int WINAPI wWinMain(HINSTANCE экземпляр, HINSTANCE, PWSTR, int) {
         return 2;
     }
     if (запрос.справка) {
-        сказать(Поток_вывода::вывод, std::string(синтаксис_окна) + std::string(справка_окна),
-                L"Круголет", MB_ICONINFORMATION);
+        сказать(Поток_вывода::вывод, std::string(синтаксис_окна) + справка_окна(), L"Круголет",
+                MB_ICONINFORMATION);
         return 0;
     }
     if (запрос.версия)
