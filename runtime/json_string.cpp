@@ -10,38 +10,10 @@
 namespace круголет {
 namespace {
 
-constexpr std::size_t окно = 16;
-
 // The most bytes one byte of text may take escaped: "\u001f".
 constexpr std::size_t наибольшая_запись = 6;
 
 constexpr char замена[] = "\xEF\xBF\xBD";
-
-// What a byte that begins a character of two to four bytes says about it: how many bytes it has,
-// and the bounds of its second byte. Zero bytes for one that begins none.
-struct Начало {
-    std::uint8_t байт;
-    std::uint8_t от;
-    std::uint8_t до;
-};
-
-constexpr Начало начало_знака(unsigned char байт) {
-    if (байт >= 0xC2 && байт <= 0xDF)
-        return {2, 0x80, 0xBF};
-    if (байт == 0xE0)
-        return {3, 0xA0, 0xBF};
-    if (байт == 0xED)
-        return {3, 0x80, 0x9F};
-    if (байт >= 0xE1 && байт <= 0xEF)
-        return {3, 0x80, 0xBF};
-    if (байт == 0xF0)
-        return {4, 0x90, 0xBF};
-    if (байт >= 0xF1 && байт <= 0xF3)
-        return {4, 0x80, 0xBF};
-    if (байт == 0xF4)
-        return {4, 0x80, 0x8F};
-    return {0, 0, 0};
-}
 
 char *записанное(char *куда, std::string_view текст) {
     return std::copy(текст.begin(), текст.end(), куда);
@@ -82,91 +54,152 @@ bool продолжение(char байт) {
     return (static_cast<unsigned char>(байт) & 0xC0) == 0x80;
 }
 
-bool простой_ascii(unsigned char байт) {
-    return байт >= 0x20 && байт < 0x80 && байт != '"' && байт != '\\';
+// Copies a whole window's bytes to `куда`, which has room for them.
+void скопировать_окно(const char *окно, char *куда) {
+#ifdef __SSE2__
+    const auto *откуда = reinterpret_cast<const __m128i *>(окно);
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(куда), _mm_loadu_si128(откуда));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(куда) + 1, _mm_loadu_si128(откуда + 1));
+#else
+    std::memcpy(куда, окно, байт_окна);
+#endif
 }
 
-} // namespace
-
-std::size_t простые_байты_по_одному(const char *откуда, std::size_t байт, char *куда) {
-    const std::size_t смотреть = std::min(байт, окно);
-    std::size_t простых = 0;
-    while (простых < смотреть) {
-        const auto первый = static_cast<unsigned char>(откуда[простых]);
-        const std::size_t длина = простой_ascii(первый) ? 1
-                                  : первый >= 0xC2 && первый <= 0xDF && простых + 1 < смотреть &&
-                                          продолжение(откуда[простых + 1])
-                                      ? 2
-                                      : 0;
-        if (длина == 0)
-            break;
-        std::copy(откуда + простых, откуда + простых + длина, куда + простых);
-        простых += длина;
+// The first `байт` bytes of the window, the ASCII ones marked in `особые` escaped. Every byte up
+// to the window's end is written, escaped or not, and the end of the first `байт` given.
+char *записанное_окно(const char *окно, std::size_t байт, std::uint32_t особые, char *куда) {
+    if (особые == 0) {
+        скопировать_окно(окно, куда);
+        return куда + байт;
     }
-    return простых;
+    // The window, kept where a window's length can be read from any of its places on.
+    alignas(16) char запас[2 * байт_окна];
+    std::memcpy(запас, окно, байт_окна);
+    std::size_t было = 0;
+    for (; особые != 0; особые &= особые - 1) {
+        const auto место = static_cast<std::size_t>(__builtin_ctz(особые));
+        скопировать_окно(запас + было, куда);
+        куда = записанный_ascii(static_cast<unsigned char>(запас[место]), куда + (место - было));
+        было = место + 1;
+    }
+    скопировать_окно(запас + было, куда);
+    return куда + (байт - было);
 }
 
 #ifdef __SSE2__
 
-// The same over sixteen bytes at once: a bit for each byte says what it is, and the count is the
-// place of the first byte that is none of the simple ones.
-std::size_t простые_байты(const char *откуда, std::size_t байт, char *куда) {
-    __m128i знаки;
-    if (байт >= окно) {
-        знаки = _mm_loadu_si128(reinterpret_cast<const __m128i *>(откуда));
-    } else {
-        // Past the end the window holds zero bytes, control characters, which end the count.
-        alignas(16) char конец[окно] = {};
-        std::memcpy(конец, откуда, байт);
-        знаки = _mm_load_si128(reinterpret_cast<const __m128i *>(конец));
+// Inlined into the fast path's loop, which it is most of.
+[[gnu::always_inline]] inline Маски_окна маски(const char *окно) {
+    const auto *откуда = reinterpret_cast<const __m128i *>(окно);
+    const auto байты = [](char байт) { return _mm_set1_epi8(байт); };
+    Маски_окна маски{};
+    for (int половина = 0; половина < 2; ++половина) {
+        const __m128i знаки = _mm_loadu_si128(откуда + половина);
+        const auto биты = [половина](__m128i да) {
+            return static_cast<std::uint32_t>(_mm_movemask_epi8(да)) << (16 * половина);
+        };
+        // Compared as signed bytes, 80..BF are -128..-65 and C2..DF are -62..-33.
+        const __m128i управляющий = _mm_cmpeq_epi8(_mm_max_epu8(знаки, байты(0x1F)), байты(0x1F));
+        маски.старшие |= биты(знаки);
+        маски.особые |=
+            биты(_mm_or_si128(_mm_or_si128(управляющий, _mm_cmpeq_epi8(знаки, байты('"'))),
+                              _mm_cmpeq_epi8(знаки, байты('\\'))));
+        маски.ведущие |= биты(
+            _mm_and_si128(_mm_cmpgt_epi8(знаки, байты(-63)), _mm_cmplt_epi8(знаки, байты(-32))));
+        маски.продолжения |= биты(_mm_cmplt_epi8(знаки, байты(-64)));
     }
-    const auto биты = [](__m128i да) { return static_cast<unsigned>(_mm_movemask_epi8(да)); };
-    const auto под_маской = [&](unsigned char маска, unsigned char значение) {
-        return биты(_mm_cmpeq_epi8(_mm_and_si128(знаки, _mm_set1_epi8(static_cast<char>(маска))),
-                                   _mm_set1_epi8(static_cast<char>(значение))));
-    };
-    const unsigned старшие = биты(знаки);
-    const unsigned управляющие = под_маской(0xE0, 0x00);
-    const unsigned кавычки = биты(_mm_cmpeq_epi8(знаки, _mm_set1_epi8('"')));
-    const unsigned обратные = биты(_mm_cmpeq_epi8(знаки, _mm_set1_epi8('\\')));
-    // C2..DF lead a character of two bytes; C0 and C1 could only lead an overlong one.
-    const unsigned ведущие = под_маской(0xE0, 0xC0) & ~под_маской(0xFE, 0xC0);
-    const unsigned продолжения = под_маской(0xC0, 0x80);
-    const unsigned непростые = управляющие | кавычки | обратные |
-                               (старшие & ~(ведущие | продолжения)) |
-                               (продолжения & ~(ведущие << 1)) | (ведущие & ~(продолжения >> 1));
-    const auto простых = static_cast<std::size_t>(__builtin_ctz(непростые | (1u << окно)));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(куда), знаки);
-    return простых;
-}
-
-#else
-
-std::size_t простые_байты(const char *откуда, std::size_t байт, char *куда) {
-    return простые_байты_по_одному(откуда, байт, куда);
+    return маски;
 }
 
 #endif
 
-Строка_json::Строка_json(Буфер_текста &буфер) : буфер_(буфер) {
+Маски_окна маски_по_одному(const char *окно) {
+    Маски_окна маски{};
+    for (std::size_t место = 0; место < байт_окна; ++место) {
+        const auto байт = static_cast<unsigned char>(окно[место]);
+        const std::uint32_t бит = std::uint32_t{1} << место;
+        маски.старшие |= байт >= 0x80 ? бит : 0;
+        маски.особые |= байт < 0x20 || байт == '"' || байт == '\\' ? бит : 0;
+        маски.ведущие |= байт >= 0xC2 && байт <= 0xDF ? бит : 0;
+        маски.продолжения |= (байт & 0xC0) == 0x80 ? бит : 0;
+    }
+    return маски;
+}
+
+#ifndef __SSE2__
+
+Маски_окна маски(const char *окно) {
+    return маски_по_одному(окно);
+}
+
+#endif
+
+} // namespace
+
+Маски_окна маски_окна(const char *окно) {
+    return маски(окно);
+}
+
+Маски_окна маски_окна_по_одному(const char *окно) {
+    return маски_по_одному(окно);
+}
+
+std::optional<Память_json::Место> Память_json::найти(std::string_view текст) const {
+    for (std::size_t i = 0; i < число_; ++i)
+        if (записи_[i].данные == текст.data() && записи_[i].размер == текст.size())
+            return записи_[i].место;
+    return std::nullopt;
+}
+
+void Память_json::запомнить(std::string_view текст, Место место) {
+    if (число_ < записи_.size())
+        записи_[число_++] = {текст.data(), текст.size(), место};
+}
+
+Строка_json::Строка_json(Буфер_текста &буфер, Память_json *память)
+    : буфер_(буфер), память_(память) {
     буфер_.дописать('"');
 }
 
 void Строка_json::дописать(std::string_view кусок) {
+    // What a piece gives depends on its bytes alone when no character is held from before it.
+    const bool помнить =
+        память_ != nullptr && начато_ == 0 && кусок.size() >= Память_json::наименьший_текст;
+    if (помнить) {
+        if (const auto место = память_->найти(кусок)) {
+            char *куда = буфер_.место(место->длина);
+            const char *откуда = буфер_.текст().data() + место->начало;
+            буфер_.занять(std::copy(откуда, откуда + место->длина, куда));
+            return;
+        }
+    }
+    const std::size_t начало = буфер_.размер();
+    записать(кусок);
+    if (помнить && начато_ == 0)
+        память_->запомнить(кусок, {начало, буфер_.размер() - начало});
+}
+
+void Строка_json::дописать_готовое(std::string_view кусок) {
+    // A character begun and not finished before the piece cannot be finished by its whole
+    // characters; an empty piece leaves it to the next.
+    if (кусок.empty())
+        return;
+    char *куда = буфер_.место(sizeof замена + кусок.size());
+    if (начато_ != 0)
+        куда = записанное(куда, замена);
+    начато_ = 0;
+    буфер_.занять(записанное(куда, кусок));
+}
+
+void Строка_json::записать(std::string_view кусок) {
     const char *откуда = кусок.data();
     const char *const конец = откуда + кусок.size();
     // Room for the worst case, a character held from the piece before become U+FFFD included,
-    // and for the whole window the fast path stores.
-    char *куда = буфер_.место(кусок.size() * наибольшая_запись + sizeof замена + окно);
+    // and for the whole window the fast path stores past what it takes.
+    char *куда = буфер_.место(кусок.size() * наибольшая_запись + sizeof замена + байт_окна);
     while (откуда != конец) {
-        if (начато_ == 0) {
-            const auto простых =
-                простые_байты(откуда, static_cast<std::size_t>(конец - откуда), куда);
-            откуда += простых;
-            куда += простых;
-            if (простых == окно || откуда == конец)
-                continue;
-        }
+        if (начато_ == 0 && через_окна(откуда, конец, куда))
+            continue;
         куда = через_разбор(static_cast<unsigned char>(*откуда++), куда);
     }
     буфер_.занять(куда);
@@ -179,6 +212,66 @@ void Строка_json::закрыть() {
     начато_ = 0;
     *куда = '"';
     буфер_.занять(куда + 1);
+}
+
+// The fast path, a window of 32 bytes at a time: ASCII, escaped where needed, and whole
+// characters of two bytes, up to the first byte that must be decoded (a character of three or
+// four bytes, a byte that is not UTF-8). A character of two bytes may stand across two windows:
+// its lead byte is written with the first and taken back if the second does not open with its
+// continuation. Nothing is left begun. False when it took nothing.
+bool Строка_json::через_окна(const char *&откуда_, const char *конец, char *&куда_) {
+    // Kept apart from the caller's, which the stores into the text could alias.
+    const char *откуда = откуда_;
+    char *куда = куда_;
+    std::uint32_t перенос = 0;
+    for (;;) {
+        // Whole windows that are copied as they are, most of a text, in a loop of their own.
+        for (; конец - откуда >= static_cast<std::ptrdiff_t>(байт_окна);
+             откуда += байт_окна, куда += байт_окна) {
+            const auto м = маски(откуда);
+            const std::uint32_t ждут_продолжения = м.ведущие << 1 | перенос;
+            if ((м.особые | (м.старшие ^ (м.ведущие | м.продолжения)) |
+                 (м.продолжения ^ ждут_продолжения)) != 0)
+                break;
+            скопировать_окно(откуда, куда);
+            перенос = м.ведущие >> (байт_окна - 1);
+        }
+        if (откуда == конец)
+            break;
+        const auto есть = std::min(static_cast<std::size_t>(конец - откуда), байт_окна);
+        // A text's last bytes are looked at in a copy, followed by zero bytes.
+        alignas(16) char хвост[байт_окна];
+        const char *окно = откуда;
+        if (есть < байт_окна) {
+            std::fill(std::copy(откуда, конец, хвост), std::end(хвост), '\0');
+            окно = хвост;
+        }
+        const auto м = маски(окно);
+        if (перенос != 0 && (м.продолжения & 1) == 0)
+            break;
+        const std::uint32_t за_концом = есть < байт_окна ? ~std::uint32_t{0} << есть : 0;
+        const std::uint32_t ждут_продолжения = м.ведущие << 1 | перенос;
+        // The first byte that must be decoded, or the lead byte before a continuation missing.
+        const std::uint32_t трудные = (м.старшие & ~(м.ведущие | м.продолжения)) |
+                                      (м.продолжения & ~ждут_продолжения) |
+                                      (ждут_продолжения & ~м.продолжения) >> 1 | за_концом;
+        const auto простых =
+            трудные == 0 ? байт_окна : static_cast<std::size_t>(__builtin_ctz(трудные));
+        const std::uint32_t до_трудного =
+            простых == байт_окна ? ~std::uint32_t{0} : (std::uint32_t{1} << простых) - 1;
+        куда = записанное_окно(окно, простых, м.особые & до_трудного, куда);
+        откуда += простых;
+        перенос = простых == байт_окна ? м.ведущие >> (байт_окна - 1) : 0;
+        if (простых < байт_окна)
+            break;
+    }
+    // A lead byte that ends the last whole window goes to the slow path with its character.
+    откуда -= перенос;
+    куда -= перенос;
+    const bool взято = откуда != откуда_;
+    откуда_ = откуда;
+    куда_ = куда;
+    return взято;
 }
 
 // A byte that the fast path did not take: it escapes it, goes on with a character begun, or

@@ -2,11 +2,42 @@
 
 #include "runtime/text_buffer.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace круголет {
+
+// Where the long texts already written into one JSON document lie in its buffer, escaped: a text
+// written twice (a value, and the report that holds it) is escaped once and then copied. A text is
+// known by where it lies and its length, so only texts that stay where they are and as they are
+// while the document is written may be given with it (the tables' rows, not a temporary string,
+// whose place the next one may take), and the buffer must not be emptied.
+class Память_json {
+  public:
+    struct Место {
+        std::size_t начало;
+        std::size_t длина;
+    };
+
+    // Shorter texts cost less to escape again than to look up.
+    static constexpr std::size_t наименьший_текст = 16;
+
+    std::optional<Место> найти(std::string_view текст) const;
+    // A document holds a dozen long texts or so; those beyond the room are not remembered.
+    void запомнить(std::string_view текст, Место место);
+
+  private:
+    struct Запись {
+        const char *данные;
+        std::size_t размер;
+        Место место;
+    };
+    std::array<Запись, 16> записи_{};
+    std::size_t число_ = 0;
+};
 
 // A JSON string written into a buffer piece by piece, escaped as the programs' JSON has always
 // been: a quote and a backslash behind a backslash, the line feed, carriage return, tab, form feed
@@ -18,19 +49,27 @@ namespace круголет {
 // held from one piece to the next, so a text in pieces gives the bytes it gives whole.
 class Строка_json {
   public:
-    // Opens the string with its quote.
-    explicit Строка_json(Буфер_текста &буфер);
+    // Opens the string with its quote. With `память`, a long piece already written into the
+    // buffer is copied from where it lies, and one written now is remembered.
+    explicit Строка_json(Буфер_текста &буфер, Память_json *память = nullptr);
 
     void дописать(std::string_view кусок);
+
+    // A piece already escaped (the program's own text escaped when it was compiled, the digits
+    // of a number), copied as it is. It must be whole UTF-8 characters.
+    void дописать_готовое(std::string_view кусок);
 
     // Closes the string with its quote; a character begun and not finished ends as U+FFFD.
     void закрыть();
 
   private:
+    void записать(std::string_view кусок);
+    bool через_окна(const char *&откуда, const char *конец, char *&куда);
     char *через_разбор(unsigned char байт, char *куда);
     char *начатый_знак(unsigned char байт, char *куда);
 
     Буфер_текста &буфер_;
+    Память_json *память_;
     // The bytes of a character begun and not yet finished, and how many it needs.
     char начатый_[4] = {};
     std::uint8_t начато_ = 0;
@@ -44,12 +83,69 @@ class Строка_json {
 // A whole text as a JSON string, quotes included.
 void дописать_строку_json(Буфер_текста &буфер, std::string_view текст);
 
-// How many bytes at the start of `откуда` (of `байт`, at most 16 of them) need no escaping: ASCII
-// other than the control characters, quote and backslash, and whole characters of two bytes
-// (Cyrillic among them). They are copied to `куда`, which must have room for 16 bytes whatever
-// the count; a character cut by the sixteenth byte is left out. The second form looks at one
-// byte at a time: the first uses SSE2 where the processor has it, and both give the same count.
-std::size_t простые_байты(const char *откуда, std::size_t байт, char *куда);
-std::size_t простые_байты_по_одному(const char *откуда, std::size_t байт, char *куда);
+// What a byte that begins a character of two to four bytes says about it: how many bytes it has,
+// and the bounds of its second byte, narrower after some lead bytes, since overlong forms, the
+// surrogates and code points beyond U+10FFFF are no UTF-8. Zero bytes for one that begins none.
+struct Начало_знака {
+    std::uint8_t байт;
+    std::uint8_t от;
+    std::uint8_t до;
+};
+
+constexpr Начало_знака начало_знака(unsigned char байт) {
+    if (байт >= 0xC2 && байт <= 0xDF)
+        return {2, 0x80, 0xBF};
+    if (байт == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (байт == 0xED)
+        return {3, 0x80, 0x9F};
+    if (байт >= 0xE1 && байт <= 0xEF)
+        return {3, 0x80, 0xBF};
+    if (байт == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (байт >= 0xF1 && байт <= 0xF3)
+        return {4, 0x80, 0xBF};
+    if (байт == 0xF4)
+        return {4, 0x80, 0x8F};
+    return {0, 0, 0};
+}
+
+// The text is UTF-8 in which nothing needs escaping in JSON but line feeds, which the program's
+// own texts can have escaped when it is compiled.
+constexpr bool только_переводы_строк(std::string_view текст) {
+    for (std::size_t место = 0; место < текст.size();) {
+        const auto байт = static_cast<unsigned char>(текст[место++]);
+        if (байт < 0x80) {
+            if ((байт < 0x20 && байт != '\n') || байт == '"' || байт == '\\')
+                return false;
+            continue;
+        }
+        const auto начало = начало_знака(байт);
+        if (начало.байт == 0 || место + начало.байт - 1 > текст.size())
+            return false;
+        for (std::size_t i = 1; i < начало.байт; ++i, ++место) {
+            const auto следующий = static_cast<unsigned char>(текст[место]);
+            if (i == 1 ? следующий < начало.от || следующий > начало.до
+                       : (следующий & 0xC0) != 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The fast path looks at the text 32 bytes at a time, a bit for each byte in each mask.
+inline constexpr std::size_t байт_окна = 32;
+
+struct Маски_окна {
+    std::uint32_t старшие;     // 80..FF: part of a character of more than one byte
+    std::uint32_t особые;      // the control characters, quote and backslash, escaped
+    std::uint32_t ведущие;     // C2..DF: the lead byte of a character of two bytes
+    std::uint32_t продолжения; // 80..BF
+};
+
+// The masks of the 32 bytes from `окно` on: the first with SSE2 where the processor has it,
+// the second a byte at a time; both give the same.
+Маски_окна маски_окна(const char *окно);
+Маски_окна маски_окна_по_одному(const char *окно);
 
 } // namespace круголет

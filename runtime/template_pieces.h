@@ -68,4 +68,26 @@ char *записанный_шаблон(char *куда, const Шаблон<Вс�
     return куда;
 }
 
+// A text of the template itself, told apart from a value's text by its type: a destination may
+// know more of the program's own texts than of the values (that they need no escaping, say).
+struct Кусок_шаблона {
+    std::string_view текст;
+};
+
+inline char *записанное_значение(char *куда, Кусок_шаблона кусок) {
+    return записанное_значение(куда, кусок.текст);
+}
+
+// Hands the template's texts and the values in its gaps to `приемник` one after the other, in
+// the order they are read: the text before the first gap, the first value, the text after it,
+// and so on; each destination copies them its own way.
+template <std::size_t Вставок, class Приемник, class... Значения>
+void раздать_шаблон(const Шаблон<Вставок> &шаблон, Приемник &&приемник,
+                    const Значения &...значения) {
+    static_assert(sizeof...(Значения) == Вставок, "one value for each placeholder");
+    std::size_t место = 0;
+    приемник(Кусок_шаблона{шаблон.кусок(место)});
+    ((приемник(значения), приемник(Кусок_шаблона{шаблон.кусок(++место)})), ...);
+}
+
 } // namespace круголет

@@ -114,19 +114,19 @@ TEST(JsonString, RandomTextsGiveTheBytesTheOldWriterGave) {
     }
 }
 
-// The fast path and the byte-by-byte one take the same bytes of any window.
-TEST(JsonString, BothWaysOfCountingSimpleBytesAgree) {
+// The fast path's masks and those made a byte at a time agree on any window.
+TEST(JsonString, BothWaysOfMaskingAWindowAgree) {
     const auto зерно = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(зерно));
     std::mt19937 случай(зерно);
     for (int i = 0; i < 20'000; ++i) {
-        const std::string текст = случайный_текст(случай);
-        char один[16], другой[16];
-        const auto простых = простые_байты(текст.data(), текст.size(), один);
-        ASSERT_EQ(простых, простые_байты_по_одному(текст.data(), текст.size(), другой))
-            << testing::PrintToString(текст);
-        ASSERT_EQ(std::string_view(один, простых), std::string_view(текст).substr(0, простых));
-        ASSERT_EQ(std::string_view(другой, простых), std::string_view(текст).substr(0, простых));
+        std::string текст = случайный_текст(случай);
+        текст.resize(байт_окна);
+        const auto один = маски_окна(текст.data()), другой = маски_окна_по_одному(текст.data());
+        ASSERT_EQ(один.старшие, другой.старшие) << testing::PrintToString(текст);
+        ASSERT_EQ(один.особые, другой.особые) << testing::PrintToString(текст);
+        ASSERT_EQ(один.ведущие, другой.ведущие) << testing::PrintToString(текст);
+        ASSERT_EQ(один.продолжения, другой.продолжения) << testing::PrintToString(текст);
     }
 }
 
