@@ -2,17 +2,12 @@
 
 #include "calendar/moment.h"
 #include "calendar/values.h"
-
-#include <nlohmann/json.hpp>
-
-#include <string>
+#include "runtime/json_writer.h"
 
 namespace круголет {
 
-// Every value of a conversion, and the report itself under "report".
-nlohmann::json json_значений(const Значения_момента &р, const Момент &м);
-
-// A JSON document on one line; bytes that are not UTF-8 become U+FFFD instead of failing.
-std::string текст_json(const nlohmann::json &j);
+// Every value of a conversion, and the report itself under "report", as one object. The keys
+// stand in alphabetical order, as they always have in krugolet-cli's output.
+void записать_json_значений(Запись_json &запись, const Значения_момента &р, const Момент &м);
 
 } // namespace круголет

@@ -1,6 +1,5 @@
 #include "apps/cli/views.h"
 
-#include "apps/cli/json_report.h"
 #include "apps/cli/json_views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
@@ -93,8 +92,13 @@ const std::string годы_промежутка =
     return {"Нет записи: в таблицах нет строки, нужной для этого дня", нет_отчета};
 }
 
-std::string в_строку(const nlohmann::json &j) {
-    return текст_json(j) + "\n";
+// A JSON document on a line of its own.
+template <class Писатель> std::string json_строкой(const Писатель &записать) {
+    Буфер_текста буфер;
+    Запись_json запись(буфер);
+    записать(запись);
+    буфер.дописать('\n');
+    return std::string(буфер.текст());
 }
 
 std::string заголовок_праздников(int год) {
@@ -125,14 +129,16 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
         if (const auto *причина = std::get_if<Отказ>(&день))
             return объяснение(знания, *причина, дата);
         const auto &д = std::get<День_круголета>(день);
-        return json ? в_строку(json_дня(д)) : описание_дня(д);
+        return json ? json_строкой([&](Запись_json &з) { записать_json_дня(з, д); })
+                    : описание_дня(д);
     }
     case Вид::месяц: {
         const auto страница = страница_месяца(знания, дата.лето, дата.месяц);
         if (const auto *причина = std::get_if<Отказ>(&страница))
             return объяснение(знания, *причина, дата);
         const auto &с = std::get<Страница_месяца>(страница);
-        return json ? в_строку(json_страницы(с)) : текст_страницы(с);
+        return json ? json_строкой([&](Запись_json &з) { записать_json_страницы(з, с); })
+                    : текст_страницы(с);
     }
     case Вид::праздники: {
         // A number of the Gregorian years is one of them; any other, a year from the Creation.
@@ -145,7 +151,7 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
                                                                      : *причина,
                               дата);
         const auto &список = std::get<std::vector<День_круголета>>(праздники);
-        return json ? в_строку(json_праздников(список))
+        return json ? json_строкой([&](Запись_json &з) { записать_json_праздников(з, список); })
                     : список_праздников(заголовок_праздников(дата.лето), список);
     }
     case Вид::icalendar: {
