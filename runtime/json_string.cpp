@@ -198,7 +198,7 @@ void Строка_json::записать(std::string_view кусок) {
     // and for the whole window the fast path stores past what it takes.
     char *куда = буфер_.место(кусок.size() * наибольшая_запись + sizeof замена + байт_окна);
     while (откуда != конец) {
-        if (начато_ == 0 && через_окна(откуда, конец, куда))
+        if (начато_ == 0 && через_окна(откуда, кусок.data(), конец, куда))
             continue;
         куда = через_разбор(static_cast<unsigned char>(*откуда++), куда);
     }
@@ -219,7 +219,8 @@ void Строка_json::закрыть() {
 // four bytes, a byte that is not UTF-8). A character of two bytes may stand across two windows:
 // its lead byte is written with the first and taken back if the second does not open with its
 // continuation. Nothing is left begun. False when it took nothing.
-bool Строка_json::через_окна(const char *&откуда_, const char *конец, char *&куда_) {
+bool Строка_json::через_окна(const char *&откуда_, const char *начало, const char *конец,
+                             char *&куда_) {
     // Kept apart from the caller's, which the stores into the text could alias.
     const char *откуда = откуда_;
     char *куда = куда_;
@@ -239,12 +240,20 @@ bool Строка_json::через_окна(const char *&откуда_, const ch
         if (откуда == конец)
             break;
         const auto есть = std::min(static_cast<std::size_t>(конец - откуда), байт_окна);
-        // A text's last bytes are looked at in a copy, followed by zero bytes.
-        alignas(16) char хвост[байт_окна];
+        // A text's last bytes are looked at in a copy, followed by zero bytes: the last whole
+        // window of the text, read at once, with the bytes already written before them, or the
+        // bytes alone where the text is shorter than a window.
+        alignas(16) char хвост[2 * байт_окна] = {};
         const char *окно = откуда;
         if (есть < байт_окна) {
-            std::fill(std::copy(откуда, конец, хвост), std::end(хвост), '\0');
-            окно = хвост;
+            const std::size_t сдвиг = байт_окна - есть;
+            if (static_cast<std::size_t>(откуда - начало) >= сдвиг) {
+                std::memcpy(хвост, конец - байт_окна, байт_окна);
+                окно = хвост + сдвиг;
+            } else {
+                std::memcpy(хвост, откуда, есть);
+                окно = хвост;
+            }
         }
         const auto м = маски(окно);
         if (перенос != 0 && (м.продолжения & 1) == 0)

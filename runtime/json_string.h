@@ -64,7 +64,7 @@ class Строка_json {
 
   private:
     void записать(std::string_view кусок);
-    bool через_окна(const char *&откуда, const char *конец, char *&куда);
+    bool через_окна(const char *&откуда, const char *начало, const char *конец, char *&куда);
     char *через_разбор(unsigned char байт, char *куда);
     char *начатый_знак(unsigned char байт, char *куда);
 
