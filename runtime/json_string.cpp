@@ -54,6 +54,13 @@ bool продолжение(char байт) {
     return (static_cast<unsigned char>(байт) & 0xC0) == 0x80;
 }
 
+// The three bytes are one whole character.
+bool знак_из_трех_байт(const char *байты) {
+    const auto начало = начало_знака(static_cast<unsigned char>(байты[0]));
+    const auto второй = static_cast<unsigned char>(байты[1]);
+    return начало.байт == 3 && второй >= начало.от && второй <= начало.до && продолжение(байты[2]);
+}
+
 // Copies a whole window's bytes to `куда`, which has room for them.
 void скопировать_окно(const char *окно, char *куда) {
 #ifdef __SSE2__
@@ -271,8 +278,14 @@ bool Строка_json::через_окна(const char *&откуда_, const ch
         куда = записанное_окно(окно, простых, м.особые & до_трудного, куда);
         откуда += простых;
         перенос = простых == байт_окна ? м.ведущие >> (байт_окна - 1) : 0;
-        if (простых < байт_окна)
+        if (простых == байт_окна)
+            continue;
+        // A whole character of three bytes ("№", "—") is copied here, and the windows go on
+        // after it, instead of its bytes going one by one through the slow path.
+        if (простых + 3 > есть || !знак_из_трех_байт(окно + простых))
             break;
+        куда = std::copy(откуда, откуда + 3, куда);
+        откуда += 3;
     }
     // A lead byte that ends the last whole window goes to the slow path with its character.
     откуда -= перенос;
