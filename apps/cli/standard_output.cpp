@@ -20,7 +20,8 @@ bool Накопленный_вывод::отдать() {
     буфер_.очистить();
     if (std::ferror(stdout))
         return false;
-    return std::fwrite(текст.data(), 1, текст.size(), stdout) == текст.size();
+    // An empty buffer may have no bytes at all, which fwrite must not be given.
+    return текст.empty() || std::fwrite(текст.data(), 1, текст.size(), stdout) == текст.size();
 }
 
 } // namespace круголет
