@@ -41,25 +41,29 @@ inline constexpr Шаблоны_отчета шаблоны_отчета{
 
 // The report composed from the values, handed to `приемник` piece by piece in order: the texts of
 // its templates (as Кусок_шаблона) and the values in their gaps, texts as views into the
-// templates and the tables, numbers as integers. Wherever the report goes (the window's report
-// field, standard output, a JSON string), the receiver copies each piece there once, and no
-// string of the whole report is made on the way. Another set of templates of the same shape
-// (the same texts escaped for JSON, say) may stand in for the report's own.
-template <class Приемник>
-void раздать_отчет(const Значения_момента &р, const Момент &момент, Приемник &&приемник,
-                   const Шаблоны_отчета &ш = шаблоны_отчета) {
-    раздать_шаблон(ш.дата, приемник, момент.час, момент.минута, момент.день, момент.месяц,
-                   момент.год);
-    раздать_шаблон(ш.заголовок, приемник);
+// templates and the tables, numbers as integers, each with where the report stands so far
+// (раздать_шаблон). Wherever the report goes (the window's report field, standard output, a JSON
+// string), the receiver copies each piece there once, and no string of the whole report is made
+// on the way. Another set of templates of the same shape (the same texts escaped for JSON, say)
+// may stand in for the report's own.
+template <class Место, class Приемник>
+Место раздать_отчет(const Значения_момента &р, const Момент &момент, Место место,
+                    Приемник &&приемник, const Шаблоны_отчета &ш = шаблоны_отчета) {
+    место = раздать_шаблон(ш.дата, место, приемник, момент.час, момент.минута, момент.день,
+                           момент.месяц, момент.год);
+    место = раздать_шаблон(ш.заголовок, место, приемник);
     if (р.промежуток == Промежуток::широкий)
-        раздать_шаблон(ш.сотворение, приемник, р.лето_от_сотворения, р.круг_жизни);
-    раздать_шаблон(ш.лето, приемник, р.лето_в_круге_жизни, р.лето_в_круге_лет, р.название_лета);
-    раздать_шаблон(ш.день, приемник, р.месяц, р.значение_месяца, р.число, р.праздник,
-                   р.день_недели);
-    раздать_шаблон(ш.время, приемник, р.часы, р.слово_часов, р.части, р.слово_частей);
-    раздать_шаблон(ш.характеристика_дня, приемник, р.день_четверти, р.четверть);
-    раздать_шаблон(ш.характеристика_лета, приемник, р.характеристика_лета);
-    раздать_шаблон(ш.покровитель, приемник, р.бог, р.продолжение_бога, р.описание_чертога);
+        место = раздать_шаблон(ш.сотворение, место, приемник, р.лето_от_сотворения, р.круг_жизни);
+    место = раздать_шаблон(ш.лето, место, приемник, р.лето_в_круге_жизни, р.лето_в_круге_лет,
+                           р.название_лета);
+    место = раздать_шаблон(ш.день, место, приемник, р.месяц, р.значение_месяца, р.число, р.праздник,
+                           р.день_недели);
+    место =
+        раздать_шаблон(ш.время, место, приемник, р.часы, р.слово_часов, р.части, р.слово_частей);
+    место = раздать_шаблон(ш.характеристика_дня, место, приемник, р.день_четверти, р.четверть);
+    место = раздать_шаблон(ш.характеристика_лета, место, приемник, р.характеристика_лета);
+    return раздать_шаблон(ш.покровитель, место, приемник, р.бог, р.продолжение_бога,
+                          р.описание_чертога);
 }
 
 // The most bytes the report of these values takes: the templates, the texts, and

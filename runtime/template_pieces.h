@@ -80,14 +80,18 @@ inline char *записанное_значение(char *куда, Кусок_ш
 
 // Hands the template's texts and the values in its gaps to `приемник` one after the other, in
 // the order they are read: the text before the first gap, the first value, the text after it,
-// and so on; each destination copies them its own way.
-template <std::size_t Вставок, class Приемник, class... Значения>
-void раздать_шаблон(const Шаблон<Вставок> &шаблон, Приемник &&приемник,
-                    const Значения &...значения) {
+// and so on; each destination copies them its own way. The receiver is given where the text
+// stands (a pointer into the room it is written into, say) and gives where it stands after the
+// piece, and so is the caller: threaded through as a value, the place stays in a register, where
+// one kept in memory would be read again after every byte stored, which might have changed it.
+template <std::size_t Вставок, class Место, class Приемник, class... Значения>
+Место раздать_шаблон(const Шаблон<Вставок> &шаблон, Место место, Приемник &&приемник,
+                     const Значения &...значения) {
     static_assert(sizeof...(Значения) == Вставок, "one value for each placeholder");
-    std::size_t место = 0;
-    приемник(Кусок_шаблона{шаблон.кусок(место)});
-    ((приемник(значения), приемник(Кусок_шаблона{шаблон.кусок(++место)})), ...);
+    std::size_t номер = 0;
+    место = приемник(место, Кусок_шаблона{шаблон.кусок(номер)});
+    ((место = приемник(приемник(место, значения), Кусок_шаблона{шаблон.кусок(++номер)})), ...);
+    return место;
 }
 
 } // namespace круголет
