@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -151,16 +152,43 @@ char *записанное_окно(const char *окно, std::size_t байт, 
     return маски_по_одному(окно);
 }
 
-std::optional<Память_json::Место> Память_json::найти(std::string_view текст) const {
-    for (std::size_t i = 0; i < число_; ++i)
-        if (записи_[i].данные == текст.data() && записи_[i].размер == текст.size())
-            return записи_[i].место;
-    return std::nullopt;
+std::size_t Память_json::место(std::string_view текст) const {
+    // Fibonacci hashing of where the text lies.
+    const auto адрес =
+        static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(текст.data()) + текст.size());
+    const std::size_t маска = записи_.size() - 1;
+    for (std::size_t i = static_cast<std::size_t>((адрес * 0x9E3779B97F4A7C15u) >> 40) & маска;;
+         i = (i + 1) & маска) {
+        const auto &запись = записи_[i];
+        if (запись.данные == nullptr ||
+            (запись.данные == текст.data() && запись.размер == текст.size()))
+            return i;
+    }
 }
 
-void Память_json::запомнить(std::string_view текст, Место место) {
-    if (число_ < записи_.size())
-        записи_[число_++] = {текст.data(), текст.size(), место};
+std::optional<std::string_view> Память_json::найти(std::string_view текст) const {
+    const auto &запись = записи_[место(текст)];
+    if (запись.данные == nullptr)
+        return std::nullopt;
+    return экранированные_.текст().substr(запись.начало, запись.длина);
+}
+
+void Память_json::запомнить(std::string_view текст, std::string_view экранированный) {
+    if (2 * (занято_ + 1) > записи_.size())
+        вырасти();
+    auto &запись = записи_[место(текст)];
+    if (запись.данные != nullptr)
+        return;
+    запись = {текст.data(), текст.size(), экранированные_.размер(), экранированный.size()};
+    экранированные_.дописать(экранированный);
+    ++занято_;
+}
+
+void Память_json::вырасти() {
+    auto прежние = std::exchange(записи_, std::vector<Запись>(2 * записи_.size()));
+    for (const auto &запись : прежние)
+        if (запись.данные != nullptr)
+            записи_[место({запись.данные, запись.размер})] = запись;
 }
 
 Строка_json::Строка_json(Буфер_текста &буфер, Память_json *память)
@@ -173,17 +201,15 @@ void Строка_json::дописать(std::string_view кусок) {
     const bool помнить =
         память_ != nullptr && начато_ == 0 && кусок.size() >= Память_json::наименьший_текст;
     if (помнить) {
-        if (const auto место = память_->найти(кусок)) {
-            char *куда = буфер_.место(место->длина);
-            const char *откуда = буфер_.текст().data() + место->начало;
-            буфер_.занять(std::copy(откуда, откуда + место->длина, куда));
+        if (const auto экранированный = память_->найти(кусок)) {
+            буфер_.дописать(*экранированный);
             return;
         }
     }
     const std::size_t начало = буфер_.размер();
     записать(кусок);
     if (помнить && начато_ == 0)
-        память_->запомнить(кусок, {начало, буфер_.размер() - начало});
+        память_->запомнить(кусок, буфер_.текст().substr(начало));
 }
 
 void Строка_json::дописать_готовое(std::string_view кусок) {

@@ -7,36 +7,41 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace круголет {
 
-// Where the long texts already written into one JSON document lie in its buffer, escaped: a text
-// written twice (a value, and the report that holds it) is escaped once and then copied. A text is
-// known by where it lies and its length, so only texts that stay where they are and as they are
-// while the document is written may be given with it (the tables' rows, not a temporary string,
-// whose place the next one may take), and the buffer must not be emptied.
+// The long texts already written as JSON, kept escaped: a text written again (a value, and the
+// report that holds it; the same table row in the next line of a batch) is copied instead of
+// escaped again. A library's texts take some hundreds of kilobytes escaped. A text is known by
+// where it lies and its length, so only texts that stay where they are and as they are while the
+// memory lives may be given with it: the rows of tables that do not change meanwhile, the program's
+// own constants, never a temporary string, whose place the next one may take.
 class Память_json {
   public:
-    struct Место {
-        std::size_t начало;
-        std::size_t длина;
-    };
-
     // Shorter texts cost less to escape again than to look up.
     static constexpr std::size_t наименьший_текст = 16;
 
-    std::optional<Место> найти(std::string_view текст) const;
-    // A document holds a dozen long texts or so; those beyond the room are not remembered.
-    void запомнить(std::string_view текст, Место место);
+    // The text escaped, or nothing when it has not been kept.
+    std::optional<std::string_view> найти(std::string_view текст) const;
+    void запомнить(std::string_view текст, std::string_view экранированный);
 
   private:
     struct Запись {
-        const char *данные;
-        std::size_t размер;
-        Место место;
+        const char *данные = nullptr;
+        std::size_t размер = 0;
+        std::size_t начало = 0;
+        std::size_t длина = 0;
     };
-    std::array<Запись, 16> записи_{};
-    std::size_t число_ = 0;
+
+    // The place of the text's record, or of the empty one where it would go.
+    std::size_t место(std::string_view текст) const;
+    void вырасти();
+
+    // Open addressing, never more than half full; the escaped texts one after the other.
+    std::vector<Запись> записи_ = std::vector<Запись>(64);
+    std::size_t занято_ = 0;
+    Буфер_текста экранированные_;
 };
 
 // A JSON string written into a buffer piece by piece, escaped as the programs' JSON has always

@@ -133,9 +133,8 @@ void записать_григорианский(Запись_json &запись
 
 } // namespace
 
-void записать_json_значений(Запись_json &запись, const Значения_момента &р, const Момент &м) {
-    // The values' texts lie in the tables, and the report holds most of them.
-    Память_json память;
+void записать_json_значений(Запись_json &запись, const Значения_момента &р, const Момент &м,
+                            Память_json &память) {
     запись.начать_объект();
     запись.поле("circle_of_life", р.круг_жизни);
     запись.поле("day_of_month", р.число);

@@ -181,6 +181,7 @@ void записать_ошибку(Запись_json &запись, std::string_
 // the moment was read from under "input" when it is given. True when there is a report.
 bool записать_json_момента(Запись_json &запись, const Знания &знания,
                            const std::optional<Момент> &м, Промежуток промежуток,
+                           Память_json &память,
                            std::optional<std::string_view> ввод = std::nullopt) {
     if (!м) {
         записать_ошибку(запись, текст_ошибки_ввода, ввод);
@@ -191,13 +192,13 @@ bool записать_json_момента(Запись_json &запись, const
         записать_ошибку(запись, сообщение_без_отчета(р.причина(), промежуток), ввод);
         return false;
     }
-    записать_json_значений(запись, *р, *м);
+    записать_json_значений(запись, *р, *м, память);
     return true;
 }
 
 // A refused line is echoed under "input"; one too long to read, by its start only.
 bool записать_json_строки(Запись_json &запись, const Знания &знания, const Строка_пакета &строка,
-                          Промежуток промежуток) {
+                          Промежуток промежуток, Память_json &память) {
     if (строка.длинная) {
         записать_ошибку(
             запись, длинная_строка,
@@ -205,19 +206,21 @@ bool записать_json_строки(Запись_json &запись, const �
         return false;
     }
     return записать_json_момента(запись, знания, момент_из_текста(строка.текст, промежуток),
-                                 промежуток, строка.текст);
+                                 промежуток, память, строка.текст);
 }
 
-// The lines go out in writes of many lines; once a write fails, reading stops.
+// The lines go out in writes of many lines; once a write fails, reading stops. The tables' texts
+// are escaped once for the whole batch.
 int json_строками(const Знания &знания, Промежуток промежуток) {
     bool все = true;
     Накопленный_вывод вывод;
+    Память_json память;
     while (вывод.отдать_накопленное()) {
         const auto строка = следующая_строка(*std::cin.rdbuf());
         if (!строка)
             break;
         Запись_json запись(вывод.буфер());
-        const bool есть = записать_json_строки(запись, знания, *строка, промежуток);
+        const bool есть = записать_json_строки(запись, знания, *строка, промежуток, память);
         все = все && есть;
         вывод.буфер().дописать('\n');
     }
@@ -300,8 +303,9 @@ int выполнить(int argc, char **argv) {
     const auto м = прочитать(промежуток);
     if (п.json) {
         bool есть = false;
+        Память_json память;
         вывести_json([&](Запись_json &запись) {
-            есть = записать_json_момента(запись, знания, м, промежуток);
+            есть = записать_json_момента(запись, знания, м, промежуток, память);
         });
         return вывод_записан(есть ? успех : (м ? нет_отчета : неверный_ввод));
     }
