@@ -48,24 +48,15 @@ template <std::size_t Вставок> class Шаблон {
 // The most characters an integer value takes ("-9223372036854775808").
 inline constexpr std::size_t наибольшее_число_знаков = 20;
 
+// A piece written from `куда` on, integers as plain decimal digits, and the end of what was
+// written: the receiver of раздать_шаблон for room that the caller provides (the template's
+// `размер()`, the texts' sizes and `наибольшее_число_знаков` for each integer).
 inline char *записанное_значение(char *куда, std::string_view значение) {
     return std::copy(значение.begin(), значение.end(), куда);
 }
 
 inline char *записанное_значение(char *куда, std::integral auto значение) {
     return std::to_chars(куда, куда + наибольшее_число_знаков, значение).ptr;
-}
-
-// Writes the template with its values in its gaps, integers as plain decimal digits, from `куда`
-// on, and gives the end of what it wrote. The room is the caller's to provide: the template's
-// `размер()`, the texts' sizes and `наибольшее_число_знаков` for each integer.
-template <std::size_t Вставок, class... Значения>
-char *записанный_шаблон(char *куда, const Шаблон<Вставок> &шаблон, const Значения &...значения) {
-    static_assert(sizeof...(Значения) == Вставок, "one value for each placeholder");
-    std::size_t место = 0;
-    куда = записанное_значение(куда, шаблон.кусок(место));
-    ((куда = записанное_значение(записанное_значение(куда, значения), шаблон.кусок(++место))), ...);
-    return куда;
 }
 
 // A text of the template itself, told apart from a value's text by its type: a destination may
