@@ -157,7 +157,7 @@ std::size_t Память_json::место(std::string_view текст) const {
     const auto адрес =
         static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(текст.data()) + текст.size());
     const std::size_t маска = записи_.size() - 1;
-    for (std::size_t i = static_cast<std::size_t>((адрес * 0x9E3779B97F4A7C15u) >> 40) & маска;;
+    for (std::size_t i = static_cast<std::size_t>((адрес * 0x9E3779B97F4A7C15u) >> 32) & маска;;
          i = (i + 1) & маска) {
         const auto &запись = записи_[i];
         if (запись.данные == nullptr ||

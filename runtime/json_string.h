@@ -2,7 +2,6 @@
 
 #include "runtime/text_buffer.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -54,8 +53,8 @@ class Память_json {
 // held from one piece to the next, so a text in pieces gives the bytes it gives whole.
 class Строка_json {
   public:
-    // Opens the string with its quote. With `память`, a long piece already written into the
-    // buffer is copied from where it lies, and one written now is remembered.
+    // Opens the string with its quote. With `память`, a long piece it keeps escaped is copied
+    // from there, and one escaped now is kept.
     explicit Строка_json(Буфер_текста &буфер, Память_json *память = nullptr);
 
     void дописать(std::string_view кусок);

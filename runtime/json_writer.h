@@ -13,7 +13,7 @@ namespace круголет {
 // JSON written straight into a buffer as the values come, on one line and without blanks, with
 // no document built first. The caller gives the keys in the order they are to stand; they are
 // its own ASCII words and are written as they are. A comma goes before every value and key but
-// the first in an object or list. The buffer must not be emptied while the record lives.
+// the first in an object or list.
 class Запись_json {
   public:
     explicit Запись_json(Буфер_текста &буфер) : буфер_(буфер) {}
@@ -38,9 +38,9 @@ class Запись_json {
 
     void число(std::int64_t число);
     void строка(std::string_view текст);
-    // A long text written a second time into the document with the same `память` is copied from
-    // where it was written first instead of escaped again (Память_json): only for texts that stay
-    // where they lie while the record is written, such as the tables' rows.
+    // A long text that `память` keeps escaped is copied from it instead of escaped again, and one
+    // escaped now is kept (Память_json): only for texts that stay where they lie while the memory
+    // lives, such as the tables' rows.
     void строка(std::string_view текст, Память_json &память);
     // null for nothing.
     void строка_или_null(std::optional<std::string_view> текст);
