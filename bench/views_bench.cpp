@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace круголет {
@@ -63,22 +64,31 @@ void BM_icalendar_года(benchmark::State &состояние) {
         состояние.SkipWithError("the shipped library does not load");
         return;
     }
-    int i = 0;
-    std::size_t байт = 0, строк = 0;
+    const auto файл_года = [&](int год) {
+        return файл_icalendar(std::get<std::vector<День_круголета>>(праздники_года(*знания, год)),
+                              {"1.2.0", "20261207T000000Z"});
+    };
+    // The lines of each year's file (CR LF each), counted before the files are timed.
+    std::array<std::size_t, последний_год - первый_год + 1> строк_года{};
+    for (int год = первый_год; год <= последний_год; ++год) {
+        const auto файл = файл_года(год);
+        строк_года[год - первый_год] =
+            static_cast<std::size_t>(std::count(файл.begin(), файл.end(), '\n'));
+    }
+    std::size_t i = 0, байт = 0, строк = 0;
     const auto начало = Часы::now();
     for (auto _ : состояние) {
-        const auto праздники = праздники_года(*знания, первый_год + i++ % 300);
-        const auto файл = файл_icalendar(std::get<std::vector<День_круголета>>(праздники),
-                                         {"1.2.0", "20261207T000000Z"});
+        const std::size_t год = i++ % строк_года.size();
+        const auto файл = файл_года(первый_год + static_cast<int>(год));
         байт += файл.size();
-        строк += static_cast<std::size_t>(std::count(файл.begin(), файл.end(), '\n'));
+        строк += строк_года[год];
         benchmark::DoNotOptimize(файл);
     }
     const double своё = наносекунды(Часы::now() - начало);
     указать_базу(состояние, своё, время_отчетов(*знания, состояние.iterations()));
     состояние.counters["file_bytes"] =
         benchmark::Counter(static_cast<double>(байт), benchmark::Counter::kAvgIterations);
-    // The file's lines (CR LF each), and a line's time in reports.
+    // A line's time in reports, and lines a second.
     состояние.counters["file_lines"] =
         benchmark::Counter(static_cast<double>(строк), benchmark::Counter::kAvgIterations);
     состояние.counters["lines_per_s"] = 1e9 * static_cast<double>(строк) / своё;
