@@ -1,11 +1,12 @@
 // The calendar views as krugolet-cli writes them: a month page as text, a Gregorian year's
-// holidays as an iCalendar file. Each is set against whole reports timed in the same run, so its
-// "x_base" is its time in reports.
+// holidays as an iCalendar file, a kept day's hundred returns as text. Each is set against whole
+// reports timed in the same run, so its "x_base" is its time in reports.
 
 #include "bench/baseline.h"
 #include "bench/one_report.h"
 #include "bench/shipped_library.h"
 #include "calendar/icalendar.h"
+#include "calendar/kept_day_text.h"
 #include "calendar/month_page_text.h"
 #include "calendar/year_holidays.h"
 #include "knowledge/library.h"
@@ -97,6 +98,31 @@ void BM_icalendar_года(benchmark::State &состояние) {
                                         static_cast<double>(строк);
 }
 BENCHMARK(BM_icalendar_года)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// krugolet-cli --birthday … --years 100: the moment's old day, a hundred returns from its own year
+// on, and their text; births on the evenings of days spread over 1801 to 1998, so that a hundred
+// years from each stay inside the range.
+void BM_сто_возвращений(benchmark::State &состояние) {
+    const auto знания = знания_с_библиотекой();
+    if (!знания) {
+        состояние.SkipWithError("the shipped library does not load");
+        return;
+    }
+    int i = 0;
+    const auto начало = Часы::now();
+    for (auto _ : состояние) {
+        const Момент рождение{1 + i % 28, 1 + i % 12, 1801 + i * 7 % 198, 19 + i % 5, i % 60};
+        ++i;
+        const auto дата = памятная_дата(*знания, рождение);
+        auto в = возвращения(*знания, дата->дата, дата->дата.лето, 100);
+        const Памятный_день день{"Мирослава", Вид_памятного_дня::день_рождения, рождение, *дата,
+                                 std::move(std::get<std::vector<Возвращение>>(в))};
+        benchmark::DoNotOptimize(текст_памятного_дня(день));
+    }
+    указать_базу(состояние, наносекунды(Часы::now() - начало),
+                 время_отчетов(*знания, состояние.iterations()));
+}
+BENCHMARK(BM_сто_возвращений)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
 } // namespace круголет

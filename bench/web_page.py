@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Measures the web page (docs/performance.md): the site's size as a host sends it gzip-compressed,
 the navigation to the painted report in headless Chromium beside a blank page's in the same run
-(then from the service worker's copy, as at a later visit), and the time of one report computed
-in the page.
+(then from the service worker's copy, as at a later visit), the time of one report computed
+in the page, and the person's list of 200 kept days drawn, against reports of the same run.
 
     bench/web_page.py [SITE_DIR]      (build-web/site by default; build it with the web preset)
 """
 
 import gzip
+import json
 import pathlib
 import re
 import shutil
@@ -121,6 +122,44 @@ done(rounds);
 """
 
 
+# 200 kept days over the whole range, of every kind, as the page keeps them.
+KEPT_DAYS = json.dumps({"format": "krugolet-kept-days", "version": 1, "entries": [
+    {"name": f"Имя {i}", "kind": ("birthday", "anniversary", "memorial")[i % 3],
+     "moment": f"{1801 + i * 37 % 297:04}-{1 + i % 12:02}-{1 + i % 28:02}T{i % 24:02}:{i * 7 % 60:02}"}
+    for i in range(200)]})
+
+# The list of kept days as the page shows it, from the address's change to the entries in the
+# DOM and laid out (each entry's next return computed by the core), beside 200 reports computed
+# by the core in the same round: [ms per report, ms for the list], for each of 5 rounds.
+SHOW_KEPT_DAYS = """
+const done = arguments[arguments.length - 1];
+import('./js/core.js').then(async ({ loadCore }) => {
+  const core = await loadCore();
+  const go = (address) => {
+    history.pushState(null, '', address);
+    window.dispatchEvent(new PopStateEvent('popstate'));
+    document.body.offsetHeight;
+  };
+  const rounds = [];
+  for (let round = 0; round < 5; round++) {
+    let start = performance.now();
+    for (let i = 0; i < 200; i++) {
+      const moment = [1 + i % 28, 1 + i % 12, 1801 + (i * 7) % 297, i % 24, (i * 13) % 60];
+      if (!core.compute(moment.map(String)).report) throw new Error(moment);
+    }
+    const report = (performance.now() - start) / 200;
+    go('#help');
+    start = performance.now();
+    go('#dates');
+    const list = performance.now() - start;
+    if (document.querySelectorAll('.kept-entry').length !== 200) throw new Error('not drawn');
+    rounds.push([report, list]);
+  }
+  done(rounds);
+});
+"""
+
+
 def transfer_sizes(site):
     rows = []
     for f in sorted(p for p in site.rglob("*") if p.is_file()):
@@ -201,6 +240,14 @@ def main():
             WebDriverWait(driver, 10).until(lambda d: d.find_element(By.ID, "about-text").text)
             print("month page shown, ms per page, 3 rounds of 270: " + ", ".join(
                 f"{r:.3f}" for r in driver.execute_async_script(SHOW_MONTHS)))
+            driver.execute_script("localStorage.setItem('krugolet.kept-days', arguments[0])",
+                                  KEPT_DAYS)
+            driver.get("about:blank")
+            driver.get(server.url + "#help")
+            WebDriverWait(driver, 10).until(lambda d: d.find_element(By.ID, "about-text").text)
+            for report, kept in driver.execute_async_script(SHOW_KEPT_DAYS):
+                print(f"list of 200 kept days shown: {kept:.1f} ms, one report {report:.4f} ms "
+                      f"({kept / report:.0f} reports)")
         finally:
             driver.quit()
             server.stop()

@@ -1,26 +1,46 @@
 #include "calendar/icalendar.h"
 
 #include "calendar/day_text.h"
+#include "calendar/kept_day_text.h"
 #include "runtime/format.h"
 #include "runtime/utf8.h"
+
+#include <cstdint>
 
 namespace круголет {
 namespace {
 
 constexpr std::size_t предел_строки = 75;
 
-// TEXT values escape the backslash, ";", "," and line breaks; the runs between are copied whole.
+bool управляющий(char знак) {
+    const auto байт = static_cast<unsigned char>(знак);
+    return байт < 0x20 || байт == 0x7F;
+}
+
+bool особый(char знак) {
+    return знак == '\\' || знак == ';' || знак == ',' || управляющий(знак);
+}
+
+// TEXT values escape the backslash, ";" and ","; a line break (LF, CR LF or a lone CR, all of
+// which a library's text may hold) is written "\n". No other control character may stand in
+// them, and readers that split lines at any of them would see lines of their own: a tab becomes
+// a blank, the rest are dropped. The runs between are copied whole.
 void дописать_текст(std::string &строка, std::string_view текст) {
     for (std::size_t от = 0; от < текст.size();) {
         std::size_t до = от;
-        while (до < текст.size() && текст[до] != '\\' && текст[до] != ';' && текст[до] != ',' &&
-               текст[до] != '\n')
+        while (до < текст.size() && !особый(текст[до]))
             ++до;
         строка.append(текст, от, до - от);
         if (до == текст.size())
             break;
-        строка += '\\';
-        строка += текст[до] == '\n' ? 'n' : текст[до];
+        const char знак = текст[до];
+        const bool перед_lf = знак == '\r' && текст.substr(до + 1).starts_with('\n');
+        if ((знак == '\n' || знак == '\r') && !перед_lf)
+            строка += "\\n";
+        else if (знак == '\t')
+            строка += ' ';
+        else if (!управляющий(знак))
+            строка.append({'\\', знак});
         от = до + 1;
     }
 }
@@ -64,15 +84,81 @@ void дописать_местное_время(std::string &строка, const
     строка += "00";
 }
 
+void дописать_начало_файла(std::string &файл, const Выпуск &выпуск) {
+    дописать_строку(файл, "BEGIN:VCALENDAR");
+    дописать_строку(файл, "VERSION:2.0");
+    дописать_строку(файл, сцепленные({"PRODID:-//Krugolet//Krugolet ", выпуск.версия, "//RU"}));
+    дописать_строку(файл, "CALSCALE:GREGORIAN");
+}
+
+void дописать_дату_uid(std::string &строка, const Старая_дата &дата) {
+    дописать_число(строка, дата.лето);
+    строка += '-';
+    дописать_число(строка, дата.месяц, 2);
+    строка += '-';
+    дописать_число(строка, дата.число, 2);
+}
+
+// FNV-1a of the name's bytes, in hexadecimal: a UID holds the name's trace in a few plain
+// characters, whatever the name's length and letters.
+void дописать_след_имени(std::string &строка, std::string_view имя) {
+    std::uint64_t след = 0xcbf29ce484222325;
+    for (const char знак : имя) {
+        след ^= static_cast<unsigned char>(знак);
+        след *= 0x100000001b3;
+    }
+    for (int сдвиг = 60; сдвиг >= 0; сдвиг -= 4)
+        строка += "0123456789abcdef"[(след >> сдвиг) & 0xF];
+}
+
+void дописать_событие_памятного_дня(std::string &файл, std::string &строка,
+                                    const Памятный_день &день, const Возвращение &в,
+                                    std::string_view отметка) {
+    дописать_строку(файл, "BEGIN:VEVENT");
+    строка = "UID:";
+    дописать_дату_uid(строка, день.дата.дата);
+    строка += '.';
+    дописать_число(строка, в.день.дата.лето);
+    строка += '.';
+    дописать_след_имени(строка, день.имя);
+    строка += "@krugolet";
+    дописать_строку(файл, строка);
+    дописать_строку(файл, отметка);
+    строка = "DTSTART:";
+    дописать_местное_время(строка, в.день.начало);
+    дописать_строку(файл, строка);
+    строка = "DTEND:";
+    дописать_местное_время(строка, в.день.конец);
+    дописать_строку(файл, строка);
+    строка = "SUMMARY:";
+    дописать_текст(строка, заголовок_памятного_дня(день.имя, день.вид));
+    дописать_строку(файл, строка);
+    строка = "DESCRIPTION:";
+    дописать_текст(строка, старая_дата_в_родительном(в.день.дата));
+    строка += "\\, ";
+    дописать_текст(строка, в.день.день_недели);
+    строка += "\\n";
+    дописать_текст(строка, срок_текстом(в, день.дата.дата));
+    if (в.перенесено_с) {
+        строка += "\\n";
+        дописать_текст(строка, перенос_текстом(в));
+    }
+    if (в.день.праздник) {
+        строка += "\\nПраздник: ";
+        дописать_текст(строка, *в.день.праздник);
+    }
+    дописать_строку(файл, строка);
+    // A day kept is marked in the calendar but leaves the time free, as a holiday does.
+    дописать_строку(файл, "TRANSP:TRANSPARENT");
+    дописать_строку(файл, "END:VEVENT");
+}
+
 } // namespace
 
 std::string файл_icalendar(std::span<const День_круголета> праздники, const Выпуск &выпуск) {
     std::string файл;
     файл.reserve(400 * (праздники.size() + 1));
-    дописать_строку(файл, "BEGIN:VCALENDAR");
-    дописать_строку(файл, "VERSION:2.0");
-    дописать_строку(файл, сцепленные({"PRODID:-//Krugolet//Krugolet ", выпуск.версия, "//RU"}));
-    дописать_строку(файл, "CALSCALE:GREGORIAN");
+    дописать_начало_файла(файл, выпуск);
     const std::string отметка = сцепленные({"DTSTAMP:", выпуск.отметка_utc});
     // One line is written at a time, into the same buffer, and then folded into the file.
     std::string строка;
@@ -107,6 +193,22 @@ std::string файл_icalendar(std::span<const День_круголета> пр
         дописать_строку(файл, "TRANSP:TRANSPARENT");
         дописать_строку(файл, "END:VEVENT");
     }
+    дописать_строку(файл, "END:VCALENDAR");
+    return файл;
+}
+
+std::string файл_icalendar_памятных_дней(std::span<const Памятный_день> дни, const Выпуск &выпуск) {
+    std::size_t событий = 0;
+    for (const auto &день : дни)
+        событий += день.возвращения.size();
+    std::string файл;
+    файл.reserve(450 * (событий + 1));
+    дописать_начало_файла(файл, выпуск);
+    const std::string отметка = сцепленные({"DTSTAMP:", выпуск.отметка_utc});
+    std::string строка;
+    for (const auto &день : дни)
+        for (const auto &в : день.возвращения)
+            дописать_событие_памятного_дня(файл, строка, день, в, отметка);
     дописать_строку(файл, "END:VCALENDAR");
     return файл;
 }

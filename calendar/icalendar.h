@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/kept_day.h"
 #include "calendar/old_day.h"
 
 #include <span>
@@ -20,5 +21,11 @@ struct Выпуск {
 // floating local time, whose UID is its old date, so that a second import replaces the first.
 // Lines end in CR LF and are folded at 75 octets, never inside a character.
 std::string файл_icalendar(std::span<const День_круголета> праздники, const Выпуск &выпуск);
+
+// The returns of kept days as one iCalendar file, one event per return from 19:00 to 19:00 in
+// floating local time, written as the holidays' file is. Its UID is made of the kept day's old
+// date, the name and the year of the return, so that the same days imported again replace the
+// events instead of doubling them, whatever their kind and Gregorian moment.
+std::string файл_icalendar_памятных_дней(std::span<const Памятный_день> дни, const Выпуск &выпуск);
 
 } // namespace круголет

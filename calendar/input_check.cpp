@@ -2,6 +2,7 @@
 
 #include "calendar/year.h"
 #include "runtime/integer_text.h"
+#include "runtime/utf8.h"
 
 #include <limits>
 
@@ -51,6 +52,10 @@ std::optional<Момент> проверенный_момент(std::string_view
     if (!момент || !в_промежутке(*момент, промежуток))
         return std::nullopt;
     return момент;
+}
+
+bool поле_в_пределах(std::string_view поле) {
+    return смещение_знака(поле, наибольшая_длина_поля) == поле.size();
 }
 
 } // namespace круголет

@@ -20,6 +20,12 @@ std::optional<Момент> проверенный_момент(std::string_view
                                          std::string_view минута,
                                          Промежуток промежуток = Промежуток::круг_жизни);
 
+// No field or argument that any check accepts is longer than this many characters, blanks
+// around it included; a longer text (pasted, or an address's part) is refused unread, so that
+// its size never reaches a reader that holds or copies it.
+inline constexpr std::size_t наибольшая_длина_поля = 64;
+bool поле_в_пределах(std::string_view поле);
+
 inline constexpr std::string_view заголовок_ошибки_ввода = "Ошибка";
 inline constexpr std::string_view текст_ошибки_ввода = "Неправильные данные!";
 

@@ -41,16 +41,15 @@ int взять_основание(std::string_view &текст) {
     }
 }
 
-} // namespace
-
-std::optional<std::int32_t> взять_целое(std::string_view &текст) {
+// The integer at the start of the text, of any size: its magnitude stops growing just past the
+// 32-bit range, so any number of digits is safe. Advances past it; nothing without a digit.
+std::optional<std::int64_t> взять_величину(std::string_view &текст) {
     std::string_view остаток = текст;
     const bool минус = остаток.starts_with('-');
     if (минус)
         остаток.remove_prefix(1);
     const int основание = взять_основание(остаток);
 
-    // The magnitude stops growing just past the range, so any number of digits is safe.
     std::int64_t величина = 0;
     std::size_t цифр = 0;
     for (; !остаток.empty(); остаток.remove_prefix(1), ++цифр) {
@@ -59,19 +58,46 @@ std::optional<std::int32_t> взять_целое(std::string_view &текст) 
             break;
         величина = std::min(величина * основание + *ц, -наименьшее + 1);
     }
-    const std::int64_t значение = минус ? -величина : величина;
-    if (цифр == 0 || значение < наименьшее || значение > наибольшее)
+    if (цифр == 0)
         return std::nullopt;
     текст = остаток;
-    return static_cast<std::int32_t>(значение);
+    return минус ? -величина : величина;
+}
+
+// The field's integer of any size, when the field holds one with blanks around it only.
+std::optional<std::int64_t> величина_поля(std::string_view поле) {
+    поле.remove_prefix(std::min(поле.find_first_not_of(' '), поле.size()));
+    const auto величина = взять_величину(поле);
+    if (!величина || поле.find_first_not_of(' ') != std::string_view::npos)
+        return std::nullopt;
+    return величина;
+}
+
+} // namespace
+
+std::optional<std::int32_t> взять_целое(std::string_view &текст) {
+    std::string_view остаток = текст;
+    const auto значение = взять_величину(остаток);
+    if (!значение || *значение < наименьшее || *значение > наибольшее)
+        return std::nullopt;
+    текст = остаток;
+    return static_cast<std::int32_t>(*значение);
 }
 
 std::optional<std::int32_t> прочитать_целое(std::string_view поле) {
-    поле.remove_prefix(std::min(поле.find_first_not_of(' '), поле.size()));
-    const auto число = взять_целое(поле);
-    if (!число || поле.find_first_not_of(' ') != std::string_view::npos)
+    const auto значение = величина_поля(поле);
+    if (!значение || *значение < наименьшее || *значение > наибольшее)
         return std::nullopt;
-    return число;
+    return static_cast<std::int32_t>(*значение);
+}
+
+std::optional<Вне_пределов> целое_вне_пределов(std::string_view поле) {
+    const auto значение = величина_поля(поле);
+    if (значение && *значение > наибольшее)
+        return Вне_пределов::больше;
+    if (значение && *значение < наименьшее)
+        return Вне_пределов::меньше;
+    return std::nullopt;
 }
 
 } // namespace круголет

@@ -15,4 +15,9 @@ std::optional<std::int32_t> взять_целое(std::string_view &текст);
 // Reads an input field as an integer: leading blanks, the integer, then only blanks up to the end.
 std::optional<std::int32_t> прочитать_целое(std::string_view поле);
 
+// For a field written as прочитать_целое reads one but holding an integer outside the 32-bit
+// range, the side it lies on, so that a refusal can say "too large" rather than "not a number".
+enum class Вне_пределов { больше, меньше };
+std::optional<Вне_пределов> целое_вне_пределов(std::string_view поле);
+
 } // namespace круголет

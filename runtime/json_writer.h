@@ -37,6 +37,8 @@ class Запись_json {
     }
 
     void число(std::int64_t число);
+    // true or false. No поле() takes a bool: a literal text or a number would be taken for one.
+    void логическое(bool значение);
     void строка(std::string_view текст);
     // A long text that `память` keeps escaped is copied from it instead of escaped again, and one
     // escaped now is kept (Память_json): only for texts that stay where they lie while the memory

@@ -25,6 +25,39 @@ std::size_t смещение_знака(std::string_view текст, std::size_t
     return текст.size();
 }
 
+bool правильный_utf8(std::string_view текст) {
+    for (std::size_t i = 0; i < текст.size();) {
+        const auto первый = static_cast<unsigned char>(текст[i]);
+        // The continuation bytes a lead byte takes, and the range its first one must fall in,
+        // which rules out overlong forms, surrogates and code points past U+10FFFF.
+        std::size_t продолжений = 0;
+        unsigned char от = 0x80, до = 0xBF;
+        if (первый < 0x80)
+            продолжений = 0;
+        else if (первый >= 0xC2 && первый <= 0xDF)
+            продолжений = 1;
+        else if (первый >= 0xE0 && первый <= 0xEF) {
+            продолжений = 2;
+            от = первый == 0xE0 ? 0xA0 : 0x80;
+            до = первый == 0xED ? 0x9F : 0xBF;
+        } else if (первый >= 0xF0 && первый <= 0xF4) {
+            продолжений = 3;
+            от = первый == 0xF0 ? 0x90 : 0x80;
+            до = первый == 0xF4 ? 0x8F : 0xBF;
+        } else
+            return false;
+        if (текст.size() - i - 1 < продолжений)
+            return false;
+        for (std::size_t k = 1; k <= продолжений; ++k) {
+            const auto байт = static_cast<unsigned char>(текст[i + k]);
+            if (байт < (k == 1 ? от : 0x80) || байт > (k == 1 ? до : 0xBF))
+                return false;
+        }
+        i += продолжений + 1;
+    }
+    return true;
+}
+
 std::string строчными(std::string_view текст) {
     std::string итог(текст);
     for (std::size_t i = 0; i < итог.size(); ++i) {

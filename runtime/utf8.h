@@ -18,6 +18,10 @@ std::size_t число_знаков(std::string_view текст);
 // when the text has no more characters than that.
 std::size_t смещение_знака(std::string_view текст, std::size_t индекс);
 
+// Whether the bytes are well-formed UTF-8: no stray or missing continuation byte, no overlong
+// form, no surrogate, nothing beyond U+10FFFF.
+bool правильный_utf8(std::string_view текст);
+
 // The text with its Latin and Russian capitals (Ё included) made small, so that names typed in
 // any letter case can be compared; every other byte stays as it is.
 std::string строчными(std::string_view текст);

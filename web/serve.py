@@ -26,16 +26,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     }
 
     def end_headers(self):
-        self.send_header("Cache-Control", "no-cache")
+        self.send_header("Cache-Control", self.server.cache_control)
         super().end_headers()
 
     def log_message(self, format, *args):
         pass
 
 
-def make_server(site, port):
+def make_server(site, port, cache_control="no-cache"):
+    """The server; the tests ask for the caching that other hosts do too ("max-age=600")."""
     handler = functools.partial(Handler, directory=str(site))
-    return http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    server.cache_control = cache_control
+    return server
 
 
 def main():

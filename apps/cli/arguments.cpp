@@ -30,6 +30,10 @@ struct Параметр_со_значением {
 
 constexpr Параметр_со_значением со_значением[] = {
     {"--library", &Параметры::библиотека, "нет имени файла"},
+    {"--years", &Параметры::лет, "нет числа"},
+    {"--from", &Параметры::с_лета, "нет лета"},
+    {"--name", &Параметры::имя, "нет имени"},
+    {"--kind", &Параметры::вид_памятного, "нет вида"},
 };
 
 // After it every argument is a field of the moment, even one that begins with "-".
@@ -74,6 +78,7 @@ struct Параметр_вида {
 constexpr Параметр_вида виды[] = {
     {"--old", Вид::день, "ЛЕТО МЕСЯЦ ЧИСЛО", 3},
     {"--month", Вид::месяц, "ЛЕТО МЕСЯЦ", 2},
+    {"--year", Вид::лето, "ЛЕТО", 1},
     {"--holidays", Вид::праздники, "ГОД", 1},
     {"--ics", Вид::icalendar, "ГОД", 1},
 };
@@ -87,11 +92,19 @@ std::string имя_вида(Вид вид) {
     return std::string(std::ranges::find(виды, вид, &Параметр_вида::вид)->имя);
 }
 
+// "--old, --month, ...": every view, for the message that only one is taken.
+std::string имена_видов() {
+    std::string имена;
+    for (const auto &вид : виды)
+        имена += (имена.empty() ? "" : ", ") + std::string(вид.имя);
+    return имена;
+}
+
 // Takes the view at i and its arguments, whatever they look like (moving i past them).
 std::optional<Ошибка_аргументов> взять_вид(std::span<const std::string_view> аргументы,
                                            std::size_t &i, const Параметр_вида &вид, Параметры &п) {
     if (п.вид)
-        return Ошибка_аргументов{"можно задать только один из --old, --month, --holidays, --ics"};
+        return Ошибка_аргументов{"можно задать только один из " + имена_видов()};
     if (аргументы.size() - i - 1 < вид.число_аргументов)
         return Ошибка_аргументов{std::string(вид.имя) +
                                  " ждет аргументы: " + std::string(вид.аргументы)};
@@ -107,6 +120,52 @@ std::optional<Ошибка_аргументов> проверить_вид(const
         return Ошибка_аргументов{"с " + имя_вида(п.вид->вид) +
                                  " момент не задается: " + п.момент.front()};
     if (п.вид->вид == Вид::icalendar && п.json)
+        return Ошибка_аргументов{"--ics пишет файл iCalendar, --json к нему не относится"};
+    return std::nullopt;
+}
+
+constexpr std::string_view памятный_день = "--birthday";
+
+// Takes the kept day's moment after --birthday (moving i past it): one argument with a blank
+// in it, or the date and the time as two.
+std::optional<Ошибка_аргументов> взять_памятный_момент(std::span<const std::string_view> аргументы,
+                                                       std::size_t &i, Параметры &п) {
+    const auto нет_момента =
+        Ошибка_аргументов{std::string(памятный_день) + " ждет аргументы: ДД.ММ.ГГГГ ЧЧ:ММ"};
+    if (i + 1 >= аргументы.size())
+        return нет_момента;
+    п.памятный_момент = std::vector<std::string>{std::string(аргументы[++i])};
+    if (п.памятный_момент->front().find_first_of(пробельные_знаки) != std::string::npos)
+        return std::nullopt;
+    if (i + 1 >= аргументы.size() || аргументы[i + 1].starts_with("--"))
+        return нет_момента;
+    п.памятный_момент->emplace_back(аргументы[++i]);
+    return std::nullopt;
+}
+
+// --ics without a year to follow it asks for the kept day's file.
+bool icalendar_без_года(std::span<const std::string_view> аргументы, std::size_t i) {
+    return аргументы[i] == "--ics" &&
+           (i + 1 == аргументы.size() || аргументы[i + 1].starts_with("--"));
+}
+
+// The kept day stands alone, with options of its own that nothing else takes.
+std::optional<Ошибка_аргументов> проверить_памятный_день(const Параметры &п) {
+    const bool свои = п.лет || п.с_лета || п.имя || п.вид_памятного;
+    if (!п.памятный_момент) {
+        if (п.icalendar_памятного)
+            return Ошибка_аргументов{"--ics ждет аргументы: ГОД"};
+        if (свои)
+            return Ошибка_аргументов{"--years, --from, --name и --kind задаются только с " +
+                                     std::string(памятный_день)};
+        return std::nullopt;
+    }
+    if (п.вид)
+        return Ошибка_аргументов{"с " + std::string(памятный_день) +
+                                 " не задаются --old, --month, --holidays и --ics ГОД"};
+    if (!п.момент.empty())
+        return Ошибка_аргументов{"лишний аргумент: " + п.момент.front()};
+    if (п.icalendar_памятного && п.json)
         return Ошибка_аргументов{"--ics пишет файл iCalendar, --json к нему не относится"};
     return std::nullopt;
 }
@@ -139,6 +198,11 @@ std::variant<Параметры, Ошибка_аргументов>
             if (п.момент.size() == 2)
                 return Ошибка_аргументов{"лишний аргумент: " + std::string(а)};
             п.момент.emplace_back(а);
+        } else if (а == памятный_день) {
+            if (auto ошибка = взять_памятный_момент(аргументы, i, п))
+                return *ошибка;
+        } else if (icalendar_без_года(аргументы, i)) {
+            п.icalendar_памятного = true;
         } else if (const auto *вид = параметр_вида(а)) {
             if (auto ошибка = взять_вид(аргументы, i, *вид, п))
                 return *ошибка;
@@ -147,6 +211,10 @@ std::variant<Параметры, Ошибка_аргументов>
         }
     }
     if (п.справка || п.версия)
+        return п;
+    if (auto ошибка = проверить_памятный_день(п))
+        return *ошибка;
+    if (п.памятный_момент)
         return п;
     if (п.вид) {
         if (auto ошибка = проверить_вид(п))

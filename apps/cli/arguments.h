@@ -10,7 +10,7 @@
 namespace круголет {
 
 // A view of the calendar asked for instead of a moment's report, with its arguments as given.
-enum class Вид { день, месяц, праздники, icalendar };
+enum class Вид { день, месяц, лето, праздники, icalendar };
 
 struct Запрос_вида {
     Вид вид;
@@ -28,6 +28,15 @@ struct Параметры {
     // The moment as given: nothing, one argument (the date and time together, or "-") or two.
     std::vector<std::string> момент;
     std::optional<Запрос_вида> вид;
+    // --birthday: the returns of a kept day, its moment's arguments as given (one, the date and
+    // time together, or two), with the options that only it takes.
+    std::optional<std::vector<std::string>> памятный_момент;
+    std::optional<std::string> лет;
+    std::optional<std::string> с_лета;
+    std::optional<std::string> имя;
+    std::optional<std::string> вид_памятного;
+    // --ics with no year after it: the kept day's returns as a calendar file.
+    bool icalendar_памятного = false;
 };
 
 // Why the command line was refused, in Russian, for standard error.

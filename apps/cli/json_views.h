@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/month_page.h"
+#include "calendar/year_page.h"
 #include "runtime/json_writer.h"
 
 #include <span>
@@ -18,6 +19,10 @@ void записать_json_дня(Запись_json &запись, const Ден�
 // {"days": [{"day", "end", "holiday", "start", "weekday"}, ...], "first_column", "month",
 //  "month_name", "year_from_creation"}
 void записать_json_страницы(Запись_json &запись, const Страница_месяца &страница);
+
+// {"months": [the nine objects of записать_json_страницы], "name", "sacred",
+//  "year_from_creation"}
+void записать_json_страницы_лета(Запись_json &запись, const Страница_лета &страница);
 
 // [{"day", "end", "month", "month_name", "name", "start", "year_from_creation"}, ...]
 void записать_json_праздников(Запись_json &запись, std::span<const День_круголета> праздники);

@@ -19,4 +19,9 @@ inline constexpr std::string_view пробельные_знаки = " \t";
 std::optional<Момент> момент_из_текста(std::string_view строка,
                                        Промежуток промежуток = Промежуток::круг_жизни);
 
+// The same moments whether or not a range holds them, in any year from 1 on: so that a moment
+// that exists but lies outside the range can be told from one that does not exist.
+std::optional<Момент> момент_в_любом_году(std::string_view дата, std::string_view время);
+std::optional<Момент> момент_в_любом_году(std::string_view строка);
+
 } // namespace круголет

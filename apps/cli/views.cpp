@@ -3,13 +3,16 @@
 #include "apps/cli/json_views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
+#include "calendar/input_check.h"
 #include "calendar/month_and_weekday_names.h"
 #include "calendar/month_page_text.h"
 #include "calendar/range.h"
 #include "calendar/year.h"
 #include "calendar/year_holidays.h"
+#include "calendar/year_page_text.h"
 #include "krugolet_version.h"
 #include "runtime/integer_text.h"
+#include "runtime/utf8.h"
 
 namespace круголет {
 namespace {
@@ -31,12 +34,25 @@ const std::string годы_промежутка =
     return {std::move(сообщение), неверный_ввод};
 }
 
+// An argument is echoed by its first characters only, since it may be pasted text of any length.
+constexpr std::size_t знаков_эха = 40;
+
+// A number that does not fit is told so rather than called no number.
+std::string_view что_за_число(std::string_view текст) {
+    const auto вне = целое_вне_пределов(текст);
+    if (!вне)
+        return "не число";
+    return вне == Вне_пределов::больше ? "слишком большое число"
+                                       : "слишком большое по модулю отрицательное число";
+}
+
 Отказ_вида не_число(std::string_view текст) {
-    return неверно("Неправильные данные: «" + std::string(текст) + "» — не число");
+    return неверно("Неправильные данные: «" + эхо(текст) + "» — " +
+                   std::string(что_за_число(текст)));
 }
 
 Отказ_вида нет_месяца(std::string_view текст) {
-    return неверно("Нет такого месяца: «" + std::string(текст) +
+    return неверно("Нет такого месяца: «" + эхо(текст) +
                    "»; месяц — число от 1 до 9 или название в любом регистре: Рамхат, Айлет, "
                    "Бейлет, Гэйлет, Дайлет, Элет, Вэйлет, Хейлет, Тайлет");
 }
@@ -44,13 +60,13 @@ const std::string годы_промежутка =
 // The year, the month and the day, as many as the view takes, in that order.
 Числа числа_вида(const Запрос_вида &запрос) {
     const auto &а = запрос.аргументы;
-    const auto лето = прочитать_целое(а[0]);
+    const auto лето = число_вида(а[0]);
     if (!лето)
         return не_число(а[0]);
-    const auto месяц = а.size() > 1 ? месяц_из_текста(а[1]) : std::optional(1);
+    const auto месяц = а.size() > 1 ? месяц_вида(а[1]) : std::optional(1);
     if (!месяц)
         return нет_месяца(а[1]);
-    const auto число = а.size() > 2 ? прочитать_целое(а[2]) : std::optional(1);
+    const auto число = а.size() > 2 ? число_вида(а[2]) : std::optional(1);
     if (!число)
         return не_число(а[2]);
     return Старая_дата{*лето, *месяц, *число};
@@ -116,6 +132,19 @@ std::string заголовок_праздников(int год) {
 
 } // namespace
 
+std::string эхо(std::string_view текст) {
+    const auto срез = смещение_знака(текст, знаков_эха);
+    return std::string(текст.substr(0, срез)) + (срез < текст.size() ? "…" : "");
+}
+
+std::optional<std::int32_t> число_вида(std::string_view текст) {
+    return поле_в_пределах(текст) ? прочитать_целое(текст) : std::nullopt;
+}
+
+std::optional<int> месяц_вида(std::string_view текст) {
+    return поле_в_пределах(текст) ? месяц_из_текста(текст) : std::nullopt;
+}
+
 std::variant<std::string, Отказ_вида> вывод_вида(const Знания &знания, const Запрос_вида &запрос,
                                                  bool json) {
     const auto числа = числа_вида(запрос);
@@ -139,6 +168,14 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
         const auto &с = std::get<Страница_месяца>(страница);
         return json ? json_строкой([&](Запись_json &з) { записать_json_страницы(з, с); })
                     : текст_страницы(с);
+    }
+    case Вид::лето: {
+        const auto страница = страница_лета(знания, дата.лето);
+        if (const auto *причина = std::get_if<Отказ>(&страница))
+            return объяснение(знания, *причина, дата);
+        const auto &с = std::get<Страница_лета>(страница);
+        return json ? json_строкой([&](Запись_json &з) { записать_json_страницы_лета(з, с); })
+                    : текст_страницы_лета(с);
     }
     case Вид::праздники: {
         // A number of the Gregorian years is one of them; any other, a year from the Creation.

@@ -4,7 +4,10 @@
 #include "apps/cli/exit_status.h"
 #include "knowledge/tables.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace круголет {
@@ -14,6 +17,15 @@ struct Отказ_вида {
     std::string сообщение;
     Выход код;
 };
+
+// An argument as a message repeats it: its first 40 characters, and "…" after them when there
+// are more, since it may be pasted text of any length.
+std::string эхо(std::string_view текст);
+
+// A view's year or day, and its month (a number or a name), as typed; a text longer than any
+// field is refused unread.
+std::optional<std::int32_t> число_вида(std::string_view текст);
+std::optional<int> месяц_вида(std::string_view текст);
 
 // What a view writes on standard output: text, a JSON document, or the calendar file.
 std::variant<std::string, Отказ_вида> вывод_вида(const Знания &знания, const Запрос_вида &запрос,

@@ -95,3 +95,12 @@ TEST(CheckedFields, ThirtyFirstOnlyInLongMonths) {
     EXPECT_TRUE(принят("31", "1", "1950", "0", "0"));
     EXPECT_FALSE(принят("31", "6", "1950", "0", "0"));
 }
+
+TEST(FieldLength, CountsCharactersNotBytes) {
+    std::string ж;
+    for (std::size_t i = 0; i < наибольшая_длина_поля; ++i)
+        ж += "Ж";
+    EXPECT_TRUE(поле_в_пределах(ж));
+    EXPECT_FALSE(поле_в_пределах(ж + "1"));
+    EXPECT_FALSE(поле_в_пределах(" 1" + std::string(наибольшая_длина_поля, ' ')));
+}

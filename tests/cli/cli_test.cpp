@@ -164,8 +164,11 @@ const std::string использование =
     "Использование: krugolet-cli [--library ФАЙЛ] [--json] [--extended] [ДД.ММ.ГГГГ ЧЧ:ММ | -]\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --old ЛЕТО МЕСЯЦ ЧИСЛО\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --month ЛЕТО МЕСЯЦ\n"
+    "               krugolet-cli [--library ФАЙЛ] [--json] --year ЛЕТО\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --holidays ГОД\n"
-    "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n";
+    "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n"
+    "               krugolet-cli [--library ФАЙЛ] [--json | --ics] --birthday ДД.ММ.ГГГГ ЧЧ:ММ\n"
+    "                            [--years N] [--from ЛЕТО] [--name ИМЯ] [--kind ВИД]\n";
 
 TEST_F(Cli, Help) {
     const auto справка = запустить("--help");
@@ -405,8 +408,16 @@ TEST_F(Cli, JsonLineByLineFromStandardInput) {
 
 TEST_F(Cli, JsonSurvivesInvalidBytes) {
     const auto р = запустить("--json -", std::string("\xff\xfe 1:1\n"));
-    EXPECT_EQ(р.код, 1);
+    EXPECT_EQ(р.код, 2);
     EXPECT_EQ(nlohmann::json::parse(р.вывод)["error"], "Неправильные данные!");
+}
+
+// A batch in which no line was a moment is wrong data, as a single wrong moment is; a batch with
+// a report in it is not.
+TEST_F(CliBatch, EveryLineRefusedIsWrongData) {
+    EXPECT_EQ(запустить("--json -", "мусор\n1.1.1700 0:0\n").код, 2);
+    EXPECT_EQ(запустить("--json -", "мусор\n15.03.2000 20:30\n").код, 1);
+    EXPECT_EQ(запустить("--json -", "").код, 0);
 }
 
 TEST_F(Cli, WideRangeAddsTheLineOfTheYearFromCreation) {

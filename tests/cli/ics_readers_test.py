@@ -9,6 +9,7 @@ import tempfile
 import unittest
 
 import icalendar
+from khal_home import KhalHome
 
 CLI = os.environ["KRUGOLET_CLI"]
 LIBRARY = os.environ["KRUGOLET_LIBRARY"]
@@ -17,13 +18,13 @@ LIBRARY = os.environ["KRUGOLET_LIBRARY"]
 YEARS = (1800, 1900, 2027, 2028, 2099)
 
 
-def cli(*args):
-    return subprocess.run([CLI, "--library", LIBRARY, *args], check=True,
+def cli(*args, library=LIBRARY):
+    return subprocess.run([CLI, "--library", library, *args], check=True,
                           capture_output=True).stdout
 
 
-def holidays(year):
-    return json.loads(cli("--holidays", str(year), "--json"))
+def holidays(year, library=LIBRARY):
+    return json.loads(cli("--holidays", str(year), "--json", library=library))
 
 
 def moment(text):
@@ -62,61 +63,47 @@ class IcalendarLibrary(unittest.TestCase):
                         f"{holiday['year_from_creation']} лета\nДень недели: "))
 
 
+class ControlCharacters(unittest.TestCase):
+    """A library's holiday name with control characters in it, which a reader that splits lines
+    at any of them would take for lines of their own."""
+
+    NAME = ("Свой\\rEND:VEVENT\\rBEGIN:VEVENT\\r\\nSUMMARY:Лишний\tпраздник\x01\x0b\x0c\x1c\x7f"
+            "\\nконец")
+
+    def test_every_holiday_stays_one_event_with_its_name_on_one_line(self):
+        with tempfile.TemporaryDirectory() as folder:
+            library = pathlib.Path(folder) / "библиотека.txt"
+            row = f'праздник("Рамхат", 2, "{self.NAME}")\n'.encode("cp1251")
+            library.write_bytes(pathlib.Path(LIBRARY).read_bytes() + row)
+            expected = holidays(2027, str(library))
+            data = cli("--ics", "2027", library=str(library))
+        self.assertTrue(any(h["name"].startswith("Свой\rEND:VEVENT") for h in expected))
+        for line in data.split(b"\r\n"):
+            self.assertFalse(any(b < 0x20 or b == 0x7F for b in line), line)
+        events = icalendar.Calendar.from_ical(data).walk("VEVENT")
+        self.assertEqual(len(events), len(expected))
+        self.assertIn("Свой\nEND:VEVENT\nBEGIN:VEVENT\nSUMMARY:Лишний праздник\nконец",
+                      [str(e["SUMMARY"]) for e in events])
+
+
 class Khal(unittest.TestCase):
     """Imports a year into a throwaway calendar, twice, under a home of its own."""
 
     YEAR = 2027
 
     def setUp(self):
-        self.home = tempfile.TemporaryDirectory()
-        home = pathlib.Path(self.home.name)
-        (home / "calendar").mkdir()
-        self.config = home / "config"
-        self.config.write_text(f"""[calendars]
-[[krugolet]]
-path = {home / "calendar"}
-type = calendar
-[locale]
-timeformat = %H:%M
-dateformat = %Y-%m-%d
-longdateformat = %Y-%m-%d
-datetimeformat = %Y-%m-%d %H:%M
-longdatetimeformat = %Y-%m-%d %H:%M
-local_timezone = Europe/Moscow
-default_timezone = Europe/Moscow
-[sqlite]
-path = {home / "khal.db"}
-""", encoding="utf-8")
-        self.env = dict(os.environ, HOME=str(home), XDG_CONFIG_HOME=str(home),
-                        XDG_DATA_HOME=str(home), XDG_CACHE_HOME=str(home), LC_ALL="C.UTF-8")
-        self.ics = home / "holidays.ics"
-        self.ics.write_bytes(cli("--ics", str(self.YEAR)))
+        self.home = KhalHome()
 
     def tearDown(self):
-        self.home.cleanup()
-
-    def khal(self, *args):
-        return subprocess.run(["khal", "-c", str(self.config), *args], env=self.env, check=True,
-                              capture_output=True, text=True).stdout
+        self.home.close()
 
     def test_import_twice_keeps_one_event_per_holiday_on_its_days(self):
         for _ in range(2):
-            self.khal("import", "--batch", "-a", "krugolet", str(self.ics))
+            self.home.import_file(cli("--ics", str(self.YEAR)))
         expected = holidays(self.YEAR)
-        stored = list((pathlib.Path(self.home.name) / "calendar").iterdir())
-        self.assertEqual(len(stored), len(expected))
-
-        listed = {}
-        day = None
-        for line in self.khal("list", "--day-format", "DAY {date}", "--format",
-                              "{start} {end} {title}", f"{self.YEAR}-01-01",
-                              f"{self.YEAR + 1}-01-02").splitlines():
-            if line.startswith("DAY "):
-                day = line[4:]
-            elif line:
-                listed.setdefault(line, set()).add(day)
+        self.assertEqual(self.home.stored(), len(expected))
         # An event from 19:00 to 19:00 shows on the day it begins and on the day it ends.
-        self.assertEqual(listed, {
+        self.assertEqual(self.home.listed(f"{self.YEAR}-01-01", f"{self.YEAR + 1}-01-02"), {
             f"{h['start'].replace('T', ' ')} {h['end'].replace('T', ' ')} {h['name']}":
                 {h["start"][:10], h["end"][:10]}
             for h in expected})

@@ -99,5 +99,13 @@ TEST(ReadInteger, FieldsThatAreRefused) {
     }
 }
 
+TEST(ReadInteger, NumbersOutsideTheRangeAreToldFromText) {
+    EXPECT_EQ(целое_вне_пределов(" 99999999999999999999 "), Вне_пределов::больше);
+    EXPECT_EQ(целое_вне_пределов("0x80000000"), Вне_пределов::больше);
+    EXPECT_EQ(целое_вне_пределов("-2147483649"), Вне_пределов::меньше);
+    for (const std::string_view поле : {"2147483647", "", "-", "0x", "1e30", "9999999999x"})
+        EXPECT_EQ(целое_вне_пределов(поле), nullopt) << '"' << поле << '"';
+}
+
 } // namespace
 } // namespace круголет

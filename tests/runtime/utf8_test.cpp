@@ -39,5 +39,26 @@ TEST(Utf8, BrokenTextNeverLeadsPastTheEnd) {
     EXPECT_EQ(смещение_знака("a\xD0", 1), 1u);
 }
 
+struct Байты {
+    std::string_view текст;
+    bool правильный;
+};
+
+class Utf8Validity : public ::testing::TestWithParam<Байты> {};
+
+TEST_P(Utf8Validity, AcceptsOnlyWellFormedCharacters) {
+    EXPECT_EQ(правильный_utf8(GetParam().текст), GetParam().правильный);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Utf8Validity,
+    ::testing::Values(Байты{"", true}, Байты{"Мирослава — «Ё» 日😀", true}, Байты{"\x7F", true},
+                      Байты{"\xF4\x8F\xBF\xBF", true},                        // U+10FFFF
+                      Байты{"\x80", false}, Байты{"a\xD0", false},            // stray, cut off
+                      Байты{"\xC0\xAF", false}, Байты{"\xE0\x80\xAF", false}, // overlong
+                      Байты{"\xED\xA0\x80", false},                           // a surrogate
+                      Байты{"\xF4\x90\x80\x80", false}, Байты{"\xFF", false},
+                      Байты{"\xD0\x41", false}));
+
 } // namespace
 } // namespace круголет

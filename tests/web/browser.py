@@ -29,12 +29,14 @@ PORTS = range(8180, 8190)
 
 
 class Server:
-    """The site on the first free port of 8180-8189, served from a thread of the test."""
+    """The site on the first free port of 8180-8189 (or the port given, to serve the same origin
+    again), served from a thread of the test with the Cache-Control given."""
 
-    def __init__(self, site=SITE):
-        for port in PORTS:
+    def __init__(self, site=SITE, cache_control="no-cache", port=None):
+        for port in [port] if port else PORTS:
             try:
-                self.httpd = serve.make_server(site, port)
+                self.httpd = serve.make_server(site, port, cache_control)
+                self.port = port
                 break
             except OSError:
                 continue

@@ -1,4 +1,4 @@
-"""The page fits phones from 360 pixels wide to desktops without scrolling sideways, in every view,
+"""The page fits phones from 240 pixels wide to desktops without scrolling sideways, in every view,
 and is worked by the keyboard alone. Screenshots land beside the site, in screenshots/."""
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -9,8 +9,8 @@ from selenium.webdriver.support.ui import WebDriverWait
 from browser import SITE, BrowserTest, page_report
 
 # A desktop window just wider than a phone's layout, where the sections' links must still fit.
-SCREENS = {"phone": (360, 640, True), "narrow window": (500, 800, False),
-           "desktop": (1920, 1080, False)}
+SCREENS = {"smallest phone": (240, 427, True), "phone": (360, 640, True),
+           "narrow window": (500, 800, False), "desktop": (1920, 1080, False)}
 # Each view, and the section that holds it when it is one of the calendar's views; the month
 # comes last, so that its holidays can be tapped.
 VIEWS = {
@@ -19,13 +19,20 @@ VIEWS = {
     "help": ("#help", None),
     "holidays": ("#holidays/2027", "holidays"),
     "old-day": ("#old/7536/1/1", "old-day"),
+    "kept-day": ("#birthday/2028-02-29T20:00", "kept-day"),
+    "kept-days": ("#dates/2000-03-15T20:30", "kept-days"),
+    # Refusals that repeat what was typed: a long month's name, 100 KB in the address, an
+    # address that is no text.
+    "unknown month": ("#old/7536/" + "Ж" * 20 + "/1", "old-day"),
+    "long year": ("#month/" + "1" * 100_000 + "/1", "month-page"),
+    "malformed address": ("#%" + "Z" * 100, None),
     "month": ("#month/7535/2", "month-page"),
 }
 # The page's width against the screen's. On a phone a page wider than the screen widens
 # innerWidth with it, so the screen's width is the root element's clientWidth.
 OVERFLOW = "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]"
-NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Праздники", "Старая дата",
-              "Справка"]
+NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Лето", "Праздники",
+              "Старая дата", "Памятные дни", "Справка"]
 
 
 class LayoutTest(BrowserTest):
@@ -72,7 +79,7 @@ class LayoutTest(BrowserTest):
 
     def test_keyboard_alone_reaches_every_control_and_converts(self):
         self.open("#2000-03-15T20:30")
-        self.assertEqual(self.tab_order(15), NAVIGATION + [
+        self.assertEqual(self.tab_order(17), NAVIGATION + [
             "day", "month", "year", "hour", "minute", "picker", "Расчет", "now-button",
             "print-button"])
         # From the day field: Space moves on, the values typed, Enter converts.
@@ -88,8 +95,9 @@ class LayoutTest(BrowserTest):
     def test_keyboard_alone_works_the_month_page(self):
         self.open_view("#month/7400/2", "month-page")
         # The holidays of the grid are one stop: the first, in a month without today.
-        self.assertEqual(self.tab_order(16), NAVIGATION + [
-            "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month", "Показать", "Ныне",
+        self.assertEqual(self.tab_order(19), NAVIGATION + [
+            "Всё лето 7400", "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month",
+            "Показать", "Ныне",
             "Печать"])
         ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB * 7).key_up(
             Keys.SHIFT).send_keys(Keys.ENTER).perform()

@@ -1,11 +1,19 @@
 """After one visit the page opens and converts with no network at all, and the browser finds it
-installable as an app."""
+installable as an app; its worker keeps to the site's own files, takes a new version whole past
+the browser's HTTP cache, and mends a copy that lost a file."""
+
+import pathlib
+import re
+import shutil
+import tempfile
+import unittest
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import BrowserTest, cli, cli_report, page_report, wait_for_report
+from browser import (SITE, BrowserTest, Server, chromium, cli, cli_report, page_report,
+                     wait_for_report)
 
 # Resolves once the service worker controls the page and holds every file of the site.
 SITE_KEPT = """
@@ -53,11 +61,13 @@ class OfflineTest(BrowserTest):
         self.assertEqual(page_report(self.driver).encode(), cli_report(f"1.1.2050 {hour}:{minute}"))
 
         # The calendar's views too, computed in the page: a month, opened afresh at its own
-        # address, a year's holidays and their file, an old day.
+        # address, a whole year, a year's holidays and their file, an old day.
         self.open_view("#month/7535/2", "month-page")
         self.driver.refresh()
         self.open_view("#month/7535/2", "month-page")
         self.assertEqual(len(self.driver.find_elements(By.CSS_SELECTOR, "#month-page .number")), 40)
+        self.open_view("#year/7536", "year-page")
+        self.assertEqual(len(self.driver.find_elements(By.CSS_SELECTOR, "#year-page .number")), 369)
         self.open_view("#holidays/2027", "holidays")
         self.assertEqual(bytes(self.driver.execute_async_script(READ_FILE)),
                          cli("--ics", "2027").stdout)
@@ -68,3 +78,94 @@ class OfflineTest(BrowserTest):
     @classmethod
     def tearDownClass(cls):
         cls.driver.quit()
+
+
+# The text of a file as the worker's newest copy holds it; null when the copy lacks it.
+CACHED_TEXT = """
+const [path, done] = arguments;
+caches.keys().then(async (names) => {
+  const response = await (await caches.open(names.at(-1))).match(path);
+  done(response ? await response.text() : null);
+});
+"""
+
+# A page of the host beside the site.
+PAGE = '<!doctype html><meta charset="utf-8"><title>%s</title>'
+
+
+class HostTest(unittest.TestCase):
+    """The site as a host serves it among other pages and with its own caching: each test in a
+    browser of its own, since the worker outlives the server it came from."""
+
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.site = pathlib.Path(self.folder.name) / "site"
+        shutil.copytree(SITE, self.site)
+        self.driver = chromium()
+
+    def tearDown(self):
+        self.driver.quit()
+        self.server.stop()
+        self.folder.cleanup()
+
+    def serve(self, **options):
+        self.server = Server(self.site, **options)
+        self.driver.get(self.server.url)
+        wait_for_report(self.driver)
+        self.driver.execute_async_script(SITE_KEPT)
+
+    def offline(self, offline):
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": offline, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+
+    def test_the_host_s_other_pages_stay_reachable(self):
+        (self.site / "other.html").write_text(PAGE % "Другая страница", encoding="utf-8")
+        (self.site / "blog").mkdir()
+        (self.site / "blog" / "index.html").write_text(PAGE % "Блог", encoding="utf-8")
+        self.serve()
+        for path, title in (("other.html", "Другая страница"), ("blog/", "Блог"),
+                            ("no/such/page", "Error response"), ("index.html?from=blog", None)):
+            with self.subTest(path=path):
+                self.driver.get(self.server.url + path)
+                if title:
+                    self.assertEqual(self.driver.title, title)
+                else:
+                    self.assertTrue(wait_for_report(self.driver))
+        self.driver.get(self.server.url + "css/page.css")
+        self.assertIn(":root", self.driver.find_element(By.TAG_NAME, "body").text)
+
+    def test_a_new_version_is_kept_past_the_http_cache(self):
+        self.serve(cache_control="max-age=600")
+        # The next release: one module and the worker's cache name change.
+        module = self.site / "js" / "help-view.js"
+        module.write_text(module.read_text(encoding="utf-8") + "// 2\n", encoding="utf-8")
+        worker = self.site / "sw.js"
+        worker.write_text(re.sub(r"const CACHE = '[^']*'", "const CACHE = 'krugolet-next'",
+                                 worker.read_text(encoding="utf-8")), encoding="utf-8")
+        self.driver.get(self.server.url)
+        WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_async_script("caches.keys().then(arguments[0])") == ["krugolet-next"])
+        self.assertTrue(self.driver.execute_async_script(CACHED_TEXT, "js/help-view.js")
+                        .endswith("// 2\n"))
+
+    def test_a_lost_file_is_named_offline_and_fetched_again_online(self):
+        self.serve()
+        self.driver.execute_async_script("""
+          const done = arguments[0];
+          caches.keys().then(async (names) => done(
+            await (await caches.open(names[0])).delete('js/month-grid.js')));""")
+        self.server.stop()
+        self.offline(True)
+        self.driver.get(self.server.url)
+        WebDriverWait(self.driver, 10).until(
+            lambda d: "js/month-grid.js" in d.find_element(By.TAG_NAME, "body").text)
+        self.assertIn("один раз при подключенной сети",
+                      self.driver.find_element(By.TAG_NAME, "body").text)
+
+        self.server = Server(self.site, port=self.server.port)
+        self.offline(False)
+        self.driver.get(self.server.url)
+        wait_for_report(self.driver)
+        WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_async_script(CACHED_TEXT, "js/month-grid.js"))

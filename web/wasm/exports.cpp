@@ -26,9 +26,11 @@ namespace {
 // The page always computes in the wide range.
 constexpr Промежуток промежуток = Промежуток::широкий;
 
-std::string отказ_json(std::string_view поле, std::string_view сообщение) {
+std::string отказ_json(std::string_view поле, std::string_view сообщение,
+                       std::string_view ныне = "") {
     return "{\"field\":" + json_строка(поле) + ",\"title\":" + json_строка(текст_ошибки_ввода) +
-           ",\"message\":" + json_строка(сообщение) + "}";
+           ",\"message\":" + json_строка(сообщение) +
+           (ныне.empty() ? "" : ",\"present\":" + json_строка(ныне)) + "}";
 }
 
 // "38 Айлета 7535 лета, Пятница, 14 часов 110 частей": every month's name takes "а" in the
@@ -39,9 +41,43 @@ std::string дата_по_круголету(const Значения_момент
                           р.часы, р.слово_часов, р.части, р.слово_частей});
 }
 
+std::string ответ_на_поля(std::string_view день, std::string_view месяц, std::string_view год,
+                          std::string_view час, std::string_view минута) {
+    const auto м = проверенный_момент(день, месяц, год, час, минута, промежуток);
+    if (!м) {
+        const auto отказ = причина_отказа(день, месяц, год, час, минута, промежуток);
+        // A moment that exists and lies outside the range, as the device's clock may give; its
+        // year alone may be refused, as past 2099.
+        const bool есть = момент_из_полей(день, месяц, год, час, минута).has_value();
+        return отказ_json(отказ ? отказ->поле : "moment",
+                          отказ ? std::string_view(отказ->сообщение) : "",
+                          есть ? ныне_вне_промежутка(промежуток) : "");
+    }
+    const auto р = значения_момента(знания_страницы(), *м, промежуток);
+    if (!р)
+        return отказ_json("moment",
+                          "Нет отчета: в библиотеке нет записи, нужной для этого момента.");
+    return форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
+                         {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
+                          std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},
+                          json_строка(дата_по_круголету(*р)), json_строка(отчет_значений(*р, *м))});
+}
+
+// A field longer than any value is refused as an empty one is, with what the field takes, and
+// is never read.
+std::string_view поле(const char *текст) {
+    return поле_в_пределах(текст) ? текст : "";
+}
+
 } // namespace
 
 extern "C" {
+
+// The most characters a text the page hands the core may have (наибольшая_длина_поля): the page
+// cuts longer ones after one character more, so that they reach the core only to be refused.
+EMSCRIPTEN_KEEPALIVE int field_limit() {
+    return static_cast<int>(наибольшая_длина_поля);
+}
 
 // The library file's bytes, Windows-1251 as shipped; a negative length when the page could not
 // fetch the file. Answers {"loaded":true}, or false with the window program's title and text of
@@ -56,25 +92,12 @@ EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int дли
 
 // The five fields as typed, read and checked as the window reads them. Answers the moment, the
 // old date as text and as numbers (year from the Creation, month 1 to 9, day), and the report;
-// or the field at fault with the title and the message.
+// or the field at fault with the title and the message, and for a moment that exists outside
+// the range what the page says when that moment is the present one.
 EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char *месяц,
                                                 const char *год, const char *час,
                                                 const char *минута) {
-    const auto м = проверенный_момент(день, месяц, год, час, минута, промежуток);
-    if (!м) {
-        const auto отказ = причина_отказа(день, месяц, год, час, минута, промежуток);
-        return ответить(отказ_json(отказ ? отказ->поле : "moment",
-                                   отказ ? std::string_view(отказ->сообщение) : ""));
-    }
-    const auto р = значения_момента(знания_страницы(), *м, промежуток);
-    if (!р)
-        return ответить(
-            отказ_json("moment", "Нет отчета: в библиотеке нет записи, нужной для этого момента."));
-    return ответить(
-        форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
-                      {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
-                       std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},
-                       json_строка(дата_по_круголету(*р)), json_строка(отчет_значений(*р, *м))}));
+    return ответить(ответ_на_поля(поле(день), поле(месяц), поле(год), поле(час), поле(минута)));
 }
 
 // The About window's lines about the program (the last, which names the window program's range,

@@ -21,4 +21,8 @@ std::optional<Отказ> причина_отказа(std::string_view день,
                                     std::string_view год, std::string_view час,
                                     std::string_view минута, Промежуток промежуток);
 
+// What the page says in place of the present moment's report when the device's clock lies outside
+// the range: which range, and that a moment typed inside it converts all the same.
+std::string ныне_вне_промежутка(Промежуток промежуток);
+
 } // namespace круголет

@@ -10,6 +10,7 @@
 #include "calendar/month_and_weekday_names.h"
 #include "calendar/range.h"
 #include "calendar/year_holidays.h"
+#include "calendar/year_page.h"
 #include "krugolet_version.h"
 #include "runtime/format.h"
 #include "runtime/integer_text.h"
@@ -36,13 +37,13 @@ std::string отказ_json(Поле поле, std::string_view сообщени
 // The year, the month and the day as krugolet-cli reads its arguments, or the field it stops at.
 std::variant<Старая_дата, Поле> прочитать(const Запрос_вида &запрос) {
     const auto &а = запрос.аргументы;
-    const auto лето = прочитать_целое(а[0]);
+    const auto лето = число_вида(а[0]);
     if (!лето)
         return Поле{"year"};
-    const auto месяц = месяц_из_текста(а[1]);
+    const auto месяц = месяц_вида(а[1]);
     if (!месяц)
         return Поле{"month"};
-    const auto число = а.size() > 2 ? прочитать_целое(а[2]) : std::optional(1);
+    const auto число = а.size() > 2 ? число_вида(а[2]) : std::optional(1);
     if (!число)
         return Поле{"day"};
     return Старая_дата{*лето, *месяц, *число};
@@ -84,7 +85,7 @@ std::string заголовок_праздников(int год) {
 // The holidays of a Gregorian year typed in the field, or nothing when the year is not one of
 // the range's.
 std::optional<std::vector<День_круголета>> праздники(const char *год) {
-    const auto г = прочитать_целое(год);
+    const auto г = число_вида(год);
     if (!г || *г < первый_год || *г > последний_год)
         return std::nullopt;
     auto список = праздники_года(знания_страницы(), *г);
@@ -143,6 +144,24 @@ EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *м
     });
 }
 
+// A whole year from the Creation: {"page": krugolet-cli --year --json}, or {"field": "year",
+// "message"}.
+EMSCRIPTEN_KEEPALIVE const char *year_page(const char *лето) {
+    const Запрос_вида запрос{Вид::лето, {лето}};
+    const auto л = число_вида(лето);
+    if (!л)
+        return отказать("year", запрос);
+    const auto страница = страница_лета(знания_страницы(), *л);
+    if (const auto *отказ = std::get_if<Отказ>(&страница))
+        return отказать(поле_отказа(*отказ), запрос);
+    return ответить_json([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.ключ("page");
+        записать_json_страницы_лета(запись, std::get<Страница_лета>(страница));
+        запись.кончить_объект();
+    });
+}
+
 // An old day: {"day": krugolet-cli --old --json, with its hall under "hall"}, or
 // {"field", "message"}.
 EMSCRIPTEN_KEEPALIVE const char *old_day(const char *лето, const char *месяц, const char *число) {
@@ -172,7 +191,7 @@ EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
                                   {std::int64_t{первый_год}, std::int64_t{последний_год}})));
     return ответить_json([&](Запись_json &запись) {
         запись.начать_объект();
-        запись.поле("heading", заголовок_праздников(*прочитать_целое(год)));
+        запись.поле("heading", заголовок_праздников(*число_вида(год)));
         запись.ключ("holidays");
         записать_json_праздников(запись, *список);
         запись.ключ("years");

@@ -34,14 +34,68 @@ function loadLibrary(module, bytes) {
   return result;
 }
 
+// The text's first `count` characters (code points), without copying the rest of a long one.
+function firstCharacters(text, count) {
+  let length = 0;
+  for (const character of text) {
+    if (count-- === 0) return text.slice(0, length);
+    length += character.length;
+  }
+  return text;
+}
+
+// Calls a function of the core with texts, each copied into the core's heap as UTF-8 and freed
+// after the call; no text is longer than the core's limit by more than one character, which is
+// enough for the core to refuse it with the field's usual message, so a pasted text of any size
+// costs the core nothing. Gives what the function returns: the address of its answer.
+function callWithTexts(module, name, texts) {
+  const encoder = new TextEncoder();
+  const limit = module._field_limit() + 1;
+  const pointers = texts.map((text) => {
+    const bytes = encoder.encode(firstCharacters(String(text), limit));
+    const pointer = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    module.HEAPU8[pointer + bytes.length] = 0;
+    return pointer;
+  });
+  try {
+    return module[`_${name}`](...pointers);
+  } finally {
+    pointers.forEach((pointer) => module._free(pointer));
+  }
+}
+
+// Calls the core's function `name` with a list of kept days and the page's clock, both copied
+// into the core's heap as UTF-8 and freed after the call: the list as one line of tab-separated
+// texts for each day, each text cut as callWithTexts cuts a field (a name after one character
+// more than any name may have), so that the core refuses a text too long with its usual message.
+// Gives the address of its answer.
+function callWithList(module, name, days, now) {
+  const encoder = new TextEncoder();
+  const limit = module._field_limit() + 1;
+  const lines = days.map((d) => `${[firstCharacters(d.moment, limit), firstCharacters(d.years, limit),
+    firstCharacters(d.name, module._name_limit() + 1), firstCharacters(d.kind, limit)].join('\t')}\n`);
+  const texts = [encoder.encode(lines.join('')), encoder.encode(firstCharacters(now, limit))];
+  const pointers = texts.map((bytes) => {
+    const pointer = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    module.HEAPU8[pointer + bytes.length] = 0;
+    return pointer;
+  });
+  try {
+    return module[`_${name}`](pointers[0], texts[0].length, pointers[1]);
+  } finally {
+    pointers.forEach((pointer) => module._free(pointer));
+  }
+}
+
 // Resolves to the core once the library has loaded; rejects with a LoadError carrying the
 // window program's own title and text when the library is missing or damaged.
 export async function loadCore() {
   const [module, bytes] = await Promise.all([createModule(), fetchLibrary()]);
   const loaded = loadLibrary(module, bytes);
   if (!loaded.loaded) throw new LoadError(loaded.title, loaded.message);
-  const call = (name, args) =>
-    answer(module, module.ccall(name, 'number', args.map(() => 'string'), args));
+  const call = (name, args) => answer(module, callWithTexts(module, name, args));
   return {
     // The five fields as typed: {moment, old: [year, month, day], old_date, report}, or
     // {field, title, message}.
@@ -53,9 +107,13 @@ export async function loadCore() {
       return answer(module, module._calendar_names());
     },
     // The texts of the fields, as typed. Each gives krugolet-cli's JSON of the view under its
-    // name ({page}, {day}, {heading, holidays}), or {field, message} with its refusal.
+    // name ({page} of a month or a year, {day}, {heading, holidays}), or {field, message} with
+    // its refusal.
     monthPage(year, month) {
       return call('month_page', [year, month]);
+    },
+    yearPage(year) {
+      return call('year_page', [year]);
     },
     oldDay(year, month, day) {
       return call('old_day', [year, month, day]);
@@ -66,8 +124,21 @@ export async function loadCore() {
     // The bytes of the year's calendar file, as krugolet-cli --ics writes them; null for a year
     // that yearHolidays refuses.
     yearIcalendar(year) {
-      const pointer = module.ccall('year_icalendar', 'number', ['string'], [year]);
+      const pointer = callWithTexts(module, 'year_icalendar', [year]);
       return pointer ? module.HEAPU8.slice(pointer, module.HEAPU8.indexOf(0, pointer)) : null;
+    },
+    // Kept days [{moment: "15.03.2000 20:30", years, name, kind}], as krugolet-cli --birthday
+    // takes them ('' for an option not given), by the page's clock "DD.MM.YYYY HH:MM": for each
+    // in turn, {kept: its --json of the coming returns, the first one that has not ended and
+    // those after, heading}, or {field, message} with its refusal.
+    keptDays(days, now) {
+      return answer(module, callWithList(module, 'kept_days', days, now));
+    },
+    // The calendar file of the same days' coming returns, the events of --birthday --ics: its
+    // bytes, or null when a day is refused.
+    keptDaysIcalendar(days, now) {
+      const file = callWithList(module, 'kept_days_icalendar', days, now);
+      return file ? module.HEAPU8.slice(file, module.HEAPU8.indexOf(0, file)) : null;
     },
     // {lines, text}: the About window's lines and its description.
     about() {

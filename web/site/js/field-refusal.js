@@ -24,3 +24,13 @@ export function clearRefusal(form, box) {
     input.removeAttribute('aria-describedby');
   }
 }
+
+// What a view asked for today says when today lies outside the range: the sentence where its
+// refusals stand, no field marked, and the result it showed before hidden.
+export function showNotice(section, text) {
+  const box = section.querySelector('.refusal');
+  clearRefusal(section.querySelector('form'), box);
+  box.textContent = text;
+  box.hidden = false;
+  for (const part of section.querySelectorAll('.view-result')) part.hidden = true;
+}

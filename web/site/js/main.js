@@ -1,16 +1,20 @@
 // Starts the page: loads the core, then shows what the address names and follows the history.
 import { startClock } from './clock.js';
 import { loadCore } from './core.js';
+import { showNotice } from './field-refusal.js';
 import { fillHelp } from './help-view.js';
 import { HolidaysView } from './holidays-view.js';
+import { KeptDayView } from './kept-day-view.js';
+import { KeptDaysView } from './kept-days-view.js';
 import { MomentForm } from './moment-form.js';
 import { clockMoment } from './moment.js';
 import { MonthView } from './month-view.js';
 import { keepOffline } from './offline.js';
 import { OldDayView } from './old-day-view.js';
-import { hasResult, showResult } from './result-view.js';
-import { momentAddress, nowAddress, parseAddress } from './route.js';
+import { hasResult, hideResult, showResult } from './result-view.js';
+import { addressRefusal, momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
+import { YearView } from './year-view.js';
 
 let core = null;
 let views = null;
@@ -38,16 +42,32 @@ function stopPresent() {
   stopClock = null;
 }
 
-// Today's old day, [year, month, day], by the device's clock; null outside the range.
-function today(moment = clockMoment()) {
-  return core.compute(moment).old ?? null;
+// The present moment by the device's clock as the core answers it: the report and today's old
+// day ([year, month, day] under `old`), or, outside the range, what the page says instead under
+// `present`.
+function present(moment = clockMoment()) {
+  return core.compute(moment);
 }
 
-// The present moment, moving on with the clock. The fields follow it until the user types.
+// The present moment, moving on with the clock. The fields follow it until the user types;
+// outside the range one sentence stands in place of the report, until the clock enters it.
 function showPresent() {
   form.edited = false;
+  let outside = false;
   stopClock = startClock((moment) => {
-    const result = core.compute(moment);
+    const result = present(moment);
+    if (result.present) {
+      // Said once, not again every minute to a screen reader.
+      if (!outside) {
+        hideResult();
+        form.showNotice(result.present);
+      }
+      if (!form.edited) form.fill(moment);
+      outside = true;
+      return;
+    }
+    if (outside) form.clearRefusal();
+    outside = false;
     if (!result.report) {
       form.showRefusal(result);
       return;
@@ -67,8 +87,8 @@ function showMoment(fields) {
   const result = core.compute(fields);
   if (!result.report) {
     form.showRefusal(result);
-    const present = core.compute(clockMoment());
-    if (!hasResult() && present.report) showResult(present, { present: true });
+    const now = present();
+    if (!hasResult() && now.report) showResult(now, { present: true });
     return;
   }
   form.clearRefusal();
@@ -88,18 +108,78 @@ function convert(fields, picked) {
   pickedEntry = picked;
 }
 
-// A month page; without a month, today's, which it follows when the day turns. Today stays
-// marked as the clock moves on; a page that neither held nor holds today is left as it is, so
-// that the turn of the day does not take away the focus or the holiday's name shown in it.
-function showMonth(values) {
-  let shown = '';
+// A view of the address's values or, without them, of today's by the clock, filled again
+// whenever what it shows changes: the day turns at 19:00, the year at midnight. `today` gives
+// today's values from the present moment and the clock (null outside the range, where the view
+// says so in place of its result), `marked` what else of today the view shows, `show` fills the
+// view and gives its title (null when it refuses the values).
+function followToday(section, title, { values, today, marked = () => null, show }) {
+  let shown = null;
   stopClock = startClock((moment) => {
-    const now = today(moment);
-    const month = values.length ? values : (now ?? ['', '']).slice(0, 2).map(String);
-    const key = JSON.stringify([month, views.month.holds(now) ? now : null]);
+    const now = present(moment);
+    const shows = values.length ? values : today(now, moment);
+    const key = () => JSON.stringify([shows, marked(now)]);
+    if (key() === shown) return;
+    if (shows) {
+      showView(section, show(shows, now) ?? title);
+    } else {
+      showNotice(document.getElementById(section), now.present ?? now.message);
+      showView(section, title);
+    }
+    // Taken once the view is filled, since what it marks depends on what it shows: taken
+    // before, a month opened on today's would be filled again at the next minute.
+    shown = key();
+  });
+}
+
+// A page that neither held nor holds today is left as it is when the day turns, so that the
+// turn does not take away the focus or the holiday's name shown in it.
+function showMonth(values) {
+  followToday('month-page', 'Месяц', {
+    values,
+    today: (now) => now.old?.slice(0, 2).map(String),
+    marked: (now) => (views.month.holds(now.old) ? now.old : null),
+    show: (month, now) => views.month.show(month, now.old ?? null),
+  });
+}
+
+// The holidays of the clock's year follow it at midnight.
+function showHolidays(values) {
+  followToday('holidays', 'Праздники', {
+    values,
+    today: (now, moment) => now.old && [moment[2]],
+    show: ([year]) => views.holidays.show(year),
+  });
+}
+
+function showOldDay(values) {
+  followToday('old-day', 'Старая дата', {
+    values,
+    today: (now) => now.old?.map(String),
+    show: (day) => views.old.show(day),
+  });
+}
+
+// Today is framed in the year's page as in the month's, and a year without it is left as it is.
+function showYear(values) {
+  followToday('year-page', 'Лето', {
+    values,
+    today: (now) => now.old && [String(now.old[0])],
+    marked: (now) => (views.year.holds(now.old) ? now.old : null),
+    show: ([year], now) => views.year.show(year, now.old ?? null),
+  });
+}
+
+// A view of kept days, drawn again when the old day turns, since it says how far off each
+// return is.
+function showKeptDays(section, view, values) {
+  let shown = null;
+  stopClock = startClock((moment) => {
+    const key = JSON.stringify(present(moment).old ?? null);
     if (key === shown) return;
+    const again = shown !== null;
     shown = key;
-    showView('month-page', views.month.show(month, now) ?? 'Месяц');
+    showView(section, view.show(values, moment, again) ?? 'Памятный день');
   });
 }
 
@@ -115,14 +195,21 @@ function show() {
     case 'month':
       showMonth(route.values);
       return;
+    case 'year':
+      showYear(route.values);
+      return;
     case 'holidays':
-      showView('holidays', views.holidays.show(route.values[0] ?? clockMoment()[2]) ?? 'Праздники');
+      showHolidays(route.values);
       return;
-    case 'old': {
-      const day = route.values.length ? route.values : (today() ?? ['', '', '']).map(String);
-      showView('old-day', views.old.show(day) ?? 'Старая дата');
+    case 'birthday':
+      showKeptDays('kept-day', views.keptDay, route.values);
       return;
-    }
+    case 'dates':
+      showKeptDays('kept-days', views.keptDays, route.values);
+      return;
+    case 'old':
+      showOldDay(route.values);
+      return;
     default:
   }
   showView('conversion');
@@ -130,6 +217,7 @@ function show() {
   form.clearRefusal();
   if (route.view === 'moment') showMoment(route.fields);
   else showPresent();
+  if (route.malformed) form.showRefusal({ field: '', ...addressRefusal(route.malformed) });
 }
 
 try {
@@ -139,11 +227,15 @@ try {
   views = {
     month: new MonthView(document.getElementById('month-page'), core, names, actions),
     holidays: new HolidaysView(document.getElementById('holidays'), core, actions),
+    year: new YearView(document.getElementById('year-page'), core, names, actions),
     old: new OldDayView(document.getElementById('old-day'), core, names, actions),
+    keptDay: new KeptDayView(document.getElementById('kept-day'), core, actions),
+    keptDays: new KeptDaysView(document.getElementById('kept-days'), core),
   };
   window.addEventListener('popstate', show);
   show();
-  keepOffline();
 } catch (error) {
   form.showRefusal({ field: '', title: error.title ?? 'Ошибка', message: error.message });
 }
+// Kept for offline use whatever happened above: the page's start does not decide it.
+keepOffline();

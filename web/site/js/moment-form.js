@@ -73,6 +73,14 @@ export class MomentForm {
     }
   }
 
+  // A sentence where refusals stand, with no field marked: the present moment lies outside the
+  // range, and nothing typed is wrong.
+  showNotice(text) {
+    this.clearRefusal();
+    this.refusal.textContent = text;
+    this.refusal.hidden = false;
+  }
+
   clearRefusal() {
     this.refusal.hidden = true;
     this.refusal.replaceChildren();

@@ -1,4 +1,5 @@
-// One view at a time; the navigation marks the one shown, and the window's title names it.
+// One view at a time; the navigation marks the one shown (or the section a view belongs to,
+// named by its link's data-also), and the window's title names it.
 const siteTitle = "Да'Арийский Круголет Числобога";
 
 export function showView(name, title) {
@@ -6,7 +7,8 @@ export function showView(name, title) {
     section.hidden = section.id !== name;
   }
   for (const link of document.querySelectorAll('nav [data-view]')) {
-    if (link.dataset.view === name) link.setAttribute('aria-current', 'page');
+    const current = link.dataset.view === name || link.dataset.also === name;
+    if (current) link.setAttribute('aria-current', 'page');
     else link.removeAttribute('aria-current');
   }
   document.title = title ? `${title} — ${siteTitle}` : siteTitle;

@@ -1,0 +1,188 @@
+// The days a person keeps, for the page: each kept day's coming returns as krugolet-cli
+// --birthday --json writes them, refused with its messages, and one calendar file for the whole
+// list, whose events are those of --birthday --ics. A list comes in one call, so that the page
+// pays for crossing into the module once, not once per day.
+
+#include "apps/cli/json_kept_day.h"
+#include "apps/cli/kept_day_view.h"
+#include "apps/cli/moment_text.h"
+#include "calendar/icalendar.h"
+#include "calendar/kept_day_text.h"
+#include "krugolet_version.h"
+#include "runtime/integer_text.h"
+#include "web/wasm/answer.h"
+#include "web/wasm/json_text.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <variant>
+#include <vector>
+
+using namespace круголет;
+
+namespace {
+
+// The page keeps no more days in its list.
+constexpr std::size_t наибольший_список = 1000;
+
+using Итог = std::variant<Памятный_день, Отказ_вида>;
+
+bool раньше(const Момент &а, const Момент &б) {
+    return std::tie(а.год, а.месяц, а.день, а.час, а.минута) <
+           std::tie(б.год, б.месяц, б.день, б.час, б.минута);
+}
+
+// The texts of a line cut at its three tabs; nothing for any other count.
+std::optional<std::array<std::string_view, 4>> поля_строки(std::string_view строка) {
+    std::array<std::string_view, 4> поля{};
+    for (std::size_t i = 0; i < поля.size(); ++i) {
+        const auto таб = строка.find('\t');
+        if ((таб == std::string_view::npos) != (i + 1 == поля.size()))
+            return std::nullopt;
+        поля[i] = строка.substr(0, таб);
+        строка.remove_prefix(таб == std::string_view::npos ? строка.size() : таб + 1);
+    }
+    return поля;
+}
+
+// A day of the list is a line: its moment "DD.MM.YYYY HH:MM", the count of returns, the name and
+// the kind, as krugolet-cli --birthday takes them (an empty one being an option not given),
+// separated by tabs and ended by a line feed. The days of such lines; nothing for a list of any
+// other form or longer than the page keeps.
+std::optional<std::deque<Запрос_памятного_дня>> запросы(std::string_view список) {
+    std::deque<Запрос_памятного_дня> итог;
+    const auto если_есть = [](std::string_view текст) {
+        return текст.empty() ? std::nullopt : std::optional<std::string>(текст);
+    };
+    while (!список.empty()) {
+        const auto конец = список.find('\n');
+        const auto поля = поля_строки(список.substr(0, конец));
+        if (!поля || конец == std::string_view::npos || итог.size() == наибольший_список)
+            return std::nullopt;
+        список.remove_prefix(конец + 1);
+        const auto &[момент, лет, имя, вид] = *поля;
+        итог.push_back({.момент = {std::string(момент)},
+                        .лет = если_есть(лет),
+                        .с_лета = std::nullopt,
+                        .имя = если_есть(имя),
+                        .вид = если_есть(вид)});
+    }
+    return итог;
+}
+
+// The returns from the first that has not ended at `сейчас` on: the one of the old year in force
+// then (or of the kept day's own year, when that comes later), else of the year after; fewer
+// where the range ends, none after it.
+Итог ближайшие(const Запрос_памятного_дня &запрос, const Момент &сейчас) {
+    const auto просили = запрос.лет ? прочитать_целое(*запрос.лет)
+                                    : std::optional<std::int32_t>(возвращений_по_умолчанию);
+    // A count out of bounds is refused as krugolet-cli refuses it.
+    if (!просили || *просили < 1 || *просили > наибольшее_число_возвращений)
+        return памятный_день_по_запросу(знания_страницы(), запрос, сейчас);
+    // The request with the years set; the day's name is made to point into the one asked,
+    // which outlives the copy.
+    const auto спросить = [&](std::optional<std::string> с_лета, int лет) {
+        auto копия = запрос;
+        копия.с_лета = std::move(с_лета);
+        копия.лет = std::to_string(лет);
+        auto итог = памятный_день_по_запросу(знания_страницы(), копия, сейчас);
+        if (auto *день = std::get_if<Памятный_день>(&итог))
+            день->имя = запрос.имя ? std::string_view(*запрос.имя) : std::string_view();
+        return итог;
+    };
+    auto первый = спросить(std::nullopt, 1);
+    auto *д = std::get_if<Памятный_день>(&первый);
+    if (!д)
+        return первый;
+    const auto &первое = д->возвращения.front();
+    const int его_лето = первое.день.дата.лето;
+    const int с_лета = его_лето + (раньше(сейчас, первое.день.конец) ? 0 : 1);
+    const int лет = std::min(*просили, последнее_лето - с_лета + 1);
+    // The list asks for one return, most often the one already at hand.
+    if (лет == 1 && с_лета == его_лето)
+        return первый;
+    if (лет < 1) {
+        д->возвращения.clear();
+        return первый;
+    }
+    return спросить(std::to_string(с_лета), лет);
+}
+
+std::string ответ_json(const Запрос_памятного_дня &запрос, const Момент &сейчас) {
+    const auto отказ_json = [](std::string_view поле, std::string_view сообщение) {
+        return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
+    };
+    if (const auto отказ = отказ_имени(запрос.имя))
+        return отказ_json("name", отказ->сообщение);
+    const auto день = ближайшие(запрос, сейчас);
+    if (const auto *отказ = std::get_if<Отказ_вида>(&день))
+        return отказ_json("moment", отказ->сообщение);
+    const auto &д = std::get<Памятный_день>(день);
+    return "{\"kept\":" + текст_json(json_памятного_дня(д)) +
+           ",\"heading\":" + json_строка(строка_памятной_даты(д)) + "}";
+}
+
+std::string_view байты(const char *начало, int длина) {
+    return {начало, длина < 0 ? 0 : static_cast<std::size_t>(длина)};
+}
+
+// The page's clock, "DD.MM.YYYY HH:MM"; one outside the range leaves a kept day without the year
+// it is in, which its refusal says.
+Момент ныне(const char *текст) {
+    return момент_из_текста(текст, Промежуток::широкий).value_or(Момент{});
+}
+
+} // namespace
+
+extern "C" {
+
+// The most characters a name may have (наибольшая_длина_имени): the page cuts a longer one after
+// one character more, so that it reaches the core only to be refused.
+EMSCRIPTEN_KEEPALIVE int name_limit() {
+    return static_cast<int>(наибольшая_длина_имени);
+}
+
+// Kept days, one line each as `запросы` reads them, and the page's clock. Answers a JSON list
+// with, for each day in turn, {"kept": krugolet-cli --birthday --json of its coming returns,
+// "heading": its line of the moment and old date}, or {"field": "name" or "moment", "message"};
+// or null for a list of another form.
+EMSCRIPTEN_KEEPALIVE const char *kept_days(const char *список, int длина, const char *now) {
+    const auto все = запросы(байты(список, длина));
+    if (!все)
+        return ответить("null");
+    const Момент сейчас = ныне(now);
+    std::string ответ = "[";
+    for (const auto &запрос : *все)
+        ответ += (ответ.size() > 1 ? "," : "") + ответ_json(запрос, сейчас);
+    return ответить(ответ + "]");
+}
+
+// The calendar file of the same days' coming returns, as --birthday --ics writes each: its
+// bytes; NULL when a day is refused or the list is of another form.
+EMSCRIPTEN_KEEPALIVE const char *kept_days_icalendar(const char *список, int длина,
+                                                     const char *now) {
+    // The requests stay while the file is written: each day's name points into its own.
+    const auto все = запросы(байты(список, длина));
+    if (!все)
+        return nullptr;
+    const Момент сейчас = ныне(now);
+    std::vector<Памятный_день> дни;
+    for (const auto &запрос : *все) {
+        if (отказ_имени(запрос.имя))
+            return nullptr;
+        auto день = ближайшие(запрос, сейчас);
+        if (!std::holds_alternative<Памятный_день>(день))
+            return nullptr;
+        дни.push_back(std::move(std::get<Памятный_день>(день)));
+    }
+    return ответить(файл_icalendar_памятных_дней(дни, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}));
+}
+
+} // extern "C"
