@@ -37,6 +37,8 @@ class Запись_json {
     }
 
     void число(std::int64_t число);
+    // null for nothing.
+    void число_или_null(std::optional<std::int64_t> число);
     // true or false. No поле() takes a bool: a literal text or a number would be taken for one.
     void логическое(bool значение);
     void строка(std::string_view текст);
