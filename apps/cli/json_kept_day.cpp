@@ -5,39 +5,42 @@
 namespace круголет {
 namespace {
 
-// The day's object as the views write it.
-nlohmann::json json_дня(const День_круголета &день) {
-    Буфер_текста буфер;
-    Запись_json запись(буфер);
-    записать_json_дня(запись, день);
-    return nlohmann::json::parse(буфер.текст());
+void записать_json_возвращения(Запись_json &запись, const Возвращение &в) {
+    const auto &день = в.день;
+    запись.начать_объект();
+    запись.поле("age", в.возраст);
+    запись.поле("day", день.дата.число);
+    запись.поле("end", момент_json(день.конец));
+    запись.поле_или_null("holiday", день.праздник);
+    запись.поле("month", день.дата.месяц);
+    запись.поле("month_name", день.месяц);
+    запись.ключ("moved_from");
+    запись.число_или_null(в.перенесено_с);
+    запись.поле("start", момент_json(день.начало));
+    запись.поле("weekday", день.день_недели);
+    запись.поле("year_from_creation", день.дата.лето);
+    запись.кончить_объект();
 }
 
 } // namespace
 
-nlohmann::json json_памятного_дня(const Памятный_день &день) {
-    nlohmann::json возвращения = nlohmann::json::array();
-    for (const auto &в : день.возвращения) {
-        auto объект = json_дня(в.день);
-        объект["age"] = в.возраст;
-        объект["moved_from"] =
-            в.перенесено_с ? nlohmann::json(*в.перенесено_с) : nlohmann::json(nullptr);
-        возвращения.push_back(std::move(объект));
-    }
+void записать_json_памятного_дня(Запись_json &запись, const Памятный_день &день) {
     const auto &дата = день.дата.дата;
-    return {
-        {"birth",
-         {{"year_from_creation", дата.лето},
-          {"month", дата.месяц},
-          {"month_name", день.дата.месяц},
-          {"day", дата.число}}},
-        {"name", день.имя.empty() ? nlohmann::json(nullptr) : nlohmann::json(день.имя)},
-        {"returns", std::move(возвращения)},
-    };
-}
-
-std::string текст_json(const nlohmann::json &j) {
-    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    запись.начать_объект();
+    запись.ключ("birth");
+    запись.начать_объект();
+    запись.поле("day", дата.число);
+    запись.поле("month", дата.месяц);
+    запись.поле("month_name", день.дата.месяц);
+    запись.поле("year_from_creation", дата.лето);
+    запись.кончить_объект();
+    запись.поле_или_null("name", день.имя.empty() ? std::nullopt : std::optional(день.имя));
+    запись.ключ("returns");
+    запись.начать_список();
+    for (const auto &в : день.возвращения)
+        записать_json_возвращения(запись, в);
+    запись.кончить_список();
+    запись.кончить_объект();
 }
 
 } // namespace круголет

@@ -5,7 +5,6 @@
 #include <string>
 
 namespace круголет {
-namespace {
 
 std::string момент_json(const Момент &м) {
     std::string текст;
@@ -20,8 +19,6 @@ std::string момент_json(const Момент &м) {
     дописать_число(текст, м.минута, 2);
     return текст;
 }
-
-} // namespace
 
 void записать_json_дня(Запись_json &запись, const День_круголета &день, bool с_чертогом) {
     запись.начать_объект();

@@ -5,12 +5,16 @@
 #include "runtime/json_writer.h"
 
 #include <span>
+#include <string>
 
 namespace круголет {
 
 // The views as JSON, with no part of the command line in them, so that any front end writes the
 // same objects. Moments are "YYYY-MM-DDTHH:MM", months their number 1 to 9, and a day without a
 // holiday has null as its holiday. The keys stand in alphabetical order, as they always have.
+
+// "YYYY-MM-DDTHH:MM", as the views write a day's start and end.
+std::string момент_json(const Момент &м);
 
 // {"day", "end", "holiday", "month", "month_name", "start", "weekday", "year_from_creation"};
 // the page adds the day's "hall" after "end" with `с_чертогом`.

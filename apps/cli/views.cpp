@@ -108,15 +108,6 @@ std::string_view что_за_число(std::string_view текст) {
     return {"Нет записи: в таблицах нет строки, нужной для этого дня", нет_отчета};
 }
 
-// A JSON document on a line of its own.
-template <class Писатель> std::string json_строкой(const Писатель &записать) {
-    Буфер_текста буфер;
-    Запись_json запись(буфер);
-    записать(запись);
-    буфер.дописать('\n');
-    return std::string(буфер.текст());
-}
-
 std::string заголовок_праздников(int год) {
     if (год >= первое_лето)
         return "Праздники " + std::to_string(год) + " лета:";

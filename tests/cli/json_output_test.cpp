@@ -1,10 +1,12 @@
 // krugolet-cli's JSON held byte for byte to the writer it had before (old_json_writer.h): the
 // batch over random moments of both ranges, library texts with every character JSON escapes and
-// with bytes that are not UTF-8, and the views.
+// with bytes that are not UTF-8, the views and the kept days.
 
+#include "apps/cli/json_kept_day.h"
 #include "apps/cli/json_report.h"
 #include "apps/cli/json_views.h"
 #include "calendar/input_check.h"
+#include "calendar/kept_day.h"
 #include "calendar/range.h"
 #include "calendar/year.h"
 #include "calendar/year_holidays.h"
@@ -232,6 +234,42 @@ TEST(JsonOutput, ViewsGiveTheOldWritersBytes) {
                   прежний::текст(прежний::праздники(по_году)))
             << год;
     }
+}
+
+// Kept days on the first, a middle and the last day of every month of years spread over the range,
+// the 41st of the sacred years' even months among them with its returns kept on the 40th; names
+// with quotes, control characters and bytes that are not UTF-8, which only the checks before keep
+// out.
+TEST(JsonOutput, KeptDaysGiveTheOldWritersBytes) {
+    const Знания знания = отгружаемые_знания();
+    const std::string имена[] = {
+        "", "Мирослава", "«Ратибор» \"и\" \\ Лада", "\x01\x1f\x7f\n", "обрыв \xD0", "\xFF"};
+    int сравнено = 0;
+    int перенесенных = 0;
+    for (int лето = первое_лето; лето <= последнее_лето; лето += 5)
+        for (int месяц = 1; месяц <= 9; ++месяц) {
+            const auto дни = std::get<Страница_месяца>(страница_месяца(знания, лето, месяц)).дни;
+            for (const auto &день : {дни.front(), дни[дни.size() / 2], дни.back()}) {
+                const Момент вечер{день.начало.день, день.начало.месяц, день.начало.год, 20, 0};
+                const auto дата = памятная_дата(знания, вечер);
+                ASSERT_TRUE(дата);
+                auto в =
+                    возвращения(знания, дата->дата, лето, std::min(20, последнее_лето - лето + 1));
+                ASSERT_TRUE(std::holds_alternative<std::vector<Возвращение>>(в)) << лето;
+                const Памятный_день памятный{.имя = имена[сравнено % std::size(имена)],
+                                             .вид = Вид_памятного_дня::день_рождения,
+                                             .момент = вечер,
+                                             .дата = *дата,
+                                             .возвращения = std::move(std::get<0>(в))};
+                for (const auto &р : памятный.возвращения)
+                    перенесенных += р.перенесено_с.has_value();
+                ASSERT_EQ(json([&](Запись_json &з) { записать_json_памятного_дня(з, памятный); }),
+                          прежний::текст(прежний::памятный_день(памятный)))
+                    << лето << " " << месяц << " " << день.дата.число;
+                ++сравнено;
+            }
+        }
+    EXPECT_GT(перенесенных, 0);
 }
 
 } // namespace

@@ -105,6 +105,27 @@ nlohmann::json праздники(std::span<const День_круголета> �
     return список;
 }
 
+nlohmann::json памятный_день(const Памятный_день &день) {
+    nlohmann::json возвращения = nlohmann::json::array();
+    for (const auto &в : день.возвращения) {
+        auto объект = прежний_json::день(в.день);
+        объект["age"] = в.возраст;
+        объект["moved_from"] =
+            в.перенесено_с ? nlohmann::json(*в.перенесено_с) : nlohmann::json(nullptr);
+        возвращения.push_back(std::move(объект));
+    }
+    const auto &дата = день.дата.дата;
+    return {
+        {"birth",
+         {{"year_from_creation", дата.лето},
+          {"month", дата.месяц},
+          {"month_name", день.дата.месяц},
+          {"day", дата.число}}},
+        {"name", день.имя.empty() ? nlohmann::json(nullptr) : nlohmann::json(день.имя)},
+        {"returns", std::move(возвращения)},
+    };
+}
+
 std::string текст(const nlohmann::json &j) {
     return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }

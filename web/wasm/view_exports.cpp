@@ -94,14 +94,6 @@ std::optional<std::vector<День_круголета>> праздники(const
     return std::nullopt;
 }
 
-// The JSON document that `записать` writes, as the answer.
-template <class Писатель> const char *ответить_json(Писатель записать) {
-    Буфер_текста буфер;
-    Запись_json запись(буфер);
-    записать(запись);
-    return ответить(std::string(буфер.текст()));
-}
-
 } // namespace
 
 extern "C" {
