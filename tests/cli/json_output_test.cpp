@@ -10,6 +10,7 @@
 #include "calendar/range.h"
 #include "calendar/year.h"
 #include "calendar/year_holidays.h"
+#include "calendar/year_page.h"
 #include "knowledge/calendar_words.h"
 #include "knowledge/library.h"
 #include "runtime/cp1251.h"
@@ -215,10 +216,15 @@ TEST(JsonOutput, ControlCharactersInTheLibraryFileReachTheOutputEscaped) {
     fs::remove(файл.string() + ".out");
 }
 
-// Every month page, every year's holidays both ways, and the old days of a page.
+// Every year at a glance and month page, every year's holidays both ways, and the old days of a
+// page.
 TEST(JsonOutput, ViewsGiveTheOldWritersBytes) {
     const Знания знания = отгружаемые_знания();
-    for (int лето = первое_лето; лето <= последнее_лето; ++лето)
+    for (int лето = первое_лето; лето <= последнее_лето; ++лето) {
+        const auto целиком = std::get<Страница_лета>(страница_лета(знания, лето));
+        ASSERT_EQ(json([&](Запись_json &з) { записать_json_страницы_лета(з, целиком); }),
+                  прежний::текст(прежний::страница_лета(целиком)))
+            << лето;
         for (int месяц = 1; месяц <= 9; ++месяц) {
             const auto страница = std::get<Страница_месяца>(страница_месяца(знания, лето, месяц));
             ASSERT_EQ(json([&](Запись_json &з) { записать_json_страницы(з, страница); }),
@@ -228,6 +234,7 @@ TEST(JsonOutput, ViewsGiveTheOldWritersBytes) {
             ASSERT_EQ(json([&](Запись_json &з) { записать_json_дня(з, день); }),
                       прежний::текст(прежний::день(день)));
         }
+    }
     for (int год = первый_год; год <= последний_год; ++год) {
         const auto по_году = std::get<std::vector<День_круголета>>(праздники_года(знания, год));
         ASSERT_EQ(json([&](Запись_json &з) { записать_json_праздников(з, по_году); }),

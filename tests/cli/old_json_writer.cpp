@@ -90,6 +90,18 @@ nlohmann::json страница(const Страница_месяца &стран�
     };
 }
 
+nlohmann::json страница_лета(const Страница_лета &страница) {
+    nlohmann::json месяцы = nlohmann::json::array();
+    for (const auto &месяц : страница.месяцы)
+        месяцы.push_back(прежний_json::страница(месяц));
+    return {
+        {"year_from_creation", страница.лето},
+        {"name", страница.название},
+        {"sacred", страница.священное},
+        {"months", std::move(месяцы)},
+    };
+}
+
 nlohmann::json праздники(std::span<const День_круголета> праздники) {
     nlohmann::json список = nlohmann::json::array();
     for (const auto &день : праздники)

@@ -7,6 +7,7 @@
 #include "calendar/kept_day.h"
 #include "calendar/month_page.h"
 #include "calendar/values.h"
+#include "calendar/year_page.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,6 +19,7 @@ namespace круголет::прежний_json {
 nlohmann::json значения(const Значения_момента &р, const Момент &м);
 nlohmann::json день(const День_круголета &день);
 nlohmann::json страница(const Страница_месяца &страница);
+nlohmann::json страница_лета(const Страница_лета &страница);
 nlohmann::json праздники(std::span<const День_круголета> праздники);
 nlohmann::json памятный_день(const Памятный_день &день);
 
