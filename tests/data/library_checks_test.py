@@ -533,10 +533,20 @@ class check_quarter(unittest.TestCase):
     def test_refuses_a_quarter_that_hides_the_day_its_hall_changes(self):
         text = quarters.QUARTERS["Рамхат"][3]
         halls.check_quarter("Рамхат", 3, text)
-        hidden = text.replace("Чертога Вепря: он стоит по 21 Рамхата, а с 22 Рамхата начинается",
+        hidden = text.replace("Чертога Вепря: он стоит по 21-е, а с 22-го начинается",
                               "Чертога Вепря, а затем начинается")
         self.assertRaisesRegex(checks.TextError, "changes on 22", halls.check_quarter, "Рамхат", 3,
                                hidden)
+
+    def test_takes_the_days_of_a_hall_change_without_the_month_and_checks_them(self):
+        text = quarters.QUARTERS["Рамхат"][3]
+        for said, fault in (("по 21 Рамхата, а с 22 Рамхата", "changes on 22"),
+                            ("по 20-е, а с 22-го", "changes on 22"),
+                            ("по 21-е, а с 22-го, по 25-е", "no hall ends on 25"),
+                            ("по 21-е, а с 22-го и с 12-го", "cites 12")):
+            with self.subTest(said=said):
+                self.assertRaisesRegex(checks.TextError, fault, halls.check_quarter, "Рамхат", 3,
+                                       text.replace("по 21-е, а с 22-го", said))
 
 
 if __name__ == "__main__":
