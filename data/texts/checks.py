@@ -13,7 +13,7 @@ January to 22 May, with the thaw in Дайлет and sowing in Элет), Вес
 import collections
 import re
 
-from .year_names import ELEMENTS
+from .year_names import ELEMENTS, element_of
 
 
 class TextError(ValueError):
@@ -315,6 +315,22 @@ def texts_of(rows):
     return joined
 
 
+# A year text carries at most two colons and sets «не X, а Y» (or «Y, а не X») against each other
+# once: read one after another, 84 texts had opened «образ: пояснение», 28 held three colons or
+# more, and 13 turned on two antitheses or three.
+COLONS_PER_TEXT = 2
+ANTITHESIS = re.compile(r"\bне\b[^.;:!?—]*?, а\b|, а не\b", re.IGNORECASE)
+ANTITHESES_PER_TEXT = 1
+# The first and last year of each Circle of Years say which Circle they open or close («Им
+# завершается пятый Круг Лет»), as the reader of a boundary year looks for it.
+CIRCLE_ORDINALS = ("перв", "втор", "трет", "четв[её]рт", "пят", "шест", "седьм", "восьм", "девят")
+
+
+def circle_of_years(p):
+    """The ordinal of the Circle of Years that year p opens or closes, or None inside a Circle."""
+    return CIRCLE_ORDINALS[(p - 1) // 16] if p % 16 in (0, 1) else None
+
+
 def check_year_text(where, text):
     """What holds for a year text as the library carries it."""
     digit = re.search(r"\d+", text)
@@ -322,13 +338,82 @@ def check_year_text(where, text):
           f"its numbers")
     now = NOW.search(text)
     check(not now, f"{where}: «{now and now.group(0)}»: the reader may read of a year long past")
+    colons = text.count(":")
+    check(colons <= COLONS_PER_TEXT, f"{where}: {colons} colons, more than {COLONS_PER_TEXT}")
+    antitheses = ANTITHESIS.findall(text)
+    check(len(antitheses) <= ANTITHESES_PER_TEXT, f"{where}: «не X, а Y» {len(antitheses)} times "
+          f"{antitheses}")
+
+
+def check_place_in_circle(where, p, text):
+    ordinal = circle_of_years(p)
+    named = not ordinal or re.search(rf"\b{ordinal}\w*(?:,? \w+){{0,3}} Круг\w* Лет\b", text,
+                                     re.IGNORECASE)
+    check(named, f"{where}: a boundary year that does not name its Circle of Years ({ordinal}…)")
+
+
+# Across the year texts: at most 42 open with a sentence built on a colon, and each element's colour
+# stands as an image in at most five of its sixteen years (the Звезда years' red star had stood in
+# fourteen, the Луна years' lilac in eleven). Земля and Бог name their years by the colour, so
+# «Белый Жрец» is the name and «белое перо» the image.
+COLON_OPENINGS_LIMIT = 42
+COLOUR_IMAGES = {
+    "Земля": r"ч[её]рн\w*",
+    "Звезда": r"красн\w*",
+    "Огонь": r"ал(?:ый|ая|ое|ые|ого|ой|ому|ым|ом|ую|ых|ыми)\b|багр\w*",
+    "Солнце": r"золот\w*",
+    "Дерево": r"зел[её]н\w*",
+    "Сварга": r"голуб\w*|лазур\w*",
+    "Океан": r"син(?:ий|яя|ее|ие|его|ей|ему|им|ем|юю|их|ими|ь|ью|ева|еву|еве|евой)\b",
+    "Луна": r"фиолетов\w*|лилов\w*|лунн\w* свет\w*",
+    "Бог": r"бел(?:ый|ая|ое|ые|ого|ой|ому|ым|ом|ую|ых|ыми)\b|белизн\w*",
+}
+COLOUR_IMAGE_LIMIT = 5
+NAMED_BY_COLOUR = ("Земля", "Бог")
+
+
+def colour_images(p, text):
+    element = element_of(p)[0]
+    found = re.finditer(rf"\b(?:{COLOUR_IMAGES[element]})", text, re.IGNORECASE)
+    return [m.group(0) for m in found if not (
+        element in NAMED_BY_COLOUR and m.group(0)[0].isupper() and
+        re.match(r" \(?[А-ЯЁ]", text[m.end():]))]
+
+
+def check_year_texts(texts):
+    """texts: year -> its text as the library carries it."""
+    for p, text in texts.items():
+        check_place_in_circle(f"лето {p}", p, text)
+    openings = sorted(p for p, text in texts.items() if ":" in sentences(text)[0])
+    check_limit(openings, COLON_OPENINGS_LIMIT, "a first sentence built on a colon")
+    for element, _, _ in ELEMENTS:
+        found = sorted(p for p, text in texts.items() if element_of(p)[0] == element and
+                       colour_images(p, text))
+        check_limit(found, COLOUR_IMAGE_LIMIT, f"the colour image of {element}")
+
+
+# A quarter gives the day its hall changes within its own month, «по 21-е, а с 22-го»: the month
+# named again for each of the two days («по 21 Рамхата, а с 22 Рамхата») read as a form filled in.
+HALL_CHANGE = re.compile(r"\b(?:по \d+\b.*\bс \d+|с \d+\b.*\bпо \d+)\b", re.IGNORECASE)
+
+
+def check_hall_change(where, month, text):
+    for sentence in sentences(text):
+        named = re.findall(rf"\b{month}\w*", sentence) if HALL_CHANGE.search(sentence) else []
+        check(len(named) <= 1, f"{where}: the month named {len(named)} times where its hall "
+              f"changes: {sentence}")
 
 
 def check_library(rows):
+    years = {}
     for (table, key), text in texts_of(rows).items():
         check_text(f"{table} {key}", text)
         if table == "лето":
             check_year_text(f"{table} {key}", text)
+            years[key[0]] = text
+        if table == "четверть":
+            check_hall_change(f"{table} {key}", key[0], text)
+    check_year_texts(years)
     check_repeats(rows)
 
 

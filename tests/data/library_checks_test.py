@@ -187,6 +187,15 @@ FAULTY_YEAR_TEXTS = (
     ("Простить долг сейчас проще, чем когда-либо.", "«сейчас»"),
     ("Завершать начатое когда-либо лучше.", "«когда-либо»"),
     ("Простить долг теперь проще.", "«теперь»"),
+    # The second list's: colons and antitheses that a reader of the texts in a row noticed.
+    ("Лето тихое: оно ждёт. Дом полон: всем тепло. Дорога долгая: идут медленно.",
+     "3 colons, more than 2"),
+    ("Он идёт не вдаль, а вглубь, и ищет не славы, а дела.", "«не X, а Y» 2 times"),
+    ("Он ищет не славы, а дела; дело он ценит, а не похвалу.", "«не X, а Y» 2 times"),
+)
+SOUND_YEAR_TEXTS = (
+    "Все девять месяцев равны — по сорок одному дню.",
+    "Он ищет не славы, а дела: так его растили. Дом полон: всем тепло.",
 )
 
 
@@ -439,7 +448,9 @@ class check_year_text(unittest.TestCase):
             with self.subTest(text=text):
                 self.assertRaisesRegex(checks.TextError, re.escape(fault), checks.check_year_text,
                                        "", text)
-        checks.check_year_text("", "Все девять месяцев равны — по сорок одному дню.")
+        for text in SOUND_YEAR_TEXTS:
+            with self.subTest(text=text):
+                checks.check_year_text("", text)
 
     def test_the_library_runs_it_on_every_year_text(self):
         rows = shipped_rows()
@@ -449,6 +460,98 @@ class check_year_text(unittest.TestCase):
                                                     "Им завершается 7-й Круг Лет."),)
         self.assertRaisesRegex(checks.TextError, re.escape("лето (112,): a number in digits, «7»"),
                                checks.check_library, rows)
+
+
+def with_year_texts(change):
+    """The shipped rows with change(p, text) -> text applied to every year text."""
+    return [(t, key, change(key[0], text) if t == "лето" else text) for t, key, text in
+            shipped_rows()]
+
+
+def first_sentence_has_colon(text):
+    return ":" in checks.sentences(text)[0]
+
+
+# A sentence with the stock colour image of each element.
+COLOUR_SENTENCES = {
+    "Земля": "Пашня здесь чёрная и жирная.",
+    "Звезда": "Над крышей горит красная звезда.",
+    "Огонь": "Над очагом вьётся алое пламя.",
+    "Солнце": "Поле стоит в золотом свете.",
+    "Дерево": "Вокруг шумит зелёная листва.",
+    "Сварга": "Над полем раскинулось голубое небо.",
+    "Океан": "У берега плещет синяя вода.",
+    "Луна": "Двор залит лиловым светом.",
+    "Бог": "Во дворе сохнет белое полотно.",
+}
+
+
+class check_year_texts(unittest.TestCase):
+    def test_every_boundary_year_names_its_circle_of_years(self):
+        checks.check_library(shipped_rows())
+        for p in (p for p in years.YEARS if p % 16 in (0, 1)):
+            with self.subTest(year=p):
+                rows = with_year_texts(lambda q, text: re.sub(r"Круг\w* Лет", "срок", text)
+                                       if q == p else text)
+                self.assertRaisesRegex(checks.TextError, f"лето {p}: a boundary year",
+                                       checks.check_library, rows)
+        for p, right, wrong in ((80, "пятый", "шестой"), (128, "восьмой", "седьмой")):
+            with self.subTest(year=p, ordinal=wrong):
+                rows = with_year_texts(lambda q, text: text.replace(right, wrong) if q == p
+                                       else text)
+                self.assertRaisesRegex(checks.TextError, f"лето {p}: a boundary year",
+                                       checks.check_library, rows)
+
+    def test_passes_colon_openings_at_their_limit_and_refuses_one_more(self):
+        texts = {p: years.characteristic(p) for p in years.YEARS}
+        has = [p for p, text in texts.items() if first_sentence_has_colon(text)]
+        lacking = [p for p, text in texts.items() if p not in has and text.count(":") <= 1]
+
+        def opened(count):
+            chosen = lacking[:count - len(has)]
+            return with_year_texts(lambda p, text: "Так заведено исстари: лето идёт своим "
+                                   "чередом. " + text if p in chosen else text)
+
+        checks.check_library(opened(checks.COLON_OPENINGS_LIMIT))
+        self.assertRaisesRegex(checks.TextError, "a first sentence built on a colon in 43 texts, "
+                               "more than 42", checks.check_library, opened(43))
+
+    def test_passes_each_colour_image_at_its_limit_and_refuses_one_more(self):
+        for element, sentence in COLOUR_SENTENCES.items():
+            with self.subTest(element=element):
+                own = [p for p in years.YEARS if years.element_of(p)[0] == element]
+                has = [p for p in own if checks.colour_images(p, years.characteristic(p))]
+                lacking = [p for p in own if p not in has]
+
+                def coloured(count):
+                    chosen = lacking[:count - len(has)]
+                    return with_year_texts(lambda p, text: text + " " + sentence if p in chosen
+                                           else text)
+
+                checks.check_library(coloured(checks.COLOUR_IMAGE_LIMIT))
+                self.assertRaisesRegex(checks.TextError, f"the colour image of {element} in 6 "
+                                       f"texts, more than 5", checks.check_library, coloured(6))
+
+    def test_the_names_of_earth_and_god_years_are_no_colour_image(self):
+        self.assertEqual(checks.colour_images(2, "За советом к рождённым под Белым Жрецом "
+                                                 "приходят рано."), [])
+        self.assertEqual(checks.colour_images(2, "Белое перо не выдерживает грязи."), ["Белое"])
+
+
+class check_hall_change(unittest.TestCase):
+    def test_refuses_the_month_named_again_for_each_day_of_a_hall_change(self):
+        rows = shipped_rows()
+        changing = [(i, key) for i, (t, key, text) in enumerate(rows) if t == "четверть" and
+                    halls.hall_changes(*key)]
+        self.assertEqual(len(changing), 14)
+        for i, (month, key) in changing:
+            with self.subTest(month=month, quarter=key):
+                broken_rows = list(rows)
+                text = re.sub(r"\b((?:по|с) \d+-(?:е|го))", rf"\1 {halls.genitive(month)}",
+                              rows[i][2], flags=re.IGNORECASE)
+                broken_rows[i] = rows[i][:2] + (text,)
+                self.assertRaisesRegex(checks.TextError, "the month named [23] times where its "
+                                       "hall changes", checks.check_library, broken_rows)
 
 
 class check_characteristics(unittest.TestCase):
