@@ -468,6 +468,10 @@ def with_year_texts(change):
             shipped_rows()]
 
 
+def year_texts(change=lambda p, text: text):
+    return {p: change(p, years.characteristic(p)) for p in years.YEARS}
+
+
 def first_sentence_has_colon(text):
     return ":" in checks.sentences(text)[0]
 
@@ -486,15 +490,24 @@ COLOUR_SENTENCES = {
 }
 
 
+def coloured(element, count):
+    """A change that adds the element's colour sentence to its years until count texts have it."""
+    own = [p for p in years.YEARS if years.element_of(p)[0] == element]
+    has = [p for p in own if checks.colour_images(p, years.characteristic(p))]
+    chosen = [p for p in own if p not in has][:count - len(has)]
+    return lambda p, text: text + " " + COLOUR_SENTENCES[element] if p in chosen else text
+
+
+# The library runs each check below on its rows; the tables of faults then go to the check itself.
 class check_year_texts(unittest.TestCase):
     def test_every_boundary_year_names_its_circle_of_years(self):
-        checks.check_library(shipped_rows())
+        checks.check_year_texts(year_texts())
         for p in (p for p in years.YEARS if p % 16 in (0, 1)):
             with self.subTest(year=p):
-                rows = with_year_texts(lambda q, text: re.sub(r"Круг\w* Лет", "срок", text)
-                                       if q == p else text)
+                texts = year_texts(lambda q, text: re.sub(r"Круг\w* Лет", "срок", text)
+                                   if q == p else text)
                 self.assertRaisesRegex(checks.TextError, f"лето {p}: a boundary year",
-                                       checks.check_library, rows)
+                                       checks.check_year_texts, texts)
         for p, right, wrong in ((80, "пятый", "шестой"), (128, "восьмой", "седьмой")):
             with self.subTest(year=p, ordinal=wrong):
                 rows = with_year_texts(lambda q, text: text.replace(right, wrong) if q == p
@@ -503,7 +516,7 @@ class check_year_texts(unittest.TestCase):
                                        checks.check_library, rows)
 
     def test_passes_colon_openings_at_their_limit_and_refuses_one_more(self):
-        texts = {p: years.characteristic(p) for p in years.YEARS}
+        texts = year_texts()
         has = [p for p, text in texts.items() if first_sentence_has_colon(text)]
         lacking = [p for p, text in texts.items() if p not in has and text.count(":") <= 1]
 
@@ -517,20 +530,16 @@ class check_year_texts(unittest.TestCase):
                                "more than 42", checks.check_library, opened(43))
 
     def test_passes_each_colour_image_at_its_limit_and_refuses_one_more(self):
-        for element, sentence in COLOUR_SENTENCES.items():
+        checks.check_library(with_year_texts(coloured("Звезда", checks.COLOUR_IMAGE_LIMIT)))
+        self.assertRaisesRegex(checks.TextError, "the colour image of Звезда in 6 texts, more "
+                               "than 5", checks.check_library,
+                               with_year_texts(coloured("Звезда", 6)))
+        for element in COLOUR_SENTENCES:
             with self.subTest(element=element):
-                own = [p for p in years.YEARS if years.element_of(p)[0] == element]
-                has = [p for p in own if checks.colour_images(p, years.characteristic(p))]
-                lacking = [p for p in own if p not in has]
-
-                def coloured(count):
-                    chosen = lacking[:count - len(has)]
-                    return with_year_texts(lambda p, text: text + " " + sentence if p in chosen
-                                           else text)
-
-                checks.check_library(coloured(checks.COLOUR_IMAGE_LIMIT))
+                checks.check_year_texts(year_texts(coloured(element, checks.COLOUR_IMAGE_LIMIT)))
                 self.assertRaisesRegex(checks.TextError, f"the colour image of {element} in 6 "
-                                       f"texts, more than 5", checks.check_library, coloured(6))
+                                       f"texts, more than 5", checks.check_year_texts,
+                                       year_texts(coloured(element, 6)))
 
     def test_the_names_of_earth_and_god_years_are_no_colour_image(self):
         self.assertEqual(checks.colour_images(2, "За советом к рождённым под Белым Жрецом "
@@ -538,20 +547,28 @@ class check_year_texts(unittest.TestCase):
         self.assertEqual(checks.colour_images(2, "Белое перо не выдерживает грязи."), ["Белое"])
 
 
+def month_after_each_day(month, text):
+    return re.sub(r"\b((?:по|с) \d+-(?:е|го))", rf"\1 {halls.genitive(month)}", text,
+                  flags=re.IGNORECASE)
+
+
 class check_hall_change(unittest.TestCase):
     def test_refuses_the_month_named_again_for_each_day_of_a_hall_change(self):
         rows = shipped_rows()
-        changing = [(i, key) for i, (t, key, text) in enumerate(rows) if t == "четверть" and
-                    halls.hall_changes(*key)]
+        i = rows.index(("четверть", ("Рамхат", 3), quarters.QUARTERS["Рамхат"][3]))
+        rows[i] = rows[i][:2] + (month_after_each_day("Рамхат", rows[i][2]),)
+        self.assertRaisesRegex(checks.TextError, re.escape("четверть ('Рамхат', 3): the month "
+                               "named 3 times"), checks.check_library, rows)
+        changing = [(month, key) for month in quarters.QUARTERS for key in quarters.QUARTERS[month]
+                    if halls.hall_changes(month, key)]
         self.assertEqual(len(changing), 14)
-        for i, (month, key) in changing:
+        for month, key in changing:
             with self.subTest(month=month, quarter=key):
-                broken_rows = list(rows)
-                text = re.sub(r"\b((?:по|с) \d+-(?:е|го))", rf"\1 {halls.genitive(month)}",
-                              rows[i][2], flags=re.IGNORECASE)
-                broken_rows[i] = rows[i][:2] + (text,)
+                text = quarters.QUARTERS[month][key]
+                checks.check_hall_change("", month, text)
                 self.assertRaisesRegex(checks.TextError, "the month named [23] times where its "
-                                       "hall changes", checks.check_library, broken_rows)
+                                       "hall changes", checks.check_hall_change, "", month,
+                                       month_after_each_day(month, text))
 
 
 class check_characteristics(unittest.TestCase):
