@@ -13,7 +13,7 @@ January to 22 May, with the thaw in Дайлет and sowing in Элет), Вес
 import collections
 import re
 
-from .year_names import ELEMENTS, element_of
+from .year_names import ELEMENTS, NAMES, element_of
 
 
 class TextError(ValueError):
@@ -352,6 +352,21 @@ def check_place_in_circle(where, p, text):
     check(named, f"{where}: a boundary year that does not name its Circle of Years ({ordinal}…)")
 
 
+# A Храм year is the sacred one, with a forty-first day in every month: its reader sees no other
+# year's text, and the quarter of an even month's forty-first day says that the day comes «только в
+# священное лето».
+SACRED_YEAR = re.compile(r"\bсвящен\w* лет\w*", re.IGNORECASE)
+
+
+def name_of(p):
+    return NAMES[(p - 1) % 16][0]
+
+
+def check_sacred_year(where, p, text):
+    check(name_of(p) != "Храм" or SACRED_YEAR.search(text),
+          f"{where}: a Храм year that does not say it is the sacred one")
+
+
 # Across the year texts: at most 42 open with a sentence built on a colon, and each element's colour
 # stands as an image in at most five of its sixteen years (the Звезда years' red star had stood in
 # fourteen, the Луна years' lilac in eleven). Земля and Бог name their years by the colour, so
@@ -380,16 +395,44 @@ def colour_images(p, text):
         re.match(r" \(?[А-ЯЁ]", text[m.end():]))]
 
 
+# Each element or name once brought one stock frame into most of its years: the Звезда years' own
+# star, far goal or calling (in 10 of 16), the Дерево years' roots (13 of 16), the Сварга years'
+# dreamer who forgets the ground (6 of 16 in these words), the Тур at pasture (5 of 9), and three
+# Океан years of four in a row set out to sea only with a reserve. Each frame stands in at most a
+# third of the years of its group; the reserve, an image, in two. (group, frame, pattern, limit)
+GROUP_FRAMES = (
+    ("Звезда", "own star, far goal or calling",
+     r"\bсво(?:я|ей|ю|ею) звезд\w*|\bпутеводн\w*|\bза звездой\b|\bк (?:\w+ )?звезде\b|"
+     r"\b(?:дальн|далёк|высок)\w* цел(?:ь|и|ью|ей|ям|ями|ях)\b|\bцел\w* по плечу\b|"
+     r"\bпризвани\w*", 5),
+    ("Дерево", "roots", r"\bкорн\w*|\bкорен\w*", 5),
+    ("Сварга", "dreamer who forgets the ground",
+     r"\bмечт\w*|\bв облаках\b|\bвоздушн\w* замк\w*|\bзасмотр\w* в небо\b|\bмысл\w* о небе\b|"
+     r"\bпод ноги\b", 5),
+    ("Тур", "pasture", r"\bпас(?:[её]т|ут|т[иу]|тбищ)\w*|\bлуг(?:а|у|ом|е|ов|ам|ами|ах)?\b", 3),
+    ("Океан", "reserve for the voyage", r"\bзапас\w*", 2),
+)
+
+
+def in_group(p, group):
+    return group in (element_of(p)[0], name_of(p))
+
+
 def check_year_texts(texts):
     """texts: year -> its text as the library carries it."""
     for p, text in texts.items():
         check_place_in_circle(f"лето {p}", p, text)
+        check_sacred_year(f"лето {p}", p, text)
     openings = sorted(p for p, text in texts.items() if ":" in sentences(text)[0])
     check_limit(openings, COLON_OPENINGS_LIMIT, "a first sentence built on a colon")
     for element, _, _ in ELEMENTS:
         found = sorted(p for p, text in texts.items() if element_of(p)[0] == element and
                        colour_images(p, text))
         check_limit(found, COLOUR_IMAGE_LIMIT, f"the colour image of {element}")
+    for group, frame, pattern, limit in GROUP_FRAMES:
+        found = sorted(p for p, text in texts.items() if in_group(p, group) and
+                       re.search(pattern, text, re.IGNORECASE))
+        check_limit(found, limit, f"the {group} years' {frame}")
 
 
 # A quarter gives the day its hall changes within its own month, «по 21-е, а с 22-го»: the month
@@ -506,6 +549,17 @@ FRAMES = (
      r"хитрость|верность|мощь|сытость|шаг|высота|стража|защита|путь)\w* (?:его|её)\b", 8),
     ("a warning «кто …, тот …»", r"(?:(?:^|[.!?] )(?:(?:Но|А|И) )?|: |; |, (?:а|но) )кто\b", 8),
     ("a ban «… не стоит»", r"\bне стоит\b", 8),
+    # An outside reading's: a moral that whatever is hidden or dishonest comes to light («всё, что
+    # делалось в тени, выходит на свет», «ничего не утаишь», «видна издалека») stood in sixteen
+    # texts, two pairs of them in consecutive years, and a warning against haste («торопить
+    # нельзя», «раньше срока», «наспех») in eleven, three of them in a row.
+    ("the hidden coming to light",
+     r"\b(?:выход\w*|выйд\w*|вышл\w*|вышел) (?:\w+ )?(?:на свет|наружу)\b|\bвсплы\w*|"
+     r"\bутаи\w*|\bнасквозь\b|\bпроступа\w*|\bвыда(?:ст|ёт|дут)\b|"
+     r"\b(?:вид(?:ен|на|но|ны|ным|ной)|заметн\w*) (?:(?!не\b)\w+ )?"
+     r"(?:издалека|вс(?:ем|ей|ему)\w*|сразу)\b", 4),
+    ("a warning against haste",
+     r"\b(?:по)?тороп(?:и|я|л)\w*|\bпоспеш\w*|\bнаспех\b|\bраньше (?:срока|времени|поры)\b", 3),
 )
 # A sentence that names a month or a season: most texts do without one, and the calendar sentence
 # that stands beside the text's image instead of in it («На растущей луне Элета Тур выходит на

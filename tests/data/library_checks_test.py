@@ -220,6 +220,10 @@ def whole(pattern):
     return lambda first, second: re.search(pattern, " ".join(first + second), re.IGNORECASE)
 
 
+def frame_pattern(frame):
+    return next(pattern for what, pattern, _ in checks.FRAMES if what == frame)
+
+
 # Each frame, with the sentence that puts it into a text (opening differently in every year, so
 # that only the frame under test is broken) and a test of whether a text has it already.
 FRAMES = (
@@ -330,6 +334,11 @@ FRAMES = (
      "a warning «кто …, тот …»", 8),
     (last_replaced(lambda p: f"{p}: спешить не стоит."), whole(r"\bне стоит\b"),
      "a ban «… не стоит»", 8),
+    # An outside reading's frames.
+    (last_replaced(lambda p: f"{p}: тайное выходит наружу."),
+     whole(frame_pattern("the hidden coming to light")), "the hidden coming to light", 4),
+    (last_replaced(lambda p: f"{p}: торопить его нельзя."),
+     whole(frame_pattern("a warning against haste")), "a warning against haste", 3),
 )
 # Each image that once came back from year to year, with a sentence that puts it into a text.
 IMAGE_SENTENCES = {
@@ -490,6 +499,24 @@ COLOUR_SENTENCES = {
 }
 
 
+# A sentence with each element's or name's stock frame.
+GROUP_SENTENCES = {
+    "Звезда": "Над полем горит путеводная звезда.",
+    "Дерево": "Дом держится на корнях.",
+    "Сварга": "Мечты уводят его от дома.",
+    "Тур": "Стадо пасётся у реки.",
+    "Океан": "В дорогу берут запас хлеба.",
+}
+
+
+def framed(group, pattern, count):
+    """A change that adds the group's frame sentence to its years until count texts have it."""
+    own = [p for p in years.YEARS if checks.in_group(p, group)]
+    has = [p for p in own if re.search(pattern, years.characteristic(p), re.IGNORECASE)]
+    chosen = [p for p in own if p not in has][:count - len(has)]
+    return lambda p, text: text + " " + GROUP_SENTENCES[group] if p in chosen else text
+
+
 def coloured(element, count):
     """A change that adds the element's colour sentence to its years until count texts have it."""
     own = [p for p in years.YEARS if years.element_of(p)[0] == element]
@@ -540,6 +567,31 @@ class check_year_texts(unittest.TestCase):
                 self.assertRaisesRegex(checks.TextError, f"the colour image of {element} in 6 "
                                        f"texts, more than 5", checks.check_year_texts,
                                        year_texts(coloured(element, 6)))
+
+    def test_passes_each_group_frame_at_its_limit_and_refuses_one_more(self):
+        for group, frame, pattern, limit in checks.GROUP_FRAMES:
+            with self.subTest(group=group):
+                checks.check_year_texts(year_texts(framed(group, pattern, limit)))
+                self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame} in "
+                                       f"{limit + 1} texts, more than {limit}",
+                                       checks.check_year_texts,
+                                       year_texts(framed(group, pattern, limit + 1)))
+        group, frame, pattern, limit = checks.GROUP_FRAMES[0]
+        self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame}",
+                               checks.check_library,
+                               with_year_texts(framed(group, pattern, limit + 1)))
+
+    def test_every_hram_year_says_it_is_the_sacred_one(self):
+        for p in range(16, 145, 16):
+            with self.subTest(year=p):
+                texts = year_texts(lambda q, text: re.sub(r"священн\w* ", "", text) if q == p
+                                   else text)
+                self.assertRaisesRegex(checks.TextError, f"лето {p}: a Храм year that does not say "
+                                       f"it is the sacred one", checks.check_year_texts, texts)
+        unsaid = with_year_texts(lambda q, text: text.replace("последнее священное лето",
+                                                              "последнее лето"))
+        self.assertRaisesRegex(checks.TextError, "лето 144: a Храм year", checks.check_library,
+                               unsaid)
 
     def test_the_names_of_earth_and_god_years_are_no_colour_image(self):
         self.assertEqual(checks.colour_images(2, "За советом к рождённым под Белым Жрецом "
