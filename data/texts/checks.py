@@ -659,6 +659,12 @@ IMAGE_AND_MEANING_LIMIT = 36
 # tell its block. A feature's count may differ between two blocks by at most this many texts.
 BLOCKS = (range(1, 49), range(49, 97), range(97, 145))
 BLOCK_SPREAD = 12
+# Frames that a reader of the years in a row notices by their runs as much as by their count: an
+# outside reading found the warning opening «Но» three years running (75-77). (frame, pattern,
+# limit of texts, most years in a row); the pattern is matched as written, case and all.
+RUN_FRAMES = (
+    ("a sentence that opens «Но»", r"(?:^|[.!?…] )Но\b", 12, 1),
+)
 
 
 def opening(sentence):
@@ -681,6 +687,24 @@ def years_where(characteristics, test):
 def check_limit(years, limit, what):
     check(len(years) <= limit, f"лето: {what} in {len(years)} texts, more than {limit}: "
           f"{years[:30]}")
+
+
+def longest_run(years):
+    """The longest stretch of consecutive years among the given ones, in order."""
+    runs = [[]]
+    for p in years:
+        runs.append(runs[-1] + [p] if runs[-1] and runs[-1][-1] == p - 1 else [p])
+    return max(runs, key=len)
+
+
+def check_run_frames(characteristics):
+    for what, pattern, limit, run in RUN_FRAMES:
+        found = years_where(characteristics, lambda first, second: re.search(
+            pattern, " ".join(first + second)))
+        check_limit(found, limit, what)
+        longest = longest_run(found)
+        check(len(longest) <= run, f"лето: {what} in {len(longest)} years in a row, more than "
+              f"{run}: {longest}")
 
 
 def block_features(first, second):
@@ -743,6 +767,7 @@ def check_frames(characteristics):
                       p in characteristics) for block in BLOCKS]
         check(max(counts) - min(counts) <= BLOCK_SPREAD, f"лето: {feature} in {counts} texts of "
               f"the three blocks: the blocks read as three writers")
+    check_run_frames(characteristics)
 
 
 # Quarter, god and hall texts are read one after another too: no turn of words in more of them than

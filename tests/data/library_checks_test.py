@@ -224,6 +224,12 @@ def frame_pattern(frame):
     return next(pattern for what, pattern, _ in checks.FRAMES if what == frame)
 
 
+def run_frame(frame):
+    """Whether a text has the frame of checks.RUN_FRAMES, matched as the check matches it."""
+    pattern = next(pattern for what, pattern, *_ in checks.RUN_FRAMES if what == frame)
+    return lambda first, second: re.search(pattern, " ".join(first + second))
+
+
 # Each frame, with the sentence that puts it into a text (opening differently in every year, so
 # that only the frame under test is broken) and a test of whether a text has it already.
 FRAMES = (
@@ -339,7 +345,14 @@ FRAMES = (
      whole(frame_pattern("the hidden coming to light")), "the hidden coming to light", 4),
     (last_replaced(lambda p: f"{p}: торопить его нельзя."),
      whole(frame_pattern("a warning against haste")), "a warning against haste", 3),
+    # A second outside reading's.
+    (last_replaced(lambda p: f"Но {p}-я верста легка."), run_frame("a sentence that opens «Но»"),
+     "a sentence that opens «Но»", 12),
 )
+# A sentence with each frame of checks.RUN_FRAMES, to put into years running.
+RUN_SENTENCES = {
+    "a sentence that opens «Но»": "Но {p}-я верста легка.",
+}
 # Each image that once came back from year to year, with a sentence that puts it into a text.
 IMAGE_SENTENCES = {
     "«первым выходит в поле»": "{p}: он первым выходит на работу.",
@@ -642,6 +655,26 @@ class check_frames(unittest.TestCase):
                 self.assertRaisesRegex(checks.TextError, re.escape(f"{frame} in {limit + 1} texts"),
                                        checks.check_characteristics,
                                        with_frame(put, has, limit + 1))
+
+    def test_refuses_a_frame_in_more_years_running_than_it_may(self):
+        for what, _, _, run in checks.RUN_FRAMES:
+            with self.subTest(frame=what):
+                has = run_frame(what)
+                lacking = {p for p, paragraphs in years.CHARACTERISTICS.items() if not has(*paragraphs)}
+                first = next(p for p in years.YEARS if all(q in lacking or q not in years.YEARS
+                                                           for q in range(p - 1, p + run + 2)))
+                put = last_replaced(lambda p, s=RUN_SENTENCES[what]: s.format(p=p))
+
+                def running(count):
+                    characteristics = copy.deepcopy(years.CHARACTERISTICS)
+                    for p in range(first, first + count):
+                        characteristics[p] = put(p, *characteristics[p])
+                    return characteristics
+
+                checks.check_characteristics(running(run))
+                self.assertRaisesRegex(checks.TextError, re.escape(f"{what} in {run + 1} years in a "
+                                                                   f"row"),
+                                       checks.check_characteristics, running(run + 1))
 
     def test_refuses_three_blocks_built_differently(self):
         self.assertRaisesRegex(checks.TextError, "the blocks read as three writers",
