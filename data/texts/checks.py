@@ -397,9 +397,10 @@ def colour_images(p, text):
 
 # Each element or name once brought one stock frame into most of its years: the Звезда years' own
 # star, far goal or calling (in 10 of 16), the Дерево years' roots (13 of 16), the Сварга years'
-# dreamer who forgets the ground (6 of 16 in these words), the Тур at pasture (5 of 9), and three
-# Океан years of four in a row set out to sea only with a reserve. Each frame stands in at most a
-# third of the years of its group; the reserve, an image, in two. (group, frame, pattern, limit)
+# dreamer who forgets the ground (6 of 16 in these words), the Тур at pasture (5 of 9), the Земля
+# years' ploughland and black soil (11 of 16), and three Океан years of four in a row set out to sea
+# only with a reserve. Each frame stands in at most a third of the years of its group; the reserve,
+# an image, in two. (group, frame, pattern, limit)
 GROUP_FRAMES = (
     ("Звезда", "own star, far goal or calling",
      r"\bсво(?:я|ей|ю|ею) звезд\w*|\bпутеводн\w*|\bза звездой\b|\bк (?:\w+ )?звезде\b|"
@@ -410,6 +411,7 @@ GROUP_FRAMES = (
      r"\bмечт\w*|\bв облаках\b|\bвоздушн\w* замк\w*|\bзасмотр\w* в небо\b|\bмысл\w* о небе\b|"
      r"\bпод ноги\b", 5),
     ("Тур", "pasture", r"\bпас(?:[её]т|ут|т[иу]|тбищ)\w*|\bлуг(?:а|у|ом|е|ов|ам|ами|ах)?\b", 3),
+    ("Земля", "ploughland and black soil", r"\bпашн\w*|\bчернозём\w*|\bкак сама Земля\b", 5),
     ("Океан", "reserve for the voyage", r"\bзапас\w*", 2),
 )
 

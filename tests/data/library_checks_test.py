@@ -500,7 +500,7 @@ def first_sentence_has_colon(text):
 
 # A sentence with the stock colour image of each element.
 COLOUR_SENTENCES = {
-    "Земля": "Пашня здесь чёрная и жирная.",
+    "Земля": "Поле здесь чёрное и жирное.",
     "Звезда": "Над крышей горит красная звезда.",
     "Огонь": "Над очагом вьётся алое пламя.",
     "Солнце": "Поле стоит в золотом свете.",
@@ -518,6 +518,7 @@ GROUP_SENTENCES = {
     "Дерево": "Дом держится на корнях.",
     "Сварга": "Мечты уводят его от дома.",
     "Тур": "Стадо пасётся у реки.",
+    "Земля": "За околицей лежит пашня.",
     "Океан": "В дорогу берут запас хлеба.",
 }
 
@@ -582,6 +583,7 @@ class check_year_texts(unittest.TestCase):
                                        year_texts(coloured(element, 6)))
 
     def test_passes_each_group_frame_at_its_limit_and_refuses_one_more(self):
+        self.assertEqual([group for group, *_ in checks.GROUP_FRAMES], list(GROUP_SENTENCES))
         for group, frame, pattern, limit in checks.GROUP_FRAMES:
             with self.subTest(group=group):
                 checks.check_year_texts(year_texts(framed(group, pattern, limit)))
