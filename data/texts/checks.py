@@ -662,9 +662,13 @@ IMAGE_AND_MEANING_LIMIT = 36
 BLOCKS = (range(1, 49), range(49, 97), range(97, 145))
 BLOCK_SPREAD = 12
 # Frames that a reader of the years in a row notices by their runs as much as by their count: an
-# outside reading found the warning opening «Но» three years running (75-77). (frame, pattern,
-# limit of texts, most years in a row); the pattern is matched as written, case and all.
+# outside reading found the person named as born «под ‹имя лета›» in 72 texts, nine years running
+# at 135-143, and the warning opening «Но» three years running (75-77). (frame, pattern, limit of
+# texts, most years in a row); the pattern is matched as written, case and all, so that «под ним»
+# and «под этим кровом» are not the year's name.
 RUN_FRAMES = (
+    ("the one born «под ‹имя лета›»",
+     r"\b(?:[Рр]одивш|[Рр]ождённ|[Пп]оявивш)\w* под [А-ЯЁ]|\b[Рр]одил(?:ся|ась|ись) под [А-ЯЁ]", 48, 2),
     ("a sentence that opens «Но»", r"(?:^|[.!?…] )Но\b", 12, 1),
 )
 

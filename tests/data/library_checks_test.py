@@ -346,11 +346,14 @@ FRAMES = (
     (last_replaced(lambda p: f"{p}: торопить его нельзя."),
      whole(frame_pattern("a warning against haste")), "a warning against haste", 3),
     # A second outside reading's.
+    (last_replaced(lambda p: f"{p}: родившийся под Белым Странником упорен."),
+     run_frame("the one born «под ‹имя лета›»"), "the one born «под ‹имя лета›»", 48),
     (last_replaced(lambda p: f"Но {p}-я верста легка."), run_frame("a sentence that opens «Но»"),
      "a sentence that opens «Но»", 12),
 )
 # A sentence with each frame of checks.RUN_FRAMES, to put into years running.
 RUN_SENTENCES = {
+    "the one born «под ‹имя лета›»": "{p}: родившийся под Белым Странником упорен.",
     "a sentence that opens «Но»": "Но {p}-я верста легка.",
 }
 # Each image that once came back from year to year, with a sentence that puts it into a text.
