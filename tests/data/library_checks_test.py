@@ -481,8 +481,8 @@ class check_year_text(unittest.TestCase):
         rows = shipped_rows()
         checks.check_library(rows)
         i = rows.index(("лето", (112,), years.characteristic(112)))
-        rows[i] = rows[i][:2] + (rows[i][2].replace("Им завершается седьмой Круг Лет.",
-                                                    "Им завершается 7-й Круг Лет."),)
+        rows[i] = rows[i][:2] + (rows[i][2].replace("Седьмой Круг Лет уходит",
+                                                    "С ним 7-й Круг Лет уходит"),)
         self.assertRaisesRegex(checks.TextError, re.escape("лето (112,): a number in digits, «7»"),
                                checks.check_library, rows)
 
