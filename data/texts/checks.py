@@ -400,24 +400,47 @@ def colour_images(p, text):
 # dreamer who forgets the ground (6 of 16 in these words), the Тур at pasture (5 of 9), the Земля
 # years' ploughland and black soil (11 of 16), and three Океан years of four in a row set out to sea
 # only with a reserve. Each frame stands in at most a third of the years of its group; the reserve,
-# an image, in two. (group, frame, pattern, limit)
+# an image, in two. A fourth outside reading, going through the years in a row, met the same name
+# every sixteen years with the same formula: the Феникс rising again after its losses (5 of 9), the
+# Свиток «развёрнут» with «всё, что записано» (four Свитки running), the Сварга years' work «под
+# открытым небом» (5 of 16, three running) and the Солнце years' openness, «открыто», «у всех на
+# виду», «не прячут» (8 of 16): each stays in the years the reading left it. No frame stands in
+# more of its group's years in a row than the last figure: a Феникс follows a Феникс sixteen years
+# on. (group, frame, pattern, limit of texts, most of the group's years in a row)
+LOSS = r"(?:\b(?:потер|падени|утрат|невзгод|неудач)\w*|\bбед(?:а|ы|е|у|ой)\b)"
+RISE = r"\b(?:подним|подня|вста[её]т|встают|встать|восста|возвраща|вернут|сначала|заново|отраст)\w*"
 GROUP_FRAMES = (
     ("Звезда", "own star, far goal or calling",
      r"\bсво(?:я|ей|ю|ею) звезд\w*|\bпутеводн\w*|\bза звездой\b|\bк (?:\w+ )?звезде\b|"
      r"\b(?:дальн|далёк|высок)\w* цел(?:ь|и|ью|ей|ям|ями|ях)\b|\bцел\w* по плечу\b|"
-     r"\bпризвани\w*", 5),
-    ("Дерево", "roots", r"\bкорн\w*|\bкорен\w*", 5),
+     r"\bпризвани\w*", 5, 2),
+    ("Дерево", "roots", r"\bкорн\w*|\bкорен\w*", 5, 2),
     ("Сварга", "dreamer who forgets the ground",
      r"\bмечт\w*|\bв облаках\b|\bвоздушн\w* замк\w*|\bзасмотр\w* в небо\b|\bмысл\w* о небе\b|"
-     r"\bпод ноги\b", 5),
-    ("Тур", "pasture", r"\bпас(?:[её]т|ут|т[иу]|тбищ)\w*|\bлуг(?:а|у|ом|е|ов|ам|ами|ах)?\b", 3),
-    ("Земля", "ploughland and black soil", r"\bпашн\w*|\bчернозём\w*|\bкак сама Земля\b", 5),
-    ("Океан", "reserve for the voyage", r"\bзапас\w*", 2),
+     r"\bпод ноги\b", 5, 2),
+    ("Тур", "pasture", r"\bпас(?:[её]т|ут|т[иу]|тбищ)\w*|\bлуг(?:а|у|ом|е|ов|ам|ами|ах)?\b", 3, 2),
+    ("Земля", "ploughland and black soil", r"\bпашн\w*|\bчернозём\w*|\bкак сама Земля\b", 5, 2),
+    ("Океан", "reserve for the voyage", r"\bзапас\w*", 2, 1),
+    # A loss and the rising again in one sentence: «После падения … поднимается», «переживают
+    # потери и возвращаются».
+    ("Феникс", "rising again after a loss", rf"{LOSS}[^.!?]*{RISE}|{RISE}[^.!?]*{LOSS}", 3, 1),
+    ("Свиток", "scroll unrolled and all that is written in it",
+     r"\bразв[её]рн\w*|\bвс[её],? что (?:\w+ ){0,3}?(?:записа|написа|запиш|напиш|пишут|пишет)\w*",
+     2, 1),
+    ("Сварга", "open sky",
+     r"\bпод (?:открыт|широк|распахнут|раскрыт|голым|чист|высок)\w* (?:неб|Сварг)\w*", 2, 1),
+    ("Солнце", "openness", r"\bу всех на виду\b|\bна виду\b|\bне пря(?:ч|т)\w*|\bоткрыт\w*", 4, 1),
 )
 
 
 def in_group(p, group):
     return group in (element_of(p)[0], name_of(p))
+
+
+def group_run(group, years):
+    """The longest stretch of the given years that follow one another among the group's years."""
+    own = [p for p in range(1, 145) if in_group(p, group)]
+    return [own[i] for i in longest_run([own.index(p) for p in years])]
 
 
 def check_year_texts(texts):
@@ -431,9 +454,12 @@ def check_year_texts(texts):
         found = sorted(p for p, text in texts.items() if element_of(p)[0] == element and
                        colour_images(p, text))
         check_limit(found, COLOUR_IMAGE_LIMIT, f"the colour image of {element}")
-    for group, frame, pattern, limit in GROUP_FRAMES:
+    for group, frame, pattern, limit, run in GROUP_FRAMES:
         found = sorted(p for p, text in texts.items() if in_group(p, group) and
                        re.search(pattern, text, re.IGNORECASE))
+        longest = group_run(group, found)
+        check(len(longest) <= run, f"лето: the {group} years' {frame} in {len(longest)} of them in "
+              f"a row, more than {run}: {longest}")
         check_limit(found, limit, f"the {group} years' {frame}")
 
 
@@ -663,13 +689,21 @@ BLOCKS = (range(1, 49), range(49, 97), range(97, 145))
 BLOCK_SPREAD = 12
 # Frames that a reader of the years in a row notices by their runs as much as by their count: an
 # outside reading found the person named as born «под ‹имя лета›» in 72 texts, nine years running
-# at 135-143, and the warning opening «Но» three years running (75-77). (frame, pattern, limit of
-# texts, most years in a row); the pattern is matched as written, case and all, so that «под ним»
-# and «под этим кровом» are not the year's name.
+# at 135-143, and the warning opening «Но» three years running (75-77); a fourth found the moral
+# «надо учиться» in seven texts, four of them among the first five Драконы, and «не X, а Y» in six
+# of the seven years 97-103. (frame, pattern, limit of texts, most years in a row); a pattern
+# written out is matched as written, case and all, so that «под ним» and «под этим кровом» are not
+# the year's name, and a compiled one with its own flags.
+# «Учиться у мастеров» is no moral.
+MUST = r"(?:надо|нужно|приходится|придётся|следует)"
+LEARN_TO = re.compile(rf"\b(?:{MUST}|лучше|стоит)\s+(?:\w+\s+){{0,2}}?(?:на|пере)?учиться\b"
+                      rf"(?!\s+у\b)|\b(?:на|пере)?учиться\s+(?:\w+\s+)?{MUST}\b", re.IGNORECASE)
 RUN_FRAMES = (
     ("the one born «под ‹имя лета›»",
      r"\b(?:[Рр]одивш|[Рр]ождённ|[Пп]оявивш)\w* под [А-ЯЁ]|\b[Рр]одил(?:ся|ась|ись) под [А-ЯЁ]", 48, 2),
     ("a sentence that opens «Но»", r"(?:^|[.!?…] )Но\b", 12, 1),
+    ("the moral «надо учиться»", LEARN_TO, 3, 1),
+    ("«не X, а Y»", ANTITHESIS, 30, 1),
 )
 
 
@@ -707,10 +741,10 @@ def check_run_frames(characteristics):
     for what, pattern, limit, run in RUN_FRAMES:
         found = years_where(characteristics, lambda first, second: re.search(
             pattern, " ".join(first + second)))
-        check_limit(found, limit, what)
         longest = longest_run(found)
         check(len(longest) <= run, f"лето: {what} in {len(longest)} years in a row, more than "
               f"{run}: {longest}")
+        check_limit(found, limit, what)
 
 
 def block_features(first, second):

@@ -350,11 +350,18 @@ FRAMES = (
      run_frame("the one born «под ‹имя лета›»"), "the one born «под ‹имя лета›»", 48),
     (last_replaced(lambda p: f"Но {p}-я верста легка."), run_frame("a sentence that opens «Но»"),
      "a sentence that opens «Но»", 12),
+    # A fourth's.
+    (last_replaced(lambda p: f"{p}: терпению ему надо учиться."),
+     run_frame("the moral «надо учиться»"), "the moral «надо учиться»", 3),
+    (last_replaced(lambda p: f"{p}: он ищет не славы, а дела."), run_frame("«не X, а Y»"),
+     "«не X, а Y»", 30),
 )
 # A sentence with each frame of checks.RUN_FRAMES, to put into years running.
 RUN_SENTENCES = {
     "the one born «под ‹имя лета›»": "{p}: родившийся под Белым Странником упорен.",
     "a sentence that opens «Но»": "Но {p}-я верста легка.",
+    "the moral «надо учиться»": "{p}: терпению ему надо учиться.",
+    "«не X, а Y»": "{p}: он ищет не славы, а дела.",
 }
 # Each image that once came back from year to year, with a sentence that puts it into a text.
 IMAGE_SENTENCES = {
@@ -418,15 +425,19 @@ def breaks_another_rule(put, p, first, second):
             len(features(*changed) - features(first, second)))
 
 
-def with_frame(put, has, count):
+def with_frame(put, has, count, apart=False):
     """The shipped texts with the frame put into years that lack it until count texts have it,
-    taken from the three blocks in turn so that the blocks stay alike."""
+    taken from the three blocks in turn so that the blocks stay alike; apart, only into years next
+    to none that has it, for a frame that may not run."""
     characteristics = copy.deepcopy(years.CHARACTERISTICS)
-    lacking = sorted((p for p in characteristics if not has(*characteristics[p])),
+    framed = {p for p in characteristics if has(*characteristics[p])}
+    lacking = sorted((p for p in characteristics if p not in framed),
                      key=lambda p: (breaks_another_rule(put, p, *characteristics[p]),
                                     (p - 1) % 48, p))
-    for p in lacking[:count - (len(characteristics) - len(lacking))]:
-        characteristics[p] = put(p, *characteristics[p])
+    for p in lacking:
+        if len(framed) < count and not (apart and framed & {p - 1, p + 1}):
+            characteristics[p] = put(p, *characteristics[p])
+            framed.add(p)
     return characteristics
 
 
@@ -517,21 +528,40 @@ COLOUR_SENTENCES = {
 
 # A sentence with each element's or name's stock frame.
 GROUP_SENTENCES = {
-    "Звезда": "Над полем горит путеводная звезда.",
-    "Дерево": "Дом держится на корнях.",
-    "Сварга": "Мечты уводят его от дома.",
-    "Тур": "Стадо пасётся у реки.",
-    "Земля": "За околицей лежит пашня.",
-    "Океан": "В дорогу берут запас хлеба.",
+    "own star, far goal or calling": "Над полем горит путеводная звезда.",
+    "roots": "Дом держится на корнях.",
+    "dreamer who forgets the ground": "Мечты уводят его от дома.",
+    "pasture": "Стадо пасётся у реки.",
+    "ploughland and black soil": "За околицей лежит пашня.",
+    "reserve for the voyage": "В дорогу берут запас хлеба.",
+    "rising again after a loss": "После потерь он поднимается.",
+    "scroll unrolled and all that is written in it": "Свиток развёрнут.",
+    "open sky": "Работают под открытым небом.",
+    "openness": "Всё делают у всех на виду.",
 }
 
 
-def framed(group, pattern, count):
-    """A change that adds the group's frame sentence to its years until count texts have it."""
+def group_years(group, pattern):
+    """The group's years in order, and those of them whose texts have the frame."""
     own = [p for p in years.YEARS if checks.in_group(p, group)]
-    has = [p for p in own if re.search(pattern, years.characteristic(p), re.IGNORECASE)]
-    chosen = [p for p in own if p not in has][:count - len(has)]
-    return lambda p, text: text + " " + GROUP_SENTENCES[group] if p in chosen else text
+    return own, [p for p in own if re.search(pattern, years.characteristic(p), re.IGNORECASE)]
+
+
+def framed(group, frame, pattern, count):
+    """A change that adds the group's frame sentence to its years until count texts have it, none
+    of them next to another of the group's years that has it."""
+    own, has = group_years(group, pattern)
+    chosen = set(has)
+    for i, p in enumerate(own):
+        if len(chosen) < count and not chosen & set(own[max(i - 1, 0):i + 2]):
+            chosen.add(p)
+    return lambda p, text: text + " " + GROUP_SENTENCES[frame] if p in chosen - set(has) else text
+
+
+def framed_in_a_row(group, frame, pattern, count):
+    """A change that adds the group's frame sentence to its first count years."""
+    own, _ = group_years(group, pattern)
+    return lambda p, text: text + " " + GROUP_SENTENCES[frame] if p in own[:count] else text
 
 
 def coloured(element, count):
@@ -586,18 +616,30 @@ class check_year_texts(unittest.TestCase):
                                        year_texts(coloured(element, 6)))
 
     def test_passes_each_group_frame_at_its_limit_and_refuses_one_more(self):
-        self.assertEqual([group for group, *_ in checks.GROUP_FRAMES], list(GROUP_SENTENCES))
-        for group, frame, pattern, limit in checks.GROUP_FRAMES:
-            with self.subTest(group=group):
-                checks.check_year_texts(year_texts(framed(group, pattern, limit)))
+        self.assertEqual([frame for _, frame, *_ in checks.GROUP_FRAMES], list(GROUP_SENTENCES))
+        for group, frame, pattern, limit, _ in checks.GROUP_FRAMES:
+            with self.subTest(group=group, frame=frame):
+                checks.check_year_texts(year_texts(framed(group, frame, pattern, limit)))
                 self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame} in "
                                        f"{limit + 1} texts, more than {limit}",
                                        checks.check_year_texts,
-                                       year_texts(framed(group, pattern, limit + 1)))
-        group, frame, pattern, limit = checks.GROUP_FRAMES[0]
+                                       year_texts(framed(group, frame, pattern, limit + 1)))
+        group, frame, pattern, limit, _ = checks.GROUP_FRAMES[0]
         self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame}",
                                checks.check_library,
-                               with_year_texts(framed(group, pattern, limit + 1)))
+                               with_year_texts(framed(group, frame, pattern, limit + 1)))
+
+    def test_refuses_a_group_frame_in_more_of_its_years_in_a_row_than_it_may(self):
+        for group, frame, pattern, _, run in checks.GROUP_FRAMES:
+            with self.subTest(group=group, frame=frame):
+                self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame} in "
+                                       rf"\d+ of them in a row, more than {run}",
+                                       checks.check_year_texts,
+                                       year_texts(framed_in_a_row(group, frame, pattern, run + 1)))
+        group, frame, pattern, _, run = checks.GROUP_FRAMES[-1]
+        self.assertRaisesRegex(checks.TextError, rf"the {group} years' {frame} in \d+ of them in "
+                               f"a row", checks.check_library,
+                               with_year_texts(framed_in_a_row(group, frame, pattern, run + 1)))
 
     def test_every_hram_year_says_it_is_the_sacred_one(self):
         for p in range(16, 145, 16):
@@ -652,27 +694,31 @@ class check_characteristics(unittest.TestCase):
 
 class check_frames(unittest.TestCase):
     def test_passes_each_frame_at_its_limit_and_refuses_one_more(self):
+        running = {what for what, *_ in checks.RUN_FRAMES}
         for put, has, frame, limit in FRAMES:
             with self.subTest(frame=frame):
-                at_limit = with_frame(put, has, limit)
+                at_limit = with_frame(put, has, limit, frame in running)
                 self.assertEqual(sum(bool(has(*t)) for t in at_limit.values()), limit)
                 checks.check_characteristics(at_limit)
                 self.assertRaisesRegex(checks.TextError, re.escape(f"{frame} in {limit + 1} texts"),
                                        checks.check_characteristics,
-                                       with_frame(put, has, limit + 1))
+                                       with_frame(put, has, limit + 1, frame in running))
 
     def test_refuses_a_frame_in_more_years_running_than_it_may(self):
         for what, _, _, run in checks.RUN_FRAMES:
             with self.subTest(frame=what):
                 has = run_frame(what)
                 lacking = {p for p, paragraphs in years.CHARACTERISTICS.items() if not has(*paragraphs)}
-                first = next(p for p in years.YEARS if all(q in lacking or q not in years.YEARS
-                                                           for q in range(p - 1, p + run + 2)))
+                # A year that has the frame alone, with room after it: the run grows from it, so
+                # that the frame is put into as few more texts as a run of its length needs.
+                first = next(p for p in years.YEARS if p not in lacking and all(
+                    q in lacking or q not in years.YEARS
+                    for q in (p - 1, *range(p + 1, p + run + 3))))
                 put = last_replaced(lambda p, s=RUN_SENTENCES[what]: s.format(p=p))
 
                 def running(count):
                     characteristics = copy.deepcopy(years.CHARACTERISTICS)
-                    for p in range(first, first + count):
+                    for p in range(first + 1, first + count):
                         characteristics[p] = put(p, *characteristics[p])
                     return characteristics
 
