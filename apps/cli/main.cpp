@@ -4,17 +4,17 @@
 #include "apps/cli/batch_line.h"
 #include "apps/cli/console.h"
 #include "apps/cli/exit_status.h"
-#include "apps/cli/json_report.h"
-#include "apps/cli/kept_day_view.h"
-#include "apps/cli/moment_text.h"
 #include "apps/cli/standard_output.h"
-#include "apps/cli/views.h"
 #include "calendar/input_check.h"
+#include "calendar/moment_text.h"
 #include "calendar/report.h"
 #include "calendar/values.h"
 #include "knowledge/library.h"
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
+#include "output/json_report.h"
+#include "output/kept_day_view.h"
+#include "output/views.h"
 #include "runtime/utf8.h"
 
 #include <cstdio>
@@ -168,6 +168,11 @@ int вывод_записан(int код) {
     return сбой_среды;
 }
 
+// A refused request exits as wrong input, any other refusal as no report.
+Выход выход_отказа(const Отказ_вида &отказ) {
+    return отказ.род == Род_отказа::неверный_ввод ? неверный_ввод : нет_отчета;
+}
+
 int текстом(const Знания &знания, const Момент &м, Промежуток промежуток,
             std::string_view приставка) {
     const auto значения = значения_момента(знания, м, промежуток);
@@ -273,7 +278,7 @@ int показать_памятный_день(const Знания &знания,
     const auto день = памятный_день_по_запросу(знания, запрос, сейчас());
     if (const auto *отказ = std::get_if<Отказ_вида>(&день)) {
         std::cerr << отказ->сообщение << '\n';
-        return отказ->код;
+        return выход_отказа(*отказ);
     }
     const auto формат = п.json                  ? Формат_памятного_дня::json
                         : п.icalendar_памятного ? Формат_памятного_дня::icalendar
@@ -288,10 +293,10 @@ int показать_вид(const Знания &знания, const Запрос
     if (const auto *отказ = std::get_if<Отказ_вида>(&вывод)) {
         if (!json) {
             std::cerr << отказ->сообщение << '\n';
-            return отказ->код;
+            return выход_отказа(*отказ);
         }
         вывести_json([&](Запись_json &запись) { записать_ошибку(запись, отказ->сообщение); });
-        return вывод_записан(отказ->код);
+        return вывод_записан(выход_отказа(*отказ));
     }
     std::cout << std::get<std::string>(вывод);
     return вывод_записан(успех);

@@ -3,12 +3,12 @@
 // list, whose events are those of --birthday --ics. A list comes in one call, so that the page
 // pays for crossing into the module once, not once per day.
 
-#include "apps/cli/json_kept_day.h"
-#include "apps/cli/kept_day_view.h"
-#include "apps/cli/moment_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/kept_day_text.h"
+#include "calendar/moment_text.h"
 #include "krugolet_version.h"
+#include "output/json_kept_day.h"
+#include "output/kept_day_view.h"
 #include "runtime/integer_text.h"
 #include "web/wasm/answer.h"
 

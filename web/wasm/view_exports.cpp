@@ -3,8 +3,6 @@
 // file is its --ics, and a refused day or month gets its words, so that the page and the
 // command line never say different things.
 
-#include "apps/cli/json_views.h"
-#include "apps/cli/views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/month_and_weekday_names.h"
@@ -12,6 +10,8 @@
 #include "calendar/year_holidays.h"
 #include "calendar/year_page.h"
 #include "krugolet_version.h"
+#include "output/json_views.h"
+#include "output/views.h"
 #include "runtime/format.h"
 #include "runtime/integer_text.h"
 #include "runtime/json_writer.h"

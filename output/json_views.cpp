@@ -1,4 +1,4 @@
-#include "apps/cli/json_views.h"
+#include "output/json_views.h"
 
 #include "runtime/format.h"
 

@@ -1,6 +1,6 @@
-#include "apps/cli/json_kept_day.h"
+#include "output/json_kept_day.h"
 
-#include "apps/cli/json_views.h"
+#include "output/json_views.h"
 
 namespace круголет {
 namespace {
