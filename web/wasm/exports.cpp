@@ -8,9 +8,8 @@
 #include "calendar/report.h"
 #include "calendar/values.h"
 #include "knowledge/library.h"
+#include "output/about_text.h"
 #include "runtime/format.h"
-#include "ui/about.h"
-#include "ui/controls.h"
 #include "web/wasm/answer.h"
 #include "web/wasm/json_text.h"
 #include "web/wasm/refusal.h"
@@ -100,13 +99,12 @@ EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char
     return ответить(ответ_на_поля(поле(день), поле(месяц), поле(год), поле(час), поле(минута)));
 }
 
-// The About window's lines about the program (the last, which names the window program's range,
-// left out) and its description of the program and the calendar.
+// The lines about the program and the description of the program and the calendar, as the About
+// window shows them (but for its line naming the window program's range).
 EMSCRIPTEN_KEEPALIVE const char *about_program() {
     std::string строки;
-    for (const auto &элемент : шаблон_окна_о_программе().элементы)
-        if (элемент.номер >= IDC_ABOUT_LINE1 && элемент.номер < IDC_ABOUT_LINE4)
-            строки += (строки.empty() ? "" : ",") + json_строка(элемент.текст);
+    for (const auto строка : строки_о_программе)
+        строки += (строки.empty() ? "" : ",") + json_строка(строка);
     return ответить("{\"lines\":[" + строки + "],\"text\":" + json_строка(текст_о_программе()) +
                     "}");
 }
