@@ -210,10 +210,9 @@ void записать_ошибку(Запись_json &запись, std::string_
 
 // One moment as one JSON object; an object with "error" when there is no report, with the text
 // the moment was read from under "input" when it is given. True when there is a report.
-bool записать_json_момента(Запись_json &запись, const Знания &знания,
-                           const std::optional<Момент> &м, Промежуток промежуток,
-                           Память_json &память,
-                           std::optional<std::string_view> ввод = std::nullopt) {
+bool записать_json_итога(Запись_json &запись, const Знания &знания, const std::optional<Момент> &м,
+                         Промежуток промежуток, Память_json &память,
+                         std::optional<std::string_view> ввод = std::nullopt) {
     if (!м) {
         записать_ошибку(запись, текст_ошибки_ввода, ввод);
         return false;
@@ -238,7 +237,7 @@ bool записать_json_момента(Запись_json &запись, const
         return неверный_ввод;
     }
     const auto м = момент_из_текста(строка.текст, промежуток);
-    const bool есть = записать_json_момента(запись, знания, м, промежуток, память, строка.текст);
+    const bool есть = записать_json_итога(запись, знания, м, промежуток, память, строка.текст);
     return есть ? успех : (м ? нет_отчета : неверный_ввод);
 }
 
@@ -362,7 +361,7 @@ int выполнить(int argc, char **argv) {
         bool есть = false;
         Память_json память;
         вывести_json([&](Запись_json &запись) {
-            есть = записать_json_момента(запись, знания, м, промежуток, память);
+            есть = записать_json_итога(запись, знания, м, промежуток, память);
         });
         return вывод_записан(есть ? успех : (м ? нет_отчета : неверный_ввод));
     }

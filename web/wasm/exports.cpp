@@ -25,8 +25,8 @@ namespace {
 // The page always computes in the wide range.
 constexpr Промежуток промежуток = Промежуток::широкий;
 
-std::string отказ_json(std::string_view поле, std::string_view сообщение,
-                       std::string_view ныне = "") {
+std::string json_отказа(std::string_view поле, std::string_view сообщение,
+                        std::string_view ныне = "") {
     return "{\"field\":" + json_строка(поле) + ",\"title\":" + json_строка(текст_ошибки_ввода) +
            ",\"message\":" + json_строка(сообщение) +
            (ныне.empty() ? "" : ",\"present\":" + json_строка(ныне)) + "}";
@@ -48,14 +48,14 @@ std::string ответ_на_поля(std::string_view день, std::string_view
         // A moment that exists and lies outside the range, as the device's clock may give; its
         // year alone may be refused, as past 2099.
         const bool есть = момент_из_полей(день, месяц, год, час, минута).has_value();
-        return отказ_json(отказ ? отказ->поле : "moment",
-                          отказ ? std::string_view(отказ->сообщение) : "",
-                          есть ? ныне_вне_промежутка(промежуток) : "");
+        return json_отказа(отказ ? отказ->поле : "moment",
+                           отказ ? std::string_view(отказ->сообщение) : "",
+                           есть ? ныне_вне_промежутка(промежуток) : "");
     }
     const auto р = значения_момента(знания_страницы(), *м, промежуток);
     if (!р)
-        return отказ_json("moment",
-                          "Нет отчета: в библиотеке нет записи, нужной для этого момента.");
+        return json_отказа("moment",
+                           "Нет отчета: в библиотеке нет записи, нужной для этого момента.");
     return форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
                          {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
                           std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},

@@ -30,7 +30,7 @@ namespace {
 // The page's field that a refusal points at: "year", "month" or "day".
 using Поле = std::string_view;
 
-std::string отказ_json(Поле поле, std::string_view сообщение) {
+std::string json_отказа(Поле поле, std::string_view сообщение) {
     return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
 }
 
@@ -68,7 +68,7 @@ std::variant<Старая_дата, Поле> прочитать(const Запр�
 const char *отказать(Поле поле, const Запрос_вида &запрос) {
     const auto вывод = вывод_вида(знания_страницы(), запрос, true);
     const auto *отказ = std::get_if<Отказ_вида>(&вывод);
-    return ответить(отказ_json(поле, отказ ? std::string_view(отказ->сообщение) : ""));
+    return ответить(json_отказа(поле, отказ ? std::string_view(отказ->сообщение) : ""));
 }
 
 // A holiday list's heading, which at the ends of the range says where it begins or ends.
@@ -178,7 +178,7 @@ EMSCRIPTEN_KEEPALIVE const char *old_day(const char *лето, const char *ме�
 EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
     const auto список = праздники(год);
     if (!список)
-        return ответить(отказ_json(
+        return ответить(json_отказа(
             "year", форматировать("Год: целое число от % до %.",
                                   {std::int64_t{первый_год}, std::int64_t{последний_год}})));
     return ответить_json([&](Запись_json &запись) {
