@@ -5,8 +5,9 @@
 
 Python's own server, with the types the page needs (WebAssembly is compiled while it downloads
 only when served as application/wasm), the compressed copies that the build lays beside each
-file (`.br`, `.gz`) sent to a browser that accepts them, and every answer marked to be checked
-again, so that a rebuilt site is seen at the next load.
+file (`.br`, `.gz`) sent to a browser that accepts them, the page's Content-Security-Policy as a
+header, and every answer marked to be checked again, so that a rebuilt site is seen at the next
+load.
 """
 
 import functools
@@ -30,6 +31,17 @@ def accepted_encodings(header):
         except ValueError:
             weights[name.strip().lower()] = 0.0
     return {coding for coding, _ in ENCODINGS if weights.get(coding, weights.get("*", 0.0)) > 0}
+
+
+def page_policy(site):
+    """The Content-Security-Policy that the page states in its <meta>, to be sent as a header
+    too, with what only a header can say: that no other site may frame the page."""
+    try:
+        with open(os.path.join(site, "index.html"), encoding="utf-8") as page:
+            match = re.search(r'http-equiv="Content-Security-Policy" content="([^"]*)"', page.read())
+    except OSError:
+        return None
+    return f"{match.group(1)}; frame-ancestors 'none'" if match else None
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -71,6 +83,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         # The same address answers differently by what the browser accepts, which caches between
         # must know.
         self.send_header("Vary", "Accept-Encoding")
+        if self.server.policy:
+            self.send_header("Content-Security-Policy", self.server.policy)
         super().end_headers()
 
     def log_message(self, format, *args):
@@ -82,6 +96,7 @@ def make_server(site, port, cache_control="no-cache"):
     handler = functools.partial(Handler, directory=str(site))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
     server.cache_control = cache_control
+    server.policy = page_policy(str(site))
     return server
 
 

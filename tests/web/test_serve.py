@@ -1,6 +1,6 @@
 """web/serve.py answers as a host that serves the build's compressed copies: the copy a browser
 accepts, with its Content-Encoding, whose bytes unpack to the file's; the file itself to one that
-accepts neither."""
+accepts neither; and the page's Content-Security-Policy as a header."""
 
 import gzip
 import http.client
@@ -75,6 +75,13 @@ class ServeTest(unittest.TestCase):
             for accept, _ in ACCEPTED[:3] + ACCEPTED[-1:]:
                 with self.subTest(path=path, accept=accept):
                     self.assertEqual(self.get(path, accept)[0].getheader("Content-Type"), kind)
+
+    def test_the_page_s_policy_is_sent_as_a_header_too(self):
+        meta = re.search(r'http-equiv="Content-Security-Policy" content="([^"]*)"',
+                         (SITE / "index.html").read_text(encoding="utf-8")).group(1)
+        response, _ = self.get("", "br")
+        self.assertEqual(response.getheader("Content-Security-Policy"),
+                         f"{meta}; frame-ancestors 'none'")
 
 
 if __name__ == "__main__":

@@ -36,10 +36,20 @@ function watchForUpdates(registration) {
   });
 }
 
+// The worker's is the one address of a script that the page makes, and the only one that its
+// Trusted Types policy lets through (index.html: the page takes no other).
+const workerAddress = new URL('../sw.js', import.meta.url).href;
+const scriptAddresses = globalThis.trustedTypes?.createPolicy('krugolet', {
+  createScriptURL(address) {
+    if (address !== workerAddress) throw new TypeError(`Не адрес сценария страницы: ${address}`);
+    return address;
+  },
+});
+
 export function keepOffline() {
   if (!('serviceWorker' in navigator)) return;
-  navigator.serviceWorker.register(new URL('../sw.js', import.meta.url)).then(watchForUpdates)
-    .catch((error) => {
-      console.warn('Страница не сохранена для работы без сети:', error);
-    });
+  const address = scriptAddresses ? scriptAddresses.createScriptURL(workerAddress) : workerAddress;
+  navigator.serviceWorker.register(address).then(watchForUpdates).catch((error) => {
+    console.warn('Страница не сохранена для работы без сети:', error);
+  });
 }
