@@ -78,6 +78,7 @@ struct Параметр_вида {
 constexpr Параметр_вида виды[] = {
     {"--old", Вид::день, "ЛЕТО МЕСЯЦ ЧИСЛО", 3},
     {"--month", Вид::месяц, "ЛЕТО МЕСЯЦ", 2},
+    {"--year", Вид::лето, "ЛЕТО", 1},
     {"--holidays", Вид::праздники, "ГОД", 1},
     {"--ics", Вид::icalendar, "ГОД", 1},
 };
@@ -91,11 +92,19 @@ std::string имя_вида(Вид вид) {
     return std::string(std::ranges::find(виды, вид, &Параметр_вида::вид)->имя);
 }
 
+// "--old, --month, ...": every view, for the message that only one is taken.
+std::string имена_видов() {
+    std::string имена;
+    for (const auto &вид : виды)
+        имена += (имена.empty() ? "" : ", ") + std::string(вид.имя);
+    return имена;
+}
+
 // Takes the view at i and its arguments, whatever they look like (moving i past them).
 std::optional<Ошибка_аргументов> взять_вид(std::span<const std::string_view> аргументы,
                                            std::size_t &i, const Параметр_вида &вид, Параметры &п) {
     if (п.вид)
-        return Ошибка_аргументов{"можно задать только один из --old, --month, --holidays, --ics"};
+        return Ошибка_аргументов{"можно задать только один из " + имена_видов()};
     if (аргументы.size() - i - 1 < вид.число_аргументов)
         return Ошибка_аргументов{std::string(вид.имя) +
                                  " ждет аргументы: " + std::string(вид.аргументы)};

@@ -10,7 +10,7 @@
 namespace круголет {
 
 // A view of the calendar asked for instead of a moment's report, with its arguments as given.
-enum class Вид { день, месяц, праздники, icalendar };
+enum class Вид { день, месяц, лето, праздники, icalendar };
 
 struct Запрос_вида {
     Вид вид;

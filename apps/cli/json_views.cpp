@@ -59,6 +59,18 @@ nlohmann::json json_страницы(const Страница_месяца &стр
     };
 }
 
+nlohmann::json json_страницы_лета(const Страница_лета &страница) {
+    nlohmann::json месяцы = nlohmann::json::array();
+    for (const auto &месяц : страница.месяцы)
+        месяцы.push_back(json_страницы(месяц));
+    return {
+        {"year_from_creation", страница.лето},
+        {"name", страница.название},
+        {"sacred", страница.священное},
+        {"months", std::move(месяцы)},
+    };
+}
+
 nlohmann::json json_праздников(std::span<const День_круголета> праздники) {
     nlohmann::json список = nlohmann::json::array();
     for (const auto &день : праздники)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/month_page.h"
+#include "calendar/year_page.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,6 +19,9 @@ nlohmann::json json_дня(const День_круголета &день);
 // {"year_from_creation", "month", "month_name", "first_column",
 //  "days": [{"day", "weekday", "start", "end", "holiday"}, ...]}
 nlohmann::json json_страницы(const Страница_месяца &страница);
+
+// {"year_from_creation", "name", "sacred", "months": [the nine objects of json_страницы]}
+nlohmann::json json_страницы_лета(const Страница_лета &страница);
 
 // [{"year_from_creation", "month", "month_name", "day", "name", "start", "end"}, ...]
 nlohmann::json json_праздников(std::span<const День_круголета> праздники);

@@ -10,6 +10,7 @@
 #include "calendar/range.h"
 #include "calendar/year.h"
 #include "calendar/year_holidays.h"
+#include "calendar/year_page_text.h"
 #include "krugolet_version.h"
 #include "runtime/integer_text.h"
 #include "runtime/utf8.h"
@@ -161,6 +162,13 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
             return объяснение(знания, *причина, дата);
         const auto &с = std::get<Страница_месяца>(страница);
         return json ? в_строку(json_страницы(с)) : текст_страницы(с);
+    }
+    case Вид::лето: {
+        const auto страница = страница_лета(знания, дата.лето);
+        if (const auto *причина = std::get_if<Отказ>(&страница))
+            return объяснение(знания, *причина, дата);
+        const auto &с = std::get<Страница_лета>(страница);
+        return json ? в_строку(json_страницы_лета(с)) : текст_страницы_лета(с);
     }
     case Вид::праздники: {
         // A number of the Gregorian years is one of them; any other, a year from the Creation.

@@ -164,6 +164,7 @@ const std::string использование =
     "Использование: krugolet-cli [--library ФАЙЛ] [--json] [--extended] [ДД.ММ.ГГГГ ЧЧ:ММ | -]\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --old ЛЕТО МЕСЯЦ ЧИСЛО\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --month ЛЕТО МЕСЯЦ\n"
+    "               krugolet-cli [--library ФАЙЛ] [--json] --year ЛЕТО\n"
     "               krugolet-cli [--library ФАЙЛ] [--json] --holidays ГОД\n"
     "               krugolet-cli [--library ФАЙЛ] --ics ГОД\n"
     "               krugolet-cli [--library ФАЙЛ] [--json | --ics] --birthday ДД.ММ.ГГГГ ЧЧ:ММ\n"

@@ -30,6 +30,7 @@ MOMENT_FIELDS = [
 # The fields of the views' forms, with what each says of 2 MB pasted into it.
 VIEW_FIELDS = [
     ("#month/7535/2", "month-page", "year", "1", TOO_LARGE),
+    ("#year/7536", "year-page", "year", "1", TOO_LARGE),
     ("#holidays/2027", "holidays", "year", "1", YEAR),
     ("#old/7536/1/1", "old-day", "year", "1", TOO_LARGE),
     ("#old/7536/1/1", "old-day", "month", "Ж", NO_MONTH.format("Ж" * 40)),
@@ -39,9 +40,9 @@ VIEW_FIELDS = [
 ]
 # Each part of each view's address, 2 MB long.
 ROUTES = [("#month/{}/1", "1", TOO_LARGE), ("#month/7535/{}", "x", NO_MONTH.format("x" * 40)),
-          ("#holidays/{}", "1", YEAR), ("#old/{}/1/1", "1", TOO_LARGE),
-          ("#old/7536/{}/1", "x", NO_MONTH.format("x" * 40)), ("#old/7536/1/{}", "1", TOO_LARGE),
-          ("#birthday/{}", "1", NO_MOMENT)]
+          ("#year/{}", "1", TOO_LARGE), ("#holidays/{}", "1", YEAR),
+          ("#old/{}/1/1", "1", TOO_LARGE), ("#old/7536/{}/1", "x", NO_MONTH.format("x" * 40)),
+          ("#old/7536/1/{}", "1", TOO_LARGE), ("#birthday/{}", "1", NO_MOMENT)]
 
 # Addresses whose first part with a "%" is no percent-encoded UTF-8 text.
 MALFORMED = [

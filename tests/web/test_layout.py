@@ -31,8 +31,8 @@ VIEWS = {
 # The page's width against the screen's. On a phone a page wider than the screen widens
 # innerWidth with it, so the screen's width is the root element's clientWidth.
 OVERFLOW = "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]"
-NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Праздники", "Старая дата",
-              "Памятные дни", "Справка"]
+NAVIGATION = ["Да'Арийский Круголет Числобога", "Расчет", "Месяц", "Лето", "Праздники",
+              "Старая дата", "Памятные дни", "Справка"]
 
 
 class LayoutTest(BrowserTest):
@@ -79,7 +79,7 @@ class LayoutTest(BrowserTest):
 
     def test_keyboard_alone_reaches_every_control_and_converts(self):
         self.open("#2000-03-15T20:30")
-        self.assertEqual(self.tab_order(16), NAVIGATION + [
+        self.assertEqual(self.tab_order(17), NAVIGATION + [
             "day", "month", "year", "hour", "minute", "picker", "Расчет", "now-button",
             "print-button"])
         # From the day field: Space moves on, the values typed, Enter converts.
@@ -95,8 +95,9 @@ class LayoutTest(BrowserTest):
     def test_keyboard_alone_works_the_month_page(self):
         self.open_view("#month/7400/2", "month-page")
         # The holidays of the grid are one stop: the first, in a month without today.
-        self.assertEqual(self.tab_order(17), NAVIGATION + [
-            "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month", "Показать", "Ныне",
+        self.assertEqual(self.tab_order(19), NAVIGATION + [
+            "Всё лето 7400", "‹ 7399", "‹ Рамхат", "Бейлет ›", "7401 ›", "2", "year", "month",
+            "Показать", "Ныне",
             "Печать"])
         ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB * 7).key_up(
             Keys.SHIFT).send_keys(Keys.ENTER).perform()

@@ -61,11 +61,13 @@ class OfflineTest(BrowserTest):
         self.assertEqual(page_report(self.driver).encode(), cli_report(f"1.1.2050 {hour}:{minute}"))
 
         # The calendar's views too, computed in the page: a month, opened afresh at its own
-        # address, a year's holidays and their file, an old day.
+        # address, a whole year, a year's holidays and their file, an old day.
         self.open_view("#month/7535/2", "month-page")
         self.driver.refresh()
         self.open_view("#month/7535/2", "month-page")
         self.assertEqual(len(self.driver.find_elements(By.CSS_SELECTOR, "#month-page .number")), 40)
+        self.open_view("#year/7536", "year-page")
+        self.assertEqual(len(self.driver.find_elements(By.CSS_SELECTOR, "#year-page .number")), 369)
         self.open_view("#holidays/2027", "holidays")
         self.assertEqual(bytes(self.driver.execute_async_script(READ_FILE)),
                          cli("--ics", "2027").stdout)

@@ -11,6 +11,7 @@
 #include "calendar/month_and_weekday_names.h"
 #include "calendar/range.h"
 #include "calendar/year_holidays.h"
+#include "calendar/year_page.h"
 #include "krugolet_version.h"
 #include "runtime/format.h"
 #include "runtime/integer_text.h"
@@ -121,6 +122,19 @@ EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *м
     if (const auto *отказ = std::get_if<Отказ>(&страница))
         return отказать(поле_отказа(*отказ), запрос);
     return ответить(текст_json({{"page", json_страницы(std::get<Страница_месяца>(страница))}}));
+}
+
+// A whole year from the Creation: {"page": krugolet-cli --year --json}, or {"field": "year",
+// "message"}.
+EMSCRIPTEN_KEEPALIVE const char *year_page(const char *лето) {
+    const Запрос_вида запрос{Вид::лето, {лето}};
+    const auto л = число_вида(лето);
+    if (!л)
+        return отказать("year", запрос);
+    const auto страница = страница_лета(знания_страницы(), *л);
+    if (const auto *отказ = std::get_if<Отказ>(&страница))
+        return отказать(поле_отказа(*отказ), запрос);
+    return ответить(текст_json({{"page", json_страницы_лета(std::get<Страница_лета>(страница))}}));
 }
 
 // An old day: {"day": krugolet-cli --old --json, with its hall under "hall"}, or

@@ -107,9 +107,13 @@ export async function loadCore() {
       return answer(module, module._calendar_names());
     },
     // The texts of the fields, as typed. Each gives krugolet-cli's JSON of the view under its
-    // name ({page}, {day}, {heading, holidays}), or {field, message} with its refusal.
+    // name ({page} of a month or a year, {day}, {heading, holidays}), or {field, message} with
+    // its refusal.
     monthPage(year, month) {
       return call('month_page', [year, month]);
+    },
+    yearPage(year) {
+      return call('year_page', [year]);
     },
     oldDay(year, month, day) {
       return call('old_day', [year, month, day]);

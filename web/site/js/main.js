@@ -14,6 +14,7 @@ import { OldDayView } from './old-day-view.js';
 import { hasResult, hideResult, showResult } from './result-view.js';
 import { addressRefusal, momentAddress, nowAddress, parseAddress } from './route.js';
 import { setConversionAddress, showView } from './views.js';
+import { YearView } from './year-view.js';
 
 let core = null;
 let stopClock = null;
@@ -38,6 +39,7 @@ const section = (id) => document.getElementById(id);
 const viewMakers = {
   month: () => new MonthView(section('month-page'), core, calendarNames(), actions),
   holidays: () => new HolidaysView(section('holidays'), core, actions),
+  year: () => new YearView(section('year-page'), core, calendarNames(), actions),
   old: () => new OldDayView(section('old-day'), core, calendarNames(), actions),
   keptDay: () => new KeptDayView(section('kept-day'), core, actions),
   keptDays: () => new KeptDaysView(section('kept-days'), core),
@@ -179,6 +181,16 @@ function showOldDay(values) {
   });
 }
 
+// Today is framed in the year's page as in the month's, and a year without it is left as it is.
+function showYear(values) {
+  followToday('year-page', 'Лето', {
+    values,
+    today: (now) => now.old && [String(now.old[0])],
+    marked: (now) => (view('year').holds(now.old) ? now.old : null),
+    show: ([year], now) => view('year').show(year, now.old ?? null),
+  });
+}
+
 // A view of kept days, drawn again when the old day turns, since it says how far off each
 // return is.
 function showKeptDays(section, view, values) {
@@ -203,6 +215,9 @@ function show() {
       return;
     case 'month':
       showMonth(route.values);
+      return;
+    case 'year':
+      showYear(route.values);
       return;
     case 'holidays':
       showHolidays(route.values);

@@ -47,6 +47,9 @@ export class MonthView {
     const title = `${name} ${y} лета`;
     this.find('h2').textContent = title;
     this.find('.view-span').textContent = span(days[0].start, days.at(-1).end);
+    const yearLink = this.find('[data-part="year"]');
+    yearLink.href = viewAddress('year', y);
+    yearLink.textContent = `Всё лето ${y}`;
     this.step('[data-step="previous-year"]', y - 1, m, `‹ ${y - 1}`, 'Предыдущее лето');
     this.step('[data-step="previous"]', m > 1 ? y : y - 1, m > 1 ? m - 1 : 9,
       `‹ ${this.months[(m + 7) % 9]}`, 'Предыдущий месяц');

@@ -2,6 +2,7 @@
 //   (nothing)            the present moment, moving on with the clock
 //   2000-03-15T20:30     a Gregorian moment
 //   month/7535/2         the page of a month: the year from the Creation, the month
+//   year/7536            the page of a year from the Creation
 //   holidays/2027        the holidays of a Gregorian year
 //   old/7536/1/1         an old day: the year from the Creation, the month (number or name), day
 //   birthday/2000-03-15T20:30  a kept day: the moment's old day and its next returns
@@ -13,7 +14,7 @@
 // whose part is no percent-encoded UTF-8 text shows it with a refusal naming that part.
 import { fromIsoMoment, isoMoment } from './moment.js';
 
-const views = { month: 2, holidays: 1, old: 3, help: 0, birthday: 1, dates: 1 };
+const views = { month: 2, year: 1, holidays: 1, old: 3, help: 0, birthday: 1, dates: 1 };
 
 // A part of an address as it stands there, or what is wrong with it.
 function decodePart(part) {
