@@ -40,12 +40,14 @@ setTimeout(() => done({ ...tried, ran: window.ran ?? null,
   violations: window.violations.map((v) => v.split(' ')[0]) }), 500);
 """
 
-# Every view, at its address, opened afresh.
+# Every view the router knows, at its address, opened afresh; an address it cannot read too.
 VIEWS = (
-    ("", "conversion"), ("#2000-03-15T20:30", "conversion"), ("#month", "month-page"),
-    ("#month/7536/1", "month-page"), ("#holidays", "holidays"), ("#holidays/2027", "holidays"),
+    ("", "conversion"), ("#2000-03-15T20:30", "conversion"), ("#%zz", "conversion"),
+    ("#month", "month-page"), ("#month/7536/1", "month-page"), ("#year", "year-page"),
+    ("#year/7536", "year-page"), ("#holidays", "holidays"), ("#holidays/2027", "holidays"),
     ("#old", "old-day"), ("#old/7536/1/1", "old-day"), ("#help", "help"),
-    ("#birthday/2000-03-15T20:30", "kept-day"), ("#dates", "kept-days"),
+    ("#birthday", "kept-day"), ("#birthday/2000-03-15T20:30", "kept-day"),
+    ("#dates", "kept-days"), ("#dates/2000-03-15T20:30", "kept-days"),
 )
 
 
@@ -91,13 +93,13 @@ class PolicyTest(BrowserTest):
         if view == "conversion":
             wait_for_report(self.driver)
             self.driver.find_element(By.ID, "now-button").click()
-        elif view == "month-page":
-            WebDriverWait(self.driver, 10).until(
-                lambda d: d.find_elements(By.CSS_SELECTOR, "#month-page button[data-holiday]"))
-            self.driver.find_element(By.CSS_SELECTOR, "#month-page button[data-holiday]").click()
+        elif view in ("month-page", "year-page"):
+            holiday = f"#{view} button[data-holiday]"
+            WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.CSS_SELECTOR, holiday))
+            self.driver.find_element(By.CSS_SELECTOR, holiday).click()
             # The holiday's name, placed by the script under the day.
-            WebDriverWait(self.driver, 5).until(
-                lambda d: d.find_element(By.CSS_SELECTOR, "#month-page .day-tip").is_displayed())
+            WebDriverWait(self.driver, 5).until(lambda d: any(
+                tip.is_displayed() for tip in d.find_elements(By.CSS_SELECTOR, f"#{view} .day-tip")))
         elif view == "holidays":
             WebDriverWait(self.driver, 10).until(
                 lambda d: d.find_element(By.CSS_SELECTOR, "#holidays a[download]")
