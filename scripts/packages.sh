@@ -14,7 +14,7 @@ ensure_packages() {
 
 # What the native programs and their tests need.
 NATIVE_PACKAGES=(cmake ninja-build g++ python3 libgtest-dev libbenchmark-dev
-                 nlohmann-json3-dev faketime clang-format python3-icalendar khal)
+                 nlohmann-json3-dev faketime clang-format python3-icalendar khal jq)
 
 # What the Linux program and its tests need besides: Qt 6 Widgets with its SVG module, CUPS's
 # library, the font metric-compatible with Times New Roman, and for the printing tests CUPS
