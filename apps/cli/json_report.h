@@ -2,17 +2,16 @@
 
 #include "calendar/moment.h"
 #include "calendar/values.h"
-
-#include <nlohmann/json.hpp>
-
-#include <string>
+#include "runtime/json_writer.h"
 
 namespace круголет {
 
-// Every value of a conversion, and the report itself under "report".
-nlohmann::json json_значений(const Значения_момента &р, const Момент &м);
-
-// A JSON document on one line; bytes that are not UTF-8 become U+FFFD instead of failing.
-std::string текст_json(const nlohmann::json &j);
+// Every value of a conversion, and the report itself under "report", as one object. The keys
+// stand in alphabetical order, as they always have in krugolet-cli's output. `память` keeps the
+// values' texts escaped, so that the report copies those it holds, and a batch that keeps it from
+// one object to the next escapes each row of the tables once: the tables must not change while it
+// lives.
+void записать_json_значений(Запись_json &запись, const Значения_момента &р, const Момент &м,
+                            Память_json &память);
 
 } // namespace круголет

@@ -1,7 +1,6 @@
 #include "apps/cli/kept_day_view.h"
 
 #include "apps/cli/json_kept_day.h"
-#include "apps/cli/json_report.h"
 #include "apps/cli/moment_text.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
@@ -144,7 +143,7 @@ std::string вывод_памятного_дня(const Памятный_день
     case Формат_памятного_дня::текст:
         break;
     case Формат_памятного_дня::json:
-        return текст_json(json_памятного_дня(день)) + "\n";
+        return json_строкой([&](Запись_json &з) { записать_json_памятного_дня(з, день); });
     case Формат_памятного_дня::icalendar:
         return файл_icalendar_памятных_дней({&день, 1}, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP});
     }

@@ -7,6 +7,7 @@
 #include "apps/cli/json_report.h"
 #include "apps/cli/kept_day_view.h"
 #include "apps/cli/moment_text.h"
+#include "apps/cli/standard_output.h"
 #include "apps/cli/views.h"
 #include "calendar/input_check.h"
 #include "calendar/report.h"
@@ -158,9 +159,10 @@ void подсказать(bool широкий_примет) {
         std::cerr << подсказка << '\n';
 }
 
-// Everything written has reached the output; a full disk or a closed descriptor shows only here.
+// Everything written has reached the output; a full disk or a closed descriptor shows only here,
+// or in the mark a failed write left on stdout before.
 int вывод_записан(int код) {
-    if (std::cout.flush())
+    if (std::cout.flush() && !std::ferror(stdout))
         return код;
     std::cerr << сбой_вывода << '\n';
     return сбой_среды;
@@ -175,49 +177,85 @@ int текстом(const Знания &знания, const Момент &м, П�
                    промежуток == Промежуток::круг_жизни && в_промежутке(м, Промежуток::широкий));
         return нет_отчета;
     }
-    std::cout << приставка << отчет_значений(*значения, м);
+    Накопленный_вывод вывод;
+    auto &буфер = вывод.буфер();
+    буфер.дописать(приставка);
+    буфер.занять(записанный_отчет(буфер.место(наибольший_размер_отчета(*значения)), *значения, м));
+    вывод.отдать();
     return вывод_записан(успех);
 }
 
-// One moment as one JSON object; an object with "error" when there is no report.
-std::pair<nlohmann::json, bool> json_момента(const Знания &знания, const std::optional<Момент> &м,
-                                             Промежуток промежуток) {
-    if (!м)
-        return {{{"error", текст_ошибки_ввода}}, false};
+// A JSON document on a line of its own.
+template <class Писатель> void вывести_json(Писатель записать) {
+    Накопленный_вывод вывод;
+    Запись_json запись(вывод.буфер());
+    записать(запись);
+    вывод.буфер().дописать('\n');
+    вывод.отдать();
+}
+
+void записать_ошибку(Запись_json &запись, std::string_view сообщение,
+                     std::optional<std::string_view> ввод = std::nullopt) {
+    запись.начать_объект();
+    запись.поле("error", сообщение);
+    if (ввод)
+        запись.поле("input", *ввод);
+    запись.кончить_объект();
+}
+
+// One moment as one JSON object; an object with "error" when there is no report, with the text
+// the moment was read from under "input" when it is given. True when there is a report.
+bool записать_json_момента(Запись_json &запись, const Знания &знания,
+                           const std::optional<Момент> &м, Промежуток промежуток,
+                           Память_json &память,
+                           std::optional<std::string_view> ввод = std::nullopt) {
+    if (!м) {
+        записать_ошибку(запись, текст_ошибки_ввода, ввод);
+        return false;
+    }
     const auto р = значения_момента(знания, *м, промежуток);
-    if (!р)
-        return {{{"error", сообщение_без_отчета(р.причина(), промежуток)}}, false};
-    return {json_значений(*р, *м), true};
+    if (!р) {
+        записать_ошибку(запись, сообщение_без_отчета(р.причина(), промежуток), ввод);
+        return false;
+    }
+    записать_json_значений(запись, *р, *м, память);
+    return true;
 }
 
 // A refused line is echoed under "input"; one too long to read, by its start only. The status
 // says whether the line was reported, refused as wrong data, or lacks a record.
-std::pair<nlohmann::json, Выход> json_строки(const Знания &знания, const Строка_пакета &строка,
-                                             Промежуток промежуток) {
-    if (строка.длинная)
-        return {{{"error", длинная_строка},
-                 {"input", строка.текст.substr(0, смещение_знака(строка.текст, знаков_эха))}},
-                неверный_ввод};
+Выход записать_json_строки(Запись_json &запись, const Знания &знания, const Строка_пакета &строка,
+                           Промежуток промежуток, Память_json &память) {
+    if (строка.длинная) {
+        записать_ошибку(
+            запись, длинная_строка,
+            std::string_view(строка.текст).substr(0, смещение_знака(строка.текст, знаков_эха)));
+        return неверный_ввод;
+    }
     const auto м = момент_из_текста(строка.текст, промежуток);
-    auto [объект, есть] = json_момента(знания, м, промежуток);
-    if (!есть)
-        объект["input"] = строка.текст;
-    return {std::move(объект), есть ? успех : (м ? нет_отчета : неверный_ввод)};
+    const bool есть = записать_json_момента(запись, знания, м, промежуток, память, строка.текст);
+    return есть ? успех : (м ? нет_отчета : неверный_ввод);
 }
 
-// A batch in which every line was wrong data is wrong data, as a single wrong moment is.
+// The lines go out in writes of many lines; once a write fails, reading stops. The tables' texts
+// are escaped once for the whole batch. A batch in which every line was wrong data is wrong
+// data, as a single wrong moment is.
 int json_строками(const Знания &знания, Промежуток промежуток) {
     bool все = true;
     bool все_отказаны = true;
-    while (std::cout) {
+    Накопленный_вывод вывод;
+    Память_json память;
+    while (вывод.отдать_накопленное()) {
         const auto строка = следующая_строка(*std::cin.rdbuf());
         if (!строка)
             break;
-        const auto [объект, код] = json_строки(знания, *строка, промежуток);
+        Запись_json запись(вывод.буфер());
+        const auto код = записать_json_строки(запись, знания, *строка, промежуток, память);
         все = все && код == успех;
         все_отказаны = все_отказаны && код == неверный_ввод;
-        std::cout << текст_json(объект) << '\n';
+        вывод.буфер().дописать('\n');
     }
+    вывод.отдать();
     if (std::ferror(stdin)) {
         std::cerr << сбой_ввода << '\n';
         return сбой_среды;
@@ -252,7 +290,7 @@ int показать_вид(const Знания &знания, const Запрос
             std::cerr << отказ->сообщение << '\n';
             return отказ->код;
         }
-        std::cout << текст_json({{"error", отказ->сообщение}}) << '\n';
+        вывести_json([&](Запись_json &запись) { записать_ошибку(запись, отказ->сообщение); });
         return вывод_записан(отказ->код);
     }
     std::cout << std::get<std::string>(вывод);
@@ -316,8 +354,11 @@ int выполнить(int argc, char **argv) {
     };
     const auto м = прочитать(промежуток);
     if (п.json) {
-        const auto [объект, есть] = json_момента(знания, м, промежуток);
-        std::cout << текст_json(объект) << '\n';
+        bool есть = false;
+        Память_json память;
+        вывести_json([&](Запись_json &запись) {
+            есть = записать_json_момента(запись, знания, м, промежуток, память);
+        });
         return вывод_записан(есть ? успех : (м ? нет_отчета : неверный_ввод));
     }
     if (!м) {

@@ -1,6 +1,5 @@
 #include "apps/cli/views.h"
 
-#include "apps/cli/json_report.h"
 #include "apps/cli/json_views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
@@ -109,10 +108,6 @@ std::string_view что_за_число(std::string_view текст) {
     return {"Нет записи: в таблицах нет строки, нужной для этого дня", нет_отчета};
 }
 
-std::string в_строку(const nlohmann::json &j) {
-    return текст_json(j) + "\n";
-}
-
 std::string заголовок_праздников(int год) {
     if (год >= первое_лето)
         return "Праздники " + std::to_string(год) + " лета:";
@@ -154,21 +149,24 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
         if (const auto *причина = std::get_if<Отказ>(&день))
             return объяснение(знания, *причина, дата);
         const auto &д = std::get<День_круголета>(день);
-        return json ? в_строку(json_дня(д)) : описание_дня(д);
+        return json ? json_строкой([&](Запись_json &з) { записать_json_дня(з, д); })
+                    : описание_дня(д);
     }
     case Вид::месяц: {
         const auto страница = страница_месяца(знания, дата.лето, дата.месяц);
         if (const auto *причина = std::get_if<Отказ>(&страница))
             return объяснение(знания, *причина, дата);
         const auto &с = std::get<Страница_месяца>(страница);
-        return json ? в_строку(json_страницы(с)) : текст_страницы(с);
+        return json ? json_строкой([&](Запись_json &з) { записать_json_страницы(з, с); })
+                    : текст_страницы(с);
     }
     case Вид::лето: {
         const auto страница = страница_лета(знания, дата.лето);
         if (const auto *причина = std::get_if<Отказ>(&страница))
             return объяснение(знания, *причина, дата);
         const auto &с = std::get<Страница_лета>(страница);
-        return json ? в_строку(json_страницы_лета(с)) : текст_страницы_лета(с);
+        return json ? json_строкой([&](Запись_json &з) { записать_json_страницы_лета(з, с); })
+                    : текст_страницы_лета(с);
     }
     case Вид::праздники: {
         // A number of the Gregorian years is one of them; any other, a year from the Creation.
@@ -181,7 +179,7 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
                                                                      : *причина,
                               дата);
         const auto &список = std::get<std::vector<День_круголета>>(праздники);
-        return json ? в_строку(json_праздников(список))
+        return json ? json_строкой([&](Запись_json &з) { записать_json_праздников(з, список); })
                     : список_праздников(заголовок_праздников(дата.лето), список);
     }
     case Вид::icalendar: {

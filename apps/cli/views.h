@@ -3,6 +3,7 @@
 #include "apps/cli/arguments.h"
 #include "apps/cli/exit_status.h"
 #include "knowledge/tables.h"
+#include "runtime/json_writer.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,15 @@ std::string эхо(std::string_view текст);
 // field is refused unread.
 std::optional<std::int32_t> число_вида(std::string_view текст);
 std::optional<int> месяц_вида(std::string_view текст);
+
+// The JSON document that `записать` writes, on a line of its own, as a view writes it.
+template <class Писатель> std::string json_строкой(const Писатель &записать) {
+    Буфер_текста буфер;
+    Запись_json запись(буфер);
+    записать(запись);
+    буфер.дописать('\n');
+    return std::string(буфер.текст());
+}
 
 // What a view writes on standard output: text, a JSON document, or the calendar file.
 std::variant<std::string, Отказ_вида> вывод_вида(const Знания &знания, const Запрос_вида &запрос,

@@ -4,7 +4,6 @@
 // pays for crossing into the module once, not once per day.
 
 #include "apps/cli/json_kept_day.h"
-#include "apps/cli/json_report.h"
 #include "apps/cli/kept_day_view.h"
 #include "apps/cli/moment_text.h"
 #include "calendar/icalendar.h"
@@ -12,7 +11,6 @@
 #include "krugolet_version.h"
 #include "runtime/integer_text.h"
 #include "web/wasm/answer.h"
-#include "web/wasm/json_text.h"
 
 #include <emscripten/emscripten.h>
 
@@ -116,18 +114,30 @@ std::optional<std::deque<Запрос_памятного_дня>> запросы
     return спросить(std::to_string(с_лета), лет);
 }
 
-std::string ответ_json(const Запрос_памятного_дня &запрос, const Момент &сейчас) {
-    const auto отказ_json = [](std::string_view поле, std::string_view сообщение) {
-        return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
-    };
-    if (const auto отказ = отказ_имени(запрос.имя))
-        return отказ_json("name", отказ->сообщение);
+void записать_отказ(Запись_json &запись, std::string_view поле, std::string_view сообщение) {
+    запись.начать_объект();
+    запись.поле("field", поле);
+    запись.поле("message", сообщение);
+    запись.кончить_объект();
+}
+
+void записать_ответ(Запись_json &запись, const Запрос_памятного_дня &запрос, const Момент &сейчас) {
+    if (const auto отказ = отказ_имени(запрос.имя)) {
+        записать_отказ(запись, "name", отказ->сообщение);
+        return;
+    }
     const auto день = ближайшие(запрос, сейчас);
-    if (const auto *отказ = std::get_if<Отказ_вида>(&день))
-        return отказ_json("moment", отказ->сообщение);
+    if (const auto *отказ = std::get_if<Отказ_вида>(&день)) {
+        записать_отказ(запись, "moment", отказ->сообщение);
+        return;
+    }
     const auto &д = std::get<Памятный_день>(день);
-    return "{\"kept\":" + текст_json(json_памятного_дня(д)) +
-           ",\"heading\":" + json_строка(строка_памятной_даты(д)) + "}";
+    // "kept" before "heading": the order this answer has always had.
+    запись.начать_объект();
+    запись.ключ("kept");
+    записать_json_памятного_дня(запись, д);
+    запись.поле("heading", строка_памятной_даты(д));
+    запись.кончить_объект();
 }
 
 std::string_view байты(const char *начало, int длина) {
@@ -159,10 +169,12 @@ EMSCRIPTEN_KEEPALIVE const char *kept_days(const char *список, int дли�
     if (!все)
         return ответить("null");
     const Момент сейчас = ныне(now);
-    std::string ответ = "[";
-    for (const auto &запрос : *все)
-        ответ += (ответ.size() > 1 ? "," : "") + ответ_json(запрос, сейчас);
-    return ответить(ответ + "]");
+    return ответить_json([&](Запись_json &запись) {
+        запись.начать_список();
+        for (const auto &запрос : *все)
+            записать_ответ(запись, запрос, сейчас);
+        запись.кончить_список();
+    });
 }
 
 // The calendar file of the same days' coming returns, as --birthday --ics writes each: its

@@ -3,7 +3,6 @@
 // file is its --ics, and a refused day or month gets its words, so that the page and the
 // command line never say different things.
 
-#include "apps/cli/json_report.h"
 #include "apps/cli/json_views.h"
 #include "apps/cli/views.h"
 #include "calendar/day_text.h"
@@ -15,6 +14,7 @@
 #include "krugolet_version.h"
 #include "runtime/format.h"
 #include "runtime/integer_text.h"
+#include "runtime/json_writer.h"
 #include "web/wasm/answer.h"
 #include "web/wasm/json_text.h"
 
@@ -101,13 +101,20 @@ extern "C" {
 // The names the page's fields and grid show: {"months": [...], "weekdays": [...]}, each in the
 // calendar's order.
 EMSCRIPTEN_KEEPALIVE const char *calendar_names() {
-    nlohmann::json имена{{"months", nlohmann::json::array()},
-                         {"weekdays", nlohmann::json::array()}};
-    for (const auto месяц : месяцы)
-        имена["months"].push_back(месяц);
-    for (const auto день : дни_недели)
-        имена["weekdays"].push_back(день);
-    return ответить(текст_json(имена));
+    return ответить_json([](Запись_json &запись) {
+        запись.начать_объект();
+        запись.ключ("months");
+        запись.начать_список();
+        for (const auto месяц : месяцы)
+            запись.строка(месяц);
+        запись.кончить_список();
+        запись.ключ("weekdays");
+        запись.начать_список();
+        for (const auto день : дни_недели)
+            запись.строка(день);
+        запись.кончить_список();
+        запись.кончить_объект();
+    });
 }
 
 // The month page of a year from the Creation and a month (its number or name):
@@ -121,7 +128,12 @@ EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *м
     const auto страница = страница_месяца(знания_страницы(), д.лето, д.месяц);
     if (const auto *отказ = std::get_if<Отказ>(&страница))
         return отказать(поле_отказа(*отказ), запрос);
-    return ответить(текст_json({{"page", json_страницы(std::get<Страница_месяца>(страница))}}));
+    return ответить_json([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.ключ("page");
+        записать_json_страницы(запись, std::get<Страница_месяца>(страница));
+        запись.кончить_объект();
+    });
 }
 
 // A whole year from the Creation: {"page": krugolet-cli --year --json}, or {"field": "year",
@@ -134,7 +146,12 @@ EMSCRIPTEN_KEEPALIVE const char *year_page(const char *лето) {
     const auto страница = страница_лета(знания_страницы(), *л);
     if (const auto *отказ = std::get_if<Отказ>(&страница))
         return отказать(поле_отказа(*отказ), запрос);
-    return ответить(текст_json({{"page", json_страницы_лета(std::get<Страница_лета>(страница))}}));
+    return ответить_json([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.ключ("page");
+        записать_json_страницы_лета(запись, std::get<Страница_лета>(страница));
+        запись.кончить_объект();
+    });
 }
 
 // An old day: {"day": krugolet-cli --old --json, with its hall under "hall"}, or
@@ -147,10 +164,12 @@ EMSCRIPTEN_KEEPALIVE const char *old_day(const char *лето, const char *ме�
     const auto день = день_круголета(знания_страницы(), std::get<Старая_дата>(дата));
     if (const auto *отказ = std::get_if<Отказ>(&день))
         return отказать(поле_отказа(*отказ), запрос);
-    const auto &д = std::get<День_круголета>(день);
-    auto ответ = json_дня(д);
-    ответ["hall"] = д.чертог;
-    return ответить(текст_json({{"day", std::move(ответ)}}));
+    return ответить_json([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.ключ("day");
+        записать_json_дня(запись, std::get<День_круголета>(день), true);
+        запись.кончить_объект();
+    });
 }
 
 // The holidays whose day begins in a Gregorian year: {"heading", "holidays": krugolet-cli
@@ -162,9 +181,18 @@ EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
         return ответить(отказ_json(
             "year", форматировать("Год: целое число от % до %.",
                                   {std::int64_t{первый_год}, std::int64_t{последний_год}})));
-    return ответить(текст_json({{"heading", заголовок_праздников(*число_вида(год))},
-                                {"holidays", json_праздников(*список)},
-                                {"years", {первый_год, последний_год}}}));
+    return ответить_json([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.поле("heading", заголовок_праздников(*число_вида(год)));
+        запись.ключ("holidays");
+        записать_json_праздников(запись, *список);
+        запись.ключ("years");
+        запись.начать_список();
+        запись.число(первый_год);
+        запись.число(последний_год);
+        запись.кончить_список();
+        запись.кончить_объект();
+    });
 }
 
 // The same holidays as an iCalendar file, byte for byte krugolet-cli's --ics; NULL for a year
