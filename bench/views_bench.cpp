@@ -67,7 +67,7 @@ void BM_icalendar_года(benchmark::State &состояние) {
     }
     const auto файл_года = [&](int год) {
         return файл_icalendar(std::get<std::vector<День_круголета>>(праздники_года(*знания, год)),
-                              {"1.2.0", "20261207T000000Z"});
+                              {"1.2.0", "20261208T000000Z"});
     };
     // The lines of each year's file (CR LF each), counted before the files are timed.
     std::array<std::size_t, последний_год - первый_год + 1> строк_года{};

@@ -789,10 +789,23 @@ class check_quarter(unittest.TestCase):
     def test_refuses_a_quarter_that_hides_the_day_its_hall_changes(self):
         text = quarters.QUARTERS["Рамхат"][3]
         halls.check_quarter("Рамхат", 3, text)
-        hidden = text.replace("Чертога Вепря: он стоит по 21-е, а с 22-го начинается",
+        hidden = text.replace("Чертога Вепря: этот чертог стоит по 21-е, а с 22-го начинается",
                               "Чертога Вепря, а затем начинается")
+        self.assertNotEqual(hidden, text)
         self.assertRaisesRegex(checks.TextError, "changes on 22", halls.check_quarter, "Рамхат", 3,
                                hidden)
+
+    def test_refuses_a_quarter_that_tells_its_halls_beast_again(self):
+        for month, key, told in (("Рамхат", 1, "Вепрь взрывает клыками нетронутую землю."),
+                                 ("Рамхат", 3, "Щука перед зимой кормится жадно."),
+                                 ("Гэйлет", 1, "Как медведь в берлоге, они пережидают мороз."),
+                                 ("Дайлет", 41, "Лис слушает лёд, прежде чем ступить."),
+                                 ("Вэйлет", 4, "Им дана неутомимость коня на перегоне.")):
+            with self.subTest(month=month, key=key):
+                text = quarters.QUARTERS[month][key]
+                halls.check_quarter(month, key, text)
+                self.assertRaisesRegex(checks.TextError, "the hall's beast", halls.check_quarter,
+                                       month, key, f"{text} {told}")
 
     def test_takes_the_days_of_a_hall_change_without_the_month_and_checks_them(self):
         text = quarters.QUARTERS["Рамхат"][3]

@@ -17,7 +17,6 @@ import { setConversionAddress, showView } from './views.js';
 import { YearView } from './year-view.js';
 
 let core = null;
-let views = null;
 let stopClock = null;
 // Whether the current history entry was made by the calendar picker: while the user keeps
 // picking, each pick replaces it rather than filling the history with every step.
@@ -29,6 +28,28 @@ const form = new MomentForm(document.getElementById('moment-form'), {
   onNow: () => go(nowAddress, location.hash === nowAddress),
   onPrint: () => window.print(),
 });
+
+const actions = { onGo: (address) => go(address, false), onPrint: () => window.print() };
+let names = null;
+const calendarNames = () => (names ??= core.names());
+
+// The calendar's views, each made when it is first shown, so that the report of a first visit
+// waits for none of them.
+const section = (id) => document.getElementById(id);
+const viewMakers = {
+  month: () => new MonthView(section('month-page'), core, calendarNames(), actions),
+  holidays: () => new HolidaysView(section('holidays'), core, actions),
+  year: () => new YearView(section('year-page'), core, calendarNames(), actions),
+  old: () => new OldDayView(section('old-day'), core, calendarNames(), actions),
+  keptDay: () => new KeptDayView(section('kept-day'), core, actions),
+  keptDays: () => new KeptDaysView(section('kept-days'), core),
+};
+const views = {};
+
+function view(name) {
+  views[name] ??= viewMakers[name]();
+  return views[name];
+}
 
 function go(address, replace) {
   const url = address || location.pathname + location.search;
@@ -138,8 +159,8 @@ function showMonth(values) {
   followToday('month-page', 'Месяц', {
     values,
     today: (now) => now.old?.slice(0, 2).map(String),
-    marked: (now) => (views.month.holds(now.old) ? now.old : null),
-    show: (month, now) => views.month.show(month, now.old ?? null),
+    marked: (now) => (view('month').holds(now.old) ? now.old : null),
+    show: (month, now) => view('month').show(month, now.old ?? null),
   });
 }
 
@@ -148,7 +169,7 @@ function showHolidays(values) {
   followToday('holidays', 'Праздники', {
     values,
     today: (now, moment) => now.old && [moment[2]],
-    show: ([year]) => views.holidays.show(year),
+    show: ([year]) => view('holidays').show(year),
   });
 }
 
@@ -156,7 +177,7 @@ function showOldDay(values) {
   followToday('old-day', 'Старая дата', {
     values,
     today: (now) => now.old?.map(String),
-    show: (day) => views.old.show(day),
+    show: (day) => view('old').show(day),
   });
 }
 
@@ -165,8 +186,8 @@ function showYear(values) {
   followToday('year-page', 'Лето', {
     values,
     today: (now) => now.old && [String(now.old[0])],
-    marked: (now) => (views.year.holds(now.old) ? now.old : null),
-    show: ([year], now) => views.year.show(year, now.old ?? null),
+    marked: (now) => (view('year').holds(now.old) ? now.old : null),
+    show: ([year], now) => view('year').show(year, now.old ?? null),
   });
 }
 
@@ -202,10 +223,10 @@ function show() {
       showHolidays(route.values);
       return;
     case 'birthday':
-      showKeptDays('kept-day', views.keptDay, route.values);
+      showKeptDays('kept-day', view('keptDay'), route.values);
       return;
     case 'dates':
-      showKeptDays('kept-days', views.keptDays, route.values);
+      showKeptDays('kept-days', view('keptDays'), route.values);
       return;
     case 'old':
       showOldDay(route.values);
@@ -222,16 +243,6 @@ function show() {
 
 try {
   core = await loadCore();
-  const names = core.names();
-  const actions = { onGo: (address) => go(address, false), onPrint: () => window.print() };
-  views = {
-    month: new MonthView(document.getElementById('month-page'), core, names, actions),
-    holidays: new HolidaysView(document.getElementById('holidays'), core, actions),
-    year: new YearView(document.getElementById('year-page'), core, names, actions),
-    old: new OldDayView(document.getElementById('old-day'), core, names, actions),
-    keptDay: new KeptDayView(document.getElementById('kept-day'), core, actions),
-    keptDays: new KeptDaysView(document.getElementById('kept-days'), core),
-  };
   window.addEventListener('popstate', show);
   show();
 } catch (error) {
