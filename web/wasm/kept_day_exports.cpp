@@ -7,6 +7,7 @@
 #include "apps/cli/json_report.h"
 #include "apps/cli/kept_day_view.h"
 #include "apps/cli/moment_text.h"
+#include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/kept_day_text.h"
 #include "krugolet_version.h"
@@ -116,13 +117,26 @@ std::optional<std::deque<Запрос_памятного_дня>> запросы
     return спросить(std::to_string(с_лета), лет);
 }
 
-std::string ответ_json(const Запрос_памятного_дня &запрос, const Момент &сейчас) {
-    const auto отказ_json = [](std::string_view поле, std::string_view сообщение) {
-        return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
-    };
+std::string отказ_json(std::string_view поле, std::string_view сообщение) {
+    return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
+}
+
+// The page's words for a device clock outside the range, where krugolet-cli points at its
+// system clock and --from: the page has neither, and the day typed is not at fault.
+std::string часы_вне_промежутка() {
+    const auto [начало, конец] = границы(Промежуток::широкий);
+    return "Часы устройства показывают время вне промежутка расчета (с " + дата_и_время(начало) +
+           " до " + дата_и_время(конец) +
+           "): ближайшие возвращения не определить. Проверьте дату и время на устройстве.";
+}
+
+// A day's answer; "clock" as the field at fault names none of the form's.
+std::string ответ_json(const Запрос_памятного_дня &запрос, const std::optional<Момент> &сейчас) {
+    if (!сейчас)
+        return отказ_json("clock", часы_вне_промежутка());
     if (const auto отказ = отказ_имени(запрос.имя))
         return отказ_json("name", отказ->сообщение);
-    const auto день = ближайшие(запрос, сейчас);
+    const auto день = ближайшие(запрос, *сейчас);
     if (const auto *отказ = std::get_if<Отказ_вида>(&день))
         return отказ_json("moment", отказ->сообщение);
     const auto &д = std::get<Памятный_день>(день);
@@ -134,10 +148,10 @@ std::string_view байты(const char *начало, int длина) {
     return {начало, длина < 0 ? 0 : static_cast<std::size_t>(длина)};
 }
 
-// The page's clock, "DD.MM.YYYY HH:MM"; one outside the range leaves a kept day without the year
-// it is in, which its refusal says.
-Момент ныне(const char *текст) {
-    return момент_из_текста(текст, Промежуток::широкий).value_or(Момент{});
+// The page's clock, "DD.MM.YYYY HH:MM"; nothing outside the range, where no kept day has the
+// year it is in.
+std::optional<Момент> ныне(const char *текст) {
+    return момент_из_текста(текст, Промежуток::широкий);
 }
 
 } // namespace
@@ -158,7 +172,7 @@ EMSCRIPTEN_KEEPALIVE const char *kept_days(const char *список, int дли�
     const auto все = запросы(байты(список, длина));
     if (!все)
         return ответить("null");
-    const Момент сейчас = ныне(now);
+    const auto сейчас = ныне(now);
     std::string ответ = "[";
     for (const auto &запрос : *все)
         ответ += (ответ.size() > 1 ? "," : "") + ответ_json(запрос, сейчас);
@@ -173,12 +187,14 @@ EMSCRIPTEN_KEEPALIVE const char *kept_days_icalendar(const char *список, i
     const auto все = запросы(байты(список, длина));
     if (!все)
         return nullptr;
-    const Момент сейчас = ныне(now);
+    const auto сейчас = ныне(now);
+    if (!сейчас)
+        return nullptr;
     std::vector<Памятный_день> дни;
     for (const auto &запрос : *все) {
         if (отказ_имени(запрос.имя))
             return nullptr;
-        auto день = ближайшие(запрос, сейчас);
+        auto день = ближайшие(запрос, *сейчас);
         if (!std::holds_alternative<Памятный_день>(день))
             return nullptr;
         дни.push_back(std::move(std::get<Памятный_день>(день)));
