@@ -104,7 +104,7 @@ class MonthTest(BrowserTest):
         holidays = self.driver.find_elements(By.CSS_SELECTOR, "#month-page td button")
         first, second, last = holidays[0], holidays[1], holidays[-1]
         self.assertEqual(first.accessible_name,
-                         "2 Айлет, с 19:00 31.10.2026 до 19:00 01.11.2026. "
+                         "2 Айлета, с 19:00 31.10.2026 до 19:00 01.11.2026. "
                          "Праздник: День Мирослава Тарийского")
         ActionChains(self.driver).move_to_element(second).perform()
         self.assertTrue(tip.is_displayed())
