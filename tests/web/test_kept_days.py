@@ -142,22 +142,6 @@ class KeptDayTest(BrowserTest):
                         f"отмечается {r['day']} {r['month_name']}а"),
                 } for r in returns])
 
-    def test_a_device_clock_outside_the_range_is_blamed_not_the_day(self):
-        clock = ("Часы устройства показывают время вне промежутка расчета (с 19.09.1800 19:00 до "
-                 "21.09.2099 19:00): ближайшие возвращения не определить. Проверьте дату и время "
-                 "на устройстве.")
-        self.set_list([{"name": "Мирослава", "kind": "birthday", "moment": "2000-03-15T20:30"}])
-        with self.clock_from(2100, 1, 1, 12, 0):
-            self.open_list()
-            self.assertEqual([row[2] for row in self.driver.execute_script(READ_LIST)], [clock])
-            self.driver.find_element(By.CSS_SELECTOR, "#kept-days [data-ics]").click()
-            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#kept-days .status").text,
-                             "Файл для календаря не составлен. " + clock)
-            self.open_view("#birthday/2000-03-15T20:30", "kept-day")
-            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#kept-day .refusal").text,
-                             clock)
-            self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "[aria-invalid]"), [])
-
     def test_the_41st_of_an_even_month_is_kept_on_the_40th_and_says_so(self):
         with self.clock_from(*NOW):
             self.open_view("#birthday/2028-02-29T20:00", "kept-day")
@@ -227,6 +211,22 @@ class KeptDaysListTest(BrowserTest):
             self.driver.refresh()
             self.open_list()
             self.assertEqual(self.driver.execute_script(READ_LIST), listed)
+
+    def test_a_device_clock_outside_the_range_is_blamed_not_the_day(self):
+        clock = ("Часы устройства показывают время вне промежутка расчета (с 19.09.1800 19:00 до "
+                 "21.09.2099 19:00): ближайшие возвращения не определить. Проверьте дату и время "
+                 "на устройстве.")
+        self.set_list([{"name": "Мирослава", "kind": "birthday", "moment": "2000-03-15T20:30"}])
+        with self.clock_from(2100, 1, 1, 12, 0):
+            self.open_list()
+            self.assertEqual([row[2] for row in self.driver.execute_script(READ_LIST)], [clock])
+            self.driver.find_element(By.CSS_SELECTOR, "#kept-days [data-ics]").click()
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#kept-days .status").text,
+                             "Файл для календаря не составлен. " + clock)
+            self.open_view("#birthday/2000-03-15T20:30", "kept-day")
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#kept-day .refusal").text,
+                             clock)
+            self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "[aria-invalid]"), [])
 
     def test_export_clear_and_import_give_the_same_list_without_doubles(self):
         entries = [
