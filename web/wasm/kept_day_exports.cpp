@@ -6,6 +6,7 @@
 #include "apps/cli/json_kept_day.h"
 #include "apps/cli/kept_day_view.h"
 #include "apps/cli/moment_text.h"
+#include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/kept_day_text.h"
 #include "krugolet_version.h"
@@ -114,6 +115,15 @@ std::optional<std::deque<Запрос_памятного_дня>> запросы
     return спросить(std::to_string(с_лета), лет);
 }
 
+// The page's words for a device clock outside the range, where krugolet-cli points at its
+// system clock and --from: the page has neither, and the day typed is not at fault.
+std::string часы_вне_промежутка() {
+    const auto [начало, конец] = границы(Промежуток::широкий);
+    return "Часы устройства показывают время вне промежутка расчета (с " + дата_и_время(начало) +
+           " до " + дата_и_время(конец) +
+           "): ближайшие возвращения не определить. Проверьте дату и время на устройстве.";
+}
+
 void записать_отказ(Запись_json &запись, std::string_view поле, std::string_view сообщение) {
     запись.начать_объект();
     запись.поле("field", поле);
@@ -121,12 +131,18 @@ void записать_отказ(Запись_json &запись, std::string_vi
     запись.кончить_объект();
 }
 
-void записать_ответ(Запись_json &запись, const Запрос_памятного_дня &запрос, const Момент &сейчас) {
+// A day's answer; "clock" as the field at fault names none of the form's.
+void записать_ответ(Запись_json &запись, const Запрос_памятного_дня &запрос,
+                    const std::optional<Момент> &сейчас) {
+    if (!сейчас) {
+        записать_отказ(запись, "clock", часы_вне_промежутка());
+        return;
+    }
     if (const auto отказ = отказ_имени(запрос.имя)) {
         записать_отказ(запись, "name", отказ->сообщение);
         return;
     }
-    const auto день = ближайшие(запрос, сейчас);
+    const auto день = ближайшие(запрос, *сейчас);
     if (const auto *отказ = std::get_if<Отказ_вида>(&день)) {
         записать_отказ(запись, "moment", отказ->сообщение);
         return;
@@ -144,10 +160,10 @@ std::string_view байты(const char *начало, int длина) {
     return {начало, длина < 0 ? 0 : static_cast<std::size_t>(длина)};
 }
 
-// The page's clock, "DD.MM.YYYY HH:MM"; one outside the range leaves a kept day without the year
-// it is in, which its refusal says.
-Момент ныне(const char *текст) {
-    return момент_из_текста(текст, Промежуток::широкий).value_or(Момент{});
+// The page's clock, "DD.MM.YYYY HH:MM"; nothing outside the range, where no kept day has the
+// year it is in.
+std::optional<Момент> ныне(const char *текст) {
+    return момент_из_текста(текст, Промежуток::широкий);
 }
 
 } // namespace
@@ -168,7 +184,7 @@ EMSCRIPTEN_KEEPALIVE const char *kept_days(const char *список, int дли�
     const auto все = запросы(байты(список, длина));
     if (!все)
         return ответить("null");
-    const Момент сейчас = ныне(now);
+    const auto сейчас = ныне(now);
     return ответить_json([&](Запись_json &запись) {
         запись.начать_список();
         for (const auto &запрос : *все)
@@ -185,12 +201,14 @@ EMSCRIPTEN_KEEPALIVE const char *kept_days_icalendar(const char *список, i
     const auto все = запросы(байты(список, длина));
     if (!все)
         return nullptr;
-    const Момент сейчас = ныне(now);
+    const auto сейчас = ныне(now);
+    if (!сейчас)
+        return nullptr;
     std::vector<Памятный_день> дни;
     for (const auto &запрос : *все) {
         if (отказ_имени(запрос.имя))
             return nullptr;
-        auto день = ближайшие(запрос, сейчас);
+        auto день = ближайшие(запрос, *сейчас);
         if (!std::holds_alternative<Памятный_день>(день))
             return nullptr;
         дни.push_back(std::move(std::get<Памятный_день>(день)));

@@ -42,7 +42,7 @@ export class HolidaysView {
       'Следующий год');
     fillHolidayList(this.find('.holiday-list'), answer.holidays.map((h) => ({
       name: h.name,
-      day: `${h.day} ${h.month_name} ${h.year_from_creation} лета`,
+      day: `${h.day} ${h.month_name}а ${h.year_from_creation} лета`,
       href: viewAddress('month', h.year_from_creation, h.month),
       start: h.start,
       end: h.end,

@@ -46,15 +46,15 @@ function plural(n, one, few, many) {
   return units >= 2 && units <= 4 ? few : many;
 }
 
-// "27 лет", as krugolet-cli counts old years.
+// "27 лет", as krugolet-cli counts old years, and "сам день" in the kept day's own year.
 export function yearsText(years) {
-  return `${years} ${plural(years, 'лето', 'лета', 'лет')}`;
+  return years === 0 ? 'сам день' : `${years} ${plural(years, 'лето', 'лета', 'лет')}`;
 }
 
-// "41 Гэйлета в этом лете нет, день отмечается 40 Гэйлета": every output of a day kept on
+// "41 Гэйлета в это лето нет, день отмечается 40 Гэйлета": every output of a day kept on
 // another says so, in the words of krugolet-cli.
 export function movedText({ moved_from: moved, day, month_name: month }) {
-  return `${moved} ${month}а в этом лете нет, день отмечается ${day} ${month}а`;
+  return `${moved} ${month}а в это лето нет, день отмечается ${day} ${month}а`;
 }
 
 // Old days from the one the clock is in to the day the return begins on: "сегодня" while it
@@ -81,8 +81,16 @@ export function comingReturns(core, days, count, now = clockMoment()) {
   })), fieldsText(now));
 }
 
-// krugolet-cli's message for a typed moment the core does not take, as a refusal of the field.
+// Why the core does not take a typed moment, as a refusal of the field: what to type when it is
+// empty, what is wrong with a date and time of the right shape (a day its month lacks, a year
+// outside the range) as the form of the report says it, else krugolet-cli's message.
 export function momentRefusal(core, text, now = clockMoment()) {
+  if (text.trim() === '') {
+    return { field: 'moment', message: 'Введите дату и время: ДД.ММ.ГГГГ ЧЧ:ММ, например 15.03.2000 20:30.' };
+  }
+  const fields = typedFields(text);
+  const refused = fields && core.compute(fields);
+  if (refused?.message) return { field: 'moment', message: refused.message };
   const [answer] = comingReturns(core, [{ moment: text }], 1, now);
   return { field: 'moment', message: answer.message ?? '' };
 }

@@ -33,6 +33,12 @@ function download(bytes, type, name) {
   setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
+// "Мирослава — день рождения": an entry of the list, named as its heading names it, since one
+// person may have more than one.
+function entryName({ name, kind }) {
+  return `${name} — ${kinds[kind].title}`;
+}
+
 function button(text, onClick) {
   const b = element('button', '', text);
   b.type = 'button';
@@ -109,7 +115,7 @@ export class KeptDaysView {
 
   entryItem({ entry, answer }, now) {
     const item = element('li', 'kept-entry');
-    item.append(element('h3', '', `${entry.name} — ${kinds[entry.kind].title}`));
+    item.append(element('h3', '', entryName(entry)));
     const birth = answer.kept?.birth;
     item.append(element('p', 'birth', birth
       ? `${isoText(entry.moment)} — ${birth.day} ${birth.month_name}а ${birth.year_from_creation} лета`
@@ -124,7 +130,7 @@ export class KeptDaysView {
       if (next.moved_from) item.append(element('p', 'moved', movedText(next)));
       if (next.holiday) item.append(element('p', 'holiday', `Праздник: ${next.holiday}`));
     } else {
-      item.append(element('p', 'next', answer.message ?? 'Возвращений в промежутке больше нет'));
+      item.append(element('p', 'next', answer.message ?? 'Возвращений в промежутке (до 7607 лета) больше нет'));
     }
     const actions = element('p', 'entry-actions');
     const all = element('a', '', 'Возвращения');
@@ -179,7 +185,7 @@ export class KeptDaysView {
         { field: 'name', message: `В списке может быть не больше ${mostEntries} дней.` });
       return;
     }
-    const done = this.editing ? `Изменения в «${entry.name}» сохранены.` : `«${entry.name}» в списке.`;
+    const done = `Запись «${entryName(entry)}» ${this.editing ? 'изменена' : 'добавлена'}.`;
     this.stopEditing();
     this.keep(entries, done);
     if (location.hash !== keptDaysAddress()) history.replaceState(null, '', keptDaysAddress());
@@ -210,8 +216,8 @@ export class KeptDaysView {
   remove(entry) {
     if (entry === this.editing) this.stopEditing();
     const before = this.entries;
-    this.keep(before.filter((e) => e !== entry), `«${entry.name}» больше нет в списке.`,
-      () => this.keep(before, `«${entry.name}» снова в списке.`));
+    this.keep(before.filter((e) => e !== entry), `Запись «${entryName(entry)}» удалена.`,
+      () => this.keep(before, `Запись «${entryName(entry)}» возвращена.`));
     this.form.elements.name.focus();
   }
 
@@ -230,11 +236,18 @@ export class KeptDaysView {
       this.say('В списке нет дней.', true);
       return;
     }
+    const now = clockMoment();
     const bytes = this.core.keptDaysIcalendar(this.entries.map(({ moment, name, kind }) => ({
       moment: isoText(moment), years: String(years), name, kind: kinds[kind].core,
-    })), fieldsText(clockMoment()));
+    })), fieldsText(now));
     if (!bytes) {
-      this.say('Файл для календаря не получился: в списке есть день, которого ядро не принимает.', true);
+      // The refusal of the first day refused, in the core's words; the device's clock outside the
+      // range refuses every day alike, and no one is named.
+      const answers = comingReturns(this.core, this.entries, years, now);
+      const i = answers.findIndex((answer) => !answer.kept);
+      const why = i < 0 ? '' : answers[i].field === 'clock' ? ` ${answers[i].message}`
+        : ` Запись «${entryName(this.entries[i])}»: ${answers[i].message}`;
+      this.say(`Файл для календаря не составлен.${why}`, true);
       return;
     }
     download(bytes, 'text/calendar;charset=utf-8', 'памятные-дни.ics');
@@ -243,7 +256,7 @@ export class KeptDaysView {
   async load(file) {
     try {
       if (file.size > largestFile) {
-        throw new ListError(`Файл больше 1 МБ (${(file.size / 1048576).toFixed(1)} МБ): это не список памятных дней.`);
+        throw new ListError('файл больше 1 МБ — это не список памятных дней');
       }
       const added = entriesOfList(await file.text(), this.exists);
       const before = this.entries.length;
@@ -251,7 +264,7 @@ export class KeptDaysView {
       this.keep(entries, `Из файла добавлено дней: ${entries.length - before} (уже были в списке: ${added.length - (entries.length - before)}).`);
     } catch (error) {
       if (!(error instanceof ListError)) throw error;
-      this.say(`Список не загружен: ${error.message} Список остался прежним.`, true);
+      this.say(`Список не загружен: ${error.message}. Список остался прежним.`, true);
     }
   }
 }

@@ -132,9 +132,10 @@ function convert(fields, picked) {
 // A view of the address's values or, without them, of today's by the clock, filled again
 // whenever what it shows changes: the day turns at 19:00, the year at midnight. `today` gives
 // today's values from the present moment and the clock (null outside the range, where the view
-// says so in place of its result), `marked` what else of today the view shows, `show` fills the
-// view and gives its title (null when it refuses the values).
-function followToday(section, title, { values, today, marked = () => null, show }) {
+// says so in place of its result, and `typeIn` what to type instead), `marked` what else of
+// today the view shows, `show` fills the view and gives its title (null when it refuses the
+// values).
+function followToday(section, title, { values, today, typeIn, marked = () => null, show }) {
   let shown = null;
   stopClock = startClock((moment) => {
     const now = present(moment);
@@ -144,7 +145,8 @@ function followToday(section, title, { values, today, marked = () => null, show 
     if (shows) {
       showView(section, show(shows, now) ?? title);
     } else {
-      showNotice(document.getElementById(section), now.present ?? now.message);
+      showNotice(document.getElementById(section), now.present
+        ? `Часы устройства показывают время вне промежутка расчета, и ${typeIn}.` : now.message);
       showView(section, title);
     }
     // Taken once the view is filled, since what it marks depends on what it shows: taken
@@ -159,6 +161,7 @@ function showMonth(values) {
   followToday('month-page', 'Месяц', {
     values,
     today: (now) => now.old?.slice(0, 2).map(String),
+    typeIn: 'нынешнего месяца в нем нет: введите лето и месяц',
     marked: (now) => (view('month').holds(now.old) ? now.old : null),
     show: (month, now) => view('month').show(month, now.old ?? null),
   });
@@ -169,6 +172,7 @@ function showHolidays(values) {
   followToday('holidays', 'Праздники', {
     values,
     today: (now, moment) => now.old && [moment[2]],
+    typeIn: 'нынешнего года в нем нет: введите год',
     show: ([year]) => view('holidays').show(year),
   });
 }
@@ -177,6 +181,7 @@ function showOldDay(values) {
   followToday('old-day', 'Старая дата', {
     values,
     today: (now) => now.old?.map(String),
+    typeIn: 'нынешнего дня в нем нет: введите число, месяц и лето',
     show: (day) => view('old').show(day),
   });
 }
@@ -186,6 +191,7 @@ function showYear(values) {
   followToday('year-page', 'Лето', {
     values,
     today: (now) => now.old && [String(now.old[0])],
+    typeIn: 'нынешнего лета в нем нет: введите лето',
     marked: (now) => (view('year').holds(now.old) ? now.old : null),
     show: ([year], now) => view('year').show(year, now.old ?? null),
   });

@@ -83,7 +83,7 @@ export class MonthGrid {
 
   cell({ day, start, end, holiday }, monthName, today) {
     const td = element('td');
-    const described = `${monthName}, ${span(start, end)}${holiday ? `. Праздник: ${holiday}` : ''}`;
+    const described = `${monthName}а, ${span(start, end)}${holiday ? `. Праздник: ${holiday}` : ''}`;
     const date = element('span', 'gregorian', dayAndMonth(start));
     date.setAttribute('aria-hidden', 'true');
     const content = [element('span', 'number', String(day)), date,

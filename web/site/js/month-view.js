@@ -49,7 +49,7 @@ export class MonthView {
     this.find('.view-span').textContent = span(days[0].start, days.at(-1).end);
     const yearLink = this.find('[data-part="year"]');
     yearLink.href = viewAddress('year', y);
-    yearLink.textContent = `Всё лето ${y}`;
+    yearLink.textContent = `Все лето ${y}`;
     this.step('[data-step="previous-year"]', y - 1, m, `‹ ${y - 1}`, 'Предыдущее лето');
     this.step('[data-step="previous"]', m > 1 ? y : y - 1, m > 1 ? m - 1 : 9,
       `‹ ${this.months[(m + 7) % 9]}`, 'Предыдущий месяц');
@@ -59,7 +59,7 @@ export class MonthView {
     for (const part of this.section.querySelectorAll('.view-result')) part.hidden = false;
     this.grid.fill(page, this.holds(today) ? today[2] : 0);
     fillHolidayList(this.find('.holiday-list'), days.filter((d) => d.holiday).map((d) => ({
-      name: d.holiday, day: `${d.day} ${name}, ${d.weekday}`, start: d.start, end: d.end,
+      name: d.holiday, day: `${d.day} ${name}а, ${d.weekday}`, start: d.start, end: d.end,
     })));
     return title;
   }

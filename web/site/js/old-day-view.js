@@ -39,7 +39,7 @@ export class OldDayView {
     }
     clearRefusal(this.form, this.refusal);
     const d = answer.day;
-    const title = `${d.day} ${d.month_name} ${d.year_from_creation} лета`;
+    const title = `${d.day} ${d.month_name}а ${d.year_from_creation} лета`;
     this.find('.old-date').textContent = `${title}, ${d.weekday}`;
     this.find('[data-part="span"]').textContent = span(d.start, d.end);
     this.find('[data-part="holiday"]').textContent = d.holiday ?? 'нет';
