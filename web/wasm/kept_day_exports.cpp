@@ -8,6 +8,7 @@
 #include "apps/cli/kept_day_view.h"
 #include "apps/cli/moment_text.h"
 #include "calendar/icalendar.h"
+#include "calendar/input_check.h"
 #include "calendar/kept_day_text.h"
 #include "krugolet_version.h"
 #include "runtime/integer_text.h"
@@ -116,18 +117,22 @@ std::optional<std::deque<Запрос_памятного_дня>> запросы
     return спросить(std::to_string(с_лета), лет);
 }
 
+// One day's answer: its coming returns, or the field refused with krugolet-cli's message.
 std::string ответ_json(const Запрос_памятного_дня &запрос, const Момент &сейчас) {
-    const auto отказ_json = [](std::string_view поле, std::string_view сообщение) {
-        return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
-    };
     if (const auto отказ = отказ_имени(запрос.имя))
-        return отказ_json("name", отказ->сообщение);
+        return ошибка_json("name", текст_ошибки_ввода, отказ->сообщение);
     const auto день = ближайшие(запрос, сейчас);
     if (const auto *отказ = std::get_if<Отказ_вида>(&день))
-        return отказ_json("moment", отказ->сообщение);
+        return ошибка_json("moment", текст_ошибки_ввода, отказ->сообщение);
     const auto &д = std::get<Памятный_день>(день);
-    return "{\"kept\":" + текст_json(json_памятного_дня(д)) +
-           ",\"heading\":" + json_строка(строка_памятной_даты(д)) + "}";
+    return значение_json("{\"kept\":" + текст_json(json_памятного_дня(д)) +
+                         ",\"heading\":" + json_строка(строка_памятной_даты(д)) + "}");
+}
+
+// A list the page wrote in another form than `запросы` reads: a fault of the page, not of what
+// the user typed.
+std::string список_не_читается() {
+    return ошибка_json("", текст_ошибки_ввода, "Список памятных дней не читается.");
 }
 
 std::string_view байты(const char *начало, int длина) {
@@ -150,40 +155,41 @@ EMSCRIPTEN_KEEPALIVE int name_limit() {
     return static_cast<int>(наибольшая_длина_имени);
 }
 
-// Kept days, one line each as `запросы` reads them, and the page's clock. Answers a JSON list
-// with, for each day in turn, {"kept": krugolet-cli --birthday --json of its coming returns,
-// "heading": its line of the moment and old date}, or {"field": "name" or "moment", "message"};
-// or null for a list of another form.
+// Kept days, one line each as `запросы` reads them, and the page's clock. Answers a list with,
+// for each day in turn, an answer of its own: {"kept": krugolet-cli --birthday --json of its
+// coming returns, "heading": its line of the moment and old date}, or the field "name" or
+// "moment" refused.
 EMSCRIPTEN_KEEPALIVE const char *kept_days(const char *список, int длина, const char *now) {
     const auto все = запросы(байты(список, длина));
     if (!все)
-        return ответить("null");
+        return ответить(список_не_читается());
     const Момент сейчас = ныне(now);
     std::string ответ = "[";
     for (const auto &запрос : *все)
         ответ += (ответ.size() > 1 ? "," : "") + ответ_json(запрос, сейчас);
-    return ответить(ответ + "]");
+    return ответить(значение_json(ответ + "]"));
 }
 
-// The calendar file of the same days' coming returns, as --birthday --ics writes each: its
-// bytes; NULL when a day is refused or the list is of another form.
+// The calendar file of the same days' coming returns, as --birthday --ics writes each: its text;
+// or the first day refused, as kept_days refuses it.
 EMSCRIPTEN_KEEPALIVE const char *kept_days_icalendar(const char *список, int длина,
                                                      const char *now) {
     // The requests stay while the file is written: each day's name points into its own.
     const auto все = запросы(байты(список, длина));
     if (!все)
-        return nullptr;
+        return ответить(список_не_читается());
     const Момент сейчас = ныне(now);
     std::vector<Памятный_день> дни;
     for (const auto &запрос : *все) {
         if (отказ_имени(запрос.имя))
-            return nullptr;
+            return ответить(ответ_json(запрос, сейчас));
         auto день = ближайшие(запрос, сейчас);
         if (!std::holds_alternative<Памятный_день>(день))
-            return nullptr;
+            return ответить(ответ_json(запрос, сейчас));
         дни.push_back(std::move(std::get<Памятный_день>(день)));
     }
-    return ответить(файл_icalendar_памятных_дней(дни, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}));
+    return ответить(значение_json(json_строка(
+        файл_icalendar_памятных_дней(дни, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}))));
 }
 
 } // extern "C"
