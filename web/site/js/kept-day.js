@@ -85,5 +85,5 @@ export function comingReturns(core, days, count, now = clockMoment()) {
 // krugolet-cli's message for a typed moment the core does not take, as a refusal of the field.
 export function momentRefusal(core, text, now = clockMoment()) {
   const [answer] = comingReturns(core, [{ moment: text }], 1, now);
-  return { field: 'moment', message: answer.error?.message ?? '' };
+  return { ...answer.error, field: 'moment', message: answer.error?.message ?? '' };
 }
