@@ -69,16 +69,17 @@ export function whenText(start, now = clockMoment()) {
 }
 
 // The coming returns of kept days [{moment, name, kind}], `count` of each by the clock's moment
-// `now`: for each in turn, the core's {kept, heading}, or its refusal {field, message}. The
+// `now`: for each in turn, the core's answer, {kept, heading} or its refusal. The
 // first is the first return that has not ended; fewer near the end of the range, none after it.
 // The core reads a list as lines of tab-separated texts: a tab or line break typed or put into
 // the address stands as a blank, which krugolet-cli takes between the date and the time.
 export function comingReturns(core, days, count, now = clockMoment()) {
   const blank = (text) => text.replace(/[\t\n\r]/g, ' ');
-  return core.keptDays(days.map(({ moment, name = '', kind = 'birthday' }) => ({
+  const { value, error } = core.keptDays(days.map(({ moment, name = '', kind = 'birthday' }) => ({
     moment: blank(isoText(moment) ?? moment), years: String(count), name: blank(name),
     kind: kinds[kind].core,
   })), fieldsText(now));
+  return value ?? days.map(() => ({ error }));
 }
 
 // Why the core does not take a typed moment, as a refusal of the field: what to type when it is
@@ -89,8 +90,8 @@ export function momentRefusal(core, text, now = clockMoment()) {
     return { field: 'moment', message: 'Введите дату и время: ДД.ММ.ГГГГ ЧЧ:ММ, например 15.03.2000 20:30.' };
   }
   const fields = typedFields(text);
-  const refused = fields && core.compute(fields);
-  if (refused?.message) return { field: 'moment', message: refused.message };
+  const refused = fields && core.compute(fields).error;
+  if (refused?.message && !refused.fault) return { field: 'moment', message: refused.message };
   const [answer] = comingReturns(core, [{ moment: text }], 1, now);
-  return { field: 'moment', message: answer.message ?? '' };
+  return { ...answer.error, field: 'moment', message: answer.error?.message ?? '' };
 }

@@ -148,6 +148,6 @@ export function saveEntries(entries) {
 // core has read it; null when it does not.
 export function typedMoment(text, core) {
   const fields = typedFields(text);
-  const result = fields && core.compute(fields);
-  return result?.moment ? isoMoment(result.moment) : null;
+  const result = fields && core.compute(fields).value;
+  return result ? isoMoment(result.moment) : null;
 }
