@@ -223,8 +223,8 @@ EMSCRIPTEN_KEEPALIVE const char *kept_days_icalendar(const char *список, i
             return отказать(запрос);
         дни.push_back(std::move(std::get<Памятный_день>(день)));
     }
-    return ответить(значение_json(json_строка(
-        файл_icalendar_памятных_дней(дни, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}))));
+    const auto файл = файл_icalendar_памятных_дней(дни, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP});
+    return ответить_значением([&](Запись_json &запись) { запись.строка(файл); });
 }
 
 } // extern "C"
