@@ -8,13 +8,16 @@
 
 namespace круголет {
 
-// "19:00 19.09.2027"
+// "19:00 19.09.2027", as the old day's bounds are written.
 std::string время_и_дата(const Момент &м);
 
-// "1 Рамхат 7536 лета"
+// "15.03.2000 20:30", as a moment is typed.
+std::string дата_и_время(const Момент &м);
+
+// "1 Рамхата 7536 лета"
 std::string старая_дата_текстом(const День_круголета &день);
 
-// "1 Рамхат 7536 лета (Четверг): с 19:00 19.09.2027 до 19:00 20.09.2027"
+// "1 Рамхата 7536 лета (Четверг): с 19:00 19.09.2027 до 19:00 20.09.2027"
 std::string строка_дня(const День_круголета &день);
 
 // A day on its own: its line, then its holiday ("нет" when it has none, as the report says) and

@@ -92,6 +92,12 @@ std::string имя_вида(Вид вид) {
     return std::string(std::ranges::find(виды, вид, &Параметр_вида::вид)->имя);
 }
 
+// "--year ЛЕТО": the view as it was given, which tells a lone --ics from --ics ГОД.
+std::string вид_с_аргументами(Вид вид) {
+    const auto &п = *std::ranges::find(виды, вид, &Параметр_вида::вид);
+    return std::string(п.имя) + " " + std::string(п.аргументы);
+}
+
 // "--old, --month, ...": every view, for the message that only one is taken.
 std::string имена_видов() {
     std::string имена;
@@ -161,8 +167,8 @@ std::optional<Ошибка_аргументов> проверить_памятн
         return std::nullopt;
     }
     if (п.вид)
-        return Ошибка_аргументов{"с " + std::string(памятный_день) +
-                                 " не задаются --old, --month, --holidays и --ics ГОД"};
+        return Ошибка_аргументов{"с " + std::string(памятный_день) + " не задается " +
+                                 вид_с_аргументами(п.вид->вид)};
     if (!п.момент.empty())
         return Ошибка_аргументов{"лишний аргумент: " + п.момент.front()};
     if (п.icalendar_памятного && п.json)

@@ -73,7 +73,7 @@ class OfflineTest(BrowserTest):
                          cli("--ics", "2027").stdout)
         self.open_view("#old/7536/1/1", "old-day")
         self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#old-day .old-date").text,
-                         "1 Рамхат 7536 лета, Четверг")
+                         "1 Рамхата 7536 лета, Четверг")
 
     @classmethod
     def tearDownClass(cls):

@@ -4,6 +4,7 @@
 #include "runtime/json_writer.h"
 
 #include <string>
+#include <string_view>
 
 namespace круголет {
 
@@ -22,5 +23,23 @@ template <class Писатель> const char *ответить_json(Писате
     записать(запись);
     return ответить(std::string(буфер.текст()));
 }
+
+// {"value": what `записать` writes}, the answer of a call that succeeded.
+template <class Писатель> const char *ответить_значением(Писатель записать) {
+    return ответить_json([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.ключ("value");
+        записать(запись);
+        запись.кончить_объект();
+    });
+}
+
+// Every call answers one of two objects, so that the page reads them all alike:
+// {"value": the JSON of what was asked} or {"error": {"field", "title", "message"}}, the field
+// being the one the page marks ("" for none). A moment refused only for lying outside the range
+// also carries what the page says in its place when it is the present one, under "present".
+std::string значение_json(std::string_view json);
+std::string ошибка_json(std::string_view поле, std::string_view заголовок,
+                        std::string_view сообщение, std::string_view ныне = {});
 
 } // namespace круголет

@@ -1,5 +1,6 @@
 // The functions the page calls. Text crosses as UTF-8; an answer is JSON, so that a report and
-// the values beside it come back in one call. An answer stays valid until the next call.
+// the values beside it come back in one call, in the one shape answer.h gives every answer. An
+// answer stays valid until the next call.
 // Their names are English: emscripten renames a module's exports to shorten it and then loses
 // the ones spelt in Cyrillic.
 
@@ -25,13 +26,6 @@ namespace {
 // The page always computes in the wide range.
 constexpr Промежуток промежуток = Промежуток::широкий;
 
-std::string json_отказа(std::string_view поле, std::string_view сообщение,
-                        std::string_view ныне = "") {
-    return "{\"field\":" + json_строка(поле) + ",\"title\":" + json_строка(текст_ошибки_ввода) +
-           ",\"message\":" + json_строка(сообщение) +
-           (ныне.empty() ? "" : ",\"present\":" + json_строка(ныне)) + "}";
-}
-
 // "38 Айлета 7535 лета, Пятница, 14 часов 110 частей": every month's name takes "а" in the
 // genitive.
 std::string дата_по_круголету(const Значения_момента &р) {
@@ -48,18 +42,19 @@ std::string ответ_на_поля(std::string_view день, std::string_view
         // A moment that exists and lies outside the range, as the device's clock may give; its
         // year alone may be refused, as past 2099.
         const bool есть = момент_из_полей(день, месяц, год, час, минута).has_value();
-        return json_отказа(отказ ? отказ->поле : "moment",
+        return ошибка_json(отказ ? отказ->поле : "moment", текст_ошибки_ввода,
                            отказ ? std::string_view(отказ->сообщение) : "",
                            есть ? ныне_вне_промежутка(промежуток) : "");
     }
     const auto р = значения_момента(знания_страницы(), *м, промежуток);
     if (!р)
-        return json_отказа("moment",
+        return ошибка_json("moment", текст_ошибки_ввода,
                            "Нет отчета: в библиотеке нет записи, нужной для этого момента.");
-    return форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
-                         {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
-                          std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},
-                          json_строка(дата_по_круголету(*р)), json_строка(отчет_значений(*р, *м))});
+    return значение_json(
+        форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
+                      {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
+                       std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},
+                       json_строка(дата_по_круголету(*р)), json_строка(отчет_значений(*р, *м))}));
 }
 
 // A field longer than any value is refused as an empty one is, with what the field takes, and
@@ -79,14 +74,12 @@ EMSCRIPTEN_KEEPALIVE int field_limit() {
 }
 
 // The library file's bytes, Windows-1251 as shipped; a negative length when the page could not
-// fetch the file. Answers {"loaded":true}, or false with the window program's title and text of
-// the failed load.
+// fetch the file. Answers true, or the window program's title and text of the failed load.
 EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int длина) {
     if (длина >= 0 && загрузить_библиотеку_из_текста({байты, static_cast<std::size_t>(длина)},
                                                      знания_страницы()) == Загрузка::выполнена)
-        return ответить("{\"loaded\":true}");
-    return ответить("{\"loaded\":false,\"title\":" + json_строка(заголовок_ошибки_библиотеки) +
-                    ",\"message\":" + json_строка(текст_ошибки_библиотеки) + "}");
+        return ответить(значение_json("true"));
+    return ответить(ошибка_json("", заголовок_ошибки_библиотеки, текст_ошибки_библиотеки));
 }
 
 // The five fields as typed, read and checked as the window reads them. Answers the moment, the
@@ -105,8 +98,8 @@ EMSCRIPTEN_KEEPALIVE const char *about_program() {
     std::string строки;
     for (const auto строка : строки_о_программе)
         строки += (строки.empty() ? "" : ",") + json_строка(строка);
-    return ответить("{\"lines\":[" + строки + "],\"text\":" + json_строка(текст_о_программе()) +
-                    "}");
+    return ответить(значение_json("{\"lines\":[" + строки +
+                                  "],\"text\":" + json_строка(текст_о_программе()) + "}"));
 }
 
 } // extern "C"
