@@ -162,7 +162,7 @@ void записать_ответ(Запись_json &запись, const Запр
 // A list the page wrote in another form than `запросы` reads: a fault of the page, not of what
 // the user typed.
 std::string список_не_читается() {
-    return ошибка_json("", текст_ошибки_ввода, "Список памятных дней не читается.");
+    return json_ошибки("", текст_ошибки_ввода, "Список памятных дней не читается.");
 }
 
 std::string_view байты(const char *начало, int длина) {

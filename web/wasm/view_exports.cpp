@@ -33,7 +33,7 @@ using Поле = std::string_view;
 
 // A refused view says what krugolet-cli says; its title is the one every refused field has.
 std::string json_отказа(Поле поле, std::string_view сообщение) {
-    return ошибка_json(поле, текст_ошибки_ввода, сообщение);
+    return json_ошибки(поле, текст_ошибки_ввода, сообщение);
 }
 
 // The year, the month and the day as krugolet-cli reads its arguments, or the field it stops at.
@@ -196,7 +196,7 @@ EMSCRIPTEN_KEEPALIVE const char *year_icalendar(const char *год) {
     const auto список = праздники(год);
     if (!список)
         return ответить(отказ_года());
-    return ответить(значение_json(
+    return ответить(json_значения(
         json_строка(файл_icalendar(*список, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}))));
 }
 
