@@ -1,6 +1,6 @@
 #include "apps/cli/arguments.h"
 
-#include "apps/cli/moment_text.h"
+#include "calendar/moment_text.h"
 
 #include <algorithm>
 

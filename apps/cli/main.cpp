@@ -4,17 +4,17 @@
 #include "apps/cli/batch_line.h"
 #include "apps/cli/console.h"
 #include "apps/cli/exit_status.h"
-#include "apps/cli/json_report.h"
-#include "apps/cli/kept_day_view.h"
-#include "apps/cli/moment_text.h"
 #include "apps/cli/standard_output.h"
-#include "apps/cli/views.h"
 #include "calendar/input_check.h"
+#include "calendar/moment_text.h"
 #include "calendar/report.h"
 #include "calendar/values.h"
 #include "knowledge/library.h"
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
+#include "output/json_report.h"
+#include "output/kept_day_view.h"
+#include "output/views.h"
 #include "runtime/utf8.h"
 
 #include <cstdio>
@@ -170,6 +170,11 @@ int вывод_записан(int код) {
     return сбой_среды;
 }
 
+// A refused request exits as wrong input, any other refusal as no report.
+Выход выход_отказа(const Отказ_вида &отказ) {
+    return отказ.род == Род_отказа::неверный_ввод ? неверный_ввод : нет_отчета;
+}
+
 int текстом(const Знания &знания, const Момент &м, Промежуток промежуток,
             std::string_view приставка) {
     const auto значения = значения_момента(знания, м, промежуток);
@@ -207,10 +212,9 @@ void записать_ошибку(Запись_json &запись, std::string_
 
 // One moment as one JSON object; an object with "error" when there is no report, with the text
 // the moment was read from under "input" when it is given. True when there is a report.
-bool записать_json_момента(Запись_json &запись, const Знания &знания,
-                           const std::optional<Момент> &м, Промежуток промежуток,
-                           Память_json &память,
-                           std::optional<std::string_view> ввод = std::nullopt) {
+bool записать_json_итога(Запись_json &запись, const Знания &знания, const std::optional<Момент> &м,
+                         Промежуток промежуток, Память_json &память,
+                         std::optional<std::string_view> ввод = std::nullopt) {
     if (!м) {
         записать_ошибку(запись, текст_ошибки_ввода, ввод);
         return false;
@@ -235,7 +239,7 @@ bool записать_json_момента(Запись_json &запись, const
         return неверный_ввод;
     }
     const auto м = момент_из_текста(строка.текст, промежуток);
-    const bool есть = записать_json_момента(запись, знания, м, промежуток, память, строка.текст);
+    const bool есть = записать_json_итога(запись, знания, м, промежуток, память, строка.текст);
     return есть ? успех : (м ? нет_отчета : неверный_ввод);
 }
 
@@ -275,7 +279,7 @@ int показать_памятный_день(const Знания &знания,
     const auto день = памятный_день_по_запросу(знания, запрос, сейчас());
     if (const auto *отказ = std::get_if<Отказ_вида>(&день)) {
         std::cerr << отказ->сообщение << '\n';
-        return отказ->код;
+        return выход_отказа(*отказ);
     }
     const auto формат = п.json                  ? Формат_памятного_дня::json
                         : п.icalendar_памятного ? Формат_памятного_дня::icalendar
@@ -290,10 +294,10 @@ int показать_вид(const Знания &знания, const Запрос
     if (const auto *отказ = std::get_if<Отказ_вида>(&вывод)) {
         if (!json) {
             std::cerr << отказ->сообщение << '\n';
-            return отказ->код;
+            return выход_отказа(*отказ);
         }
         вывести_json([&](Запись_json &запись) { записать_ошибку(запись, отказ->сообщение); });
-        return вывод_записан(отказ->код);
+        return вывод_записан(выход_отказа(*отказ));
     }
     std::cout << std::get<std::string>(вывод);
     return вывод_записан(успех);
@@ -359,7 +363,7 @@ int выполнить(int argc, char **argv) {
         bool есть = false;
         Память_json память;
         вывести_json([&](Запись_json &запись) {
-            есть = записать_json_момента(запись, знания, м, промежуток, память);
+            есть = записать_json_итога(запись, знания, м, промежуток, память);
         });
         return вывод_записан(есть ? успех : (м ? нет_отчета : неверный_ввод));
     }

@@ -2,9 +2,6 @@
 // batch over random moments of both ranges, library texts with every character JSON escapes and
 // with bytes that are not UTF-8, the views and the kept days.
 
-#include "apps/cli/json_kept_day.h"
-#include "apps/cli/json_report.h"
-#include "apps/cli/json_views.h"
 #include "calendar/input_check.h"
 #include "calendar/kept_day.h"
 #include "calendar/range.h"
@@ -13,6 +10,9 @@
 #include "calendar/year_page.h"
 #include "knowledge/calendar_words.h"
 #include "knowledge/library.h"
+#include "output/json_kept_day.h"
+#include "output/json_report.h"
+#include "output/json_views.h"
 #include "runtime/cp1251.h"
 #include "tests/cli/old_json_writer.h"
 #include "tests/support/library_fixture.h"

@@ -6,7 +6,7 @@
 namespace круголет::прежний_json {
 namespace {
 
-std::string момент_json(const Момент &м) {
+std::string json_момента(const Момент &м) {
     std::string текст;
     дописать_число(текст, м.год, 4);
     текст += '-';
@@ -20,7 +20,7 @@ std::string момент_json(const Момент &м) {
     return текст;
 }
 
-nlohmann::json праздник_json(const День_круголета &день) {
+nlohmann::json json_праздника(const День_круголета &день) {
     return день.праздник ? nlohmann::json(*день.праздник) : nlohmann::json(nullptr);
 }
 
@@ -65,9 +65,9 @@ nlohmann::json день(const День_круголета &день) {
         {"month_name", день.месяц},
         {"day", день.дата.число},
         {"weekday", день.день_недели},
-        {"holiday", праздник_json(день)},
-        {"start", момент_json(день.начало)},
-        {"end", момент_json(день.конец)},
+        {"holiday", json_праздника(день)},
+        {"start", json_момента(день.начало)},
+        {"end", json_момента(день.конец)},
     };
 }
 
@@ -77,9 +77,9 @@ nlohmann::json страница(const Страница_месяца &стран�
         дни.push_back({
             {"day", день.дата.число},
             {"weekday", день.день_недели},
-            {"start", момент_json(день.начало)},
-            {"end", момент_json(день.конец)},
-            {"holiday", праздник_json(день)},
+            {"start", json_момента(день.начало)},
+            {"end", json_момента(день.конец)},
+            {"holiday", json_праздника(день)},
         });
     return {
         {"year_from_creation", страница.лето},
@@ -110,9 +110,9 @@ nlohmann::json праздники(std::span<const День_круголета> �
             {"month", день.дата.месяц},
             {"month_name", день.месяц},
             {"day", день.дата.число},
-            {"name", праздник_json(день)},
-            {"start", момент_json(день.начало)},
-            {"end", момент_json(день.конец)},
+            {"name", json_праздника(день)},
+            {"start", json_момента(день.начало)},
+            {"end", json_момента(день.конец)},
         });
     return список;
 }

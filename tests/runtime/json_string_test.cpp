@@ -15,7 +15,7 @@ std::string прежняя_строка(const std::string &текст) {
     return nlohmann::json(текст).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-std::string строка_json(std::string_view текст) {
+std::string json_строка(std::string_view текст) {
     Буфер_текста буфер;
     дописать_строку_json(буфер, текст);
     return std::string(буфер.текст());
@@ -75,19 +75,19 @@ TEST(JsonString, EveryControlCharacterQuoteAndBackslash) {
     std::string все;
     for (int байт = 0; байт < 0x80; ++байт)
         все += static_cast<char>(байт);
-    EXPECT_EQ(строка_json(все), прежняя_строка(все));
-    EXPECT_EQ(строка_json(std::string_view("\x00\x1f\"\\\x7f", 5)), R"("\u0000\u001f\"\\)"
+    EXPECT_EQ(json_строка(все), прежняя_строка(все));
+    EXPECT_EQ(json_строка(std::string_view("\x00\x1f\"\\\x7f", 5)), R"("\u0000\u001f\"\\)"
                                                                     "\x7f\"");
 }
 
 TEST(JsonString, InvalidUtf8BecomesOneReplacementForEachUnfinishedStart) {
-    EXPECT_EQ(строка_json("a\xD0"
+    EXPECT_EQ(json_строка("a\xD0"
                           "b"),
               "\"a\xEF\xBF\xBD"
               "b\"");
-    EXPECT_EQ(строка_json("\xE0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"") << "overlong";
-    EXPECT_EQ(строка_json("\xE2\x84"), "\"\xEF\xBF\xBD\"") << "cut at the end";
-    EXPECT_EQ(строка_json("\xED\xA0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"")
+    EXPECT_EQ(json_строка("\xE0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"") << "overlong";
+    EXPECT_EQ(json_строка("\xE2\x84"), "\"\xEF\xBF\xBD\"") << "cut at the end";
+    EXPECT_EQ(json_строка("\xED\xA0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"")
         << "surrogate";
 }
 
@@ -99,7 +99,7 @@ TEST(JsonString, RandomTextsGiveTheBytesTheOldWriterGave) {
     for (int i = 0; i < 20'000; ++i) {
         const std::string текст = случайный_текст(случай);
         const std::string ожидается = прежняя_строка(текст);
-        ASSERT_EQ(строка_json(текст), ожидается) << testing::PrintToString(текст);
+        ASSERT_EQ(json_строка(текст), ожидается) << testing::PrintToString(текст);
 
         Буфер_текста буфер;
         Строка_json строка(буфер);

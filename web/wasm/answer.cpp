@@ -15,11 +15,11 @@ const char *ответить(std::string текст) {
     return ответ.c_str();
 }
 
-std::string значение_json(std::string_view json) {
+std::string json_значения(std::string_view json) {
     return "{\"value\":" + std::string(json) + "}";
 }
 
-std::string ошибка_json(std::string_view поле, std::string_view заголовок,
+std::string json_ошибки(std::string_view поле, std::string_view заголовок,
                         std::string_view сообщение, std::string_view ныне) {
     return "{\"error\":{\"field\":" + json_строка(поле) + ",\"title\":" + json_строка(заголовок) +
            ",\"message\":" + json_строка(сообщение) +

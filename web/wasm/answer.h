@@ -38,8 +38,8 @@ template <class Писатель> const char *ответить_значение�
 // {"value": the JSON of what was asked} or {"error": {"field", "title", "message"}}, the field
 // being the one the page marks ("" for none). A moment refused only for lying outside the range
 // also carries what the page says in its place when it is the present one, under "present".
-std::string значение_json(std::string_view json);
-std::string ошибка_json(std::string_view поле, std::string_view заголовок,
+std::string json_значения(std::string_view json);
+std::string json_ошибки(std::string_view поле, std::string_view заголовок,
                         std::string_view сообщение, std::string_view ныне = {});
 
 } // namespace круголет

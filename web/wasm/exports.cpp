@@ -9,9 +9,8 @@
 #include "calendar/report.h"
 #include "calendar/values.h"
 #include "knowledge/library.h"
+#include "output/about_text.h"
 #include "runtime/format.h"
-#include "ui/about.h"
-#include "ui/controls.h"
 #include "web/wasm/answer.h"
 #include "web/wasm/json_text.h"
 #include "web/wasm/refusal.h"
@@ -43,15 +42,15 @@ std::string ответ_на_поля(std::string_view день, std::string_view
         // A moment that exists and lies outside the range, as the device's clock may give; its
         // year alone may be refused, as past 2099.
         const bool есть = момент_из_полей(день, месяц, год, час, минута).has_value();
-        return ошибка_json(отказ ? отказ->поле : "moment", текст_ошибки_ввода,
+        return json_ошибки(отказ ? отказ->поле : "moment", текст_ошибки_ввода,
                            отказ ? std::string_view(отказ->сообщение) : "",
                            есть ? ныне_вне_промежутка(промежуток) : "");
     }
     const auto р = значения_момента(знания_страницы(), *м, промежуток);
     if (!р)
-        return ошибка_json("moment", текст_ошибки_ввода,
+        return json_ошибки("moment", текст_ошибки_ввода,
                            "Нет отчета: в библиотеке нет записи, нужной для этого момента.");
-    return значение_json(
+    return json_значения(
         форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
                       {м->день, м->месяц, м->год, м->час, м->минута, р->лето_от_сотворения,
                        std::int64_t{номер_месяца(р->месяц).value_or(0)}, std::int64_t{р->число},
@@ -79,8 +78,8 @@ EMSCRIPTEN_KEEPALIVE int field_limit() {
 EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int длина) {
     if (длина >= 0 && загрузить_библиотеку_из_текста({байты, static_cast<std::size_t>(длина)},
                                                      знания_страницы()) == Загрузка::выполнена)
-        return ответить(значение_json("true"));
-    return ответить(ошибка_json("", заголовок_ошибки_библиотеки, текст_ошибки_библиотеки));
+        return ответить(json_значения("true"));
+    return ответить(json_ошибки("", заголовок_ошибки_библиотеки, текст_ошибки_библиотеки));
 }
 
 // The five fields as typed, read and checked as the window reads them. Answers the moment, the
@@ -93,14 +92,13 @@ EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char
     return ответить(ответ_на_поля(поле(день), поле(месяц), поле(год), поле(час), поле(минута)));
 }
 
-// The About window's lines about the program (the last, which names the window program's range,
-// left out) and its description of the program and the calendar.
+// The lines about the program and the description of the program and the calendar, as the About
+// window shows them (but for its line naming the window program's range).
 EMSCRIPTEN_KEEPALIVE const char *about_program() {
     std::string строки;
-    for (const auto &элемент : шаблон_окна_о_программе().элементы)
-        if (элемент.номер >= IDC_ABOUT_LINE1 && элемент.номер < IDC_ABOUT_LINE4)
-            строки += (строки.empty() ? "" : ",") + json_строка(элемент.текст);
-    return ответить(значение_json("{\"lines\":[" + строки +
+    for (const auto строка : строки_о_программе)
+        строки += (строки.empty() ? "" : ",") + json_строка(строка);
+    return ответить(json_значения("{\"lines\":[" + строки +
                                   "],\"text\":" + json_строка(текст_о_программе()) + "}"));
 }
 

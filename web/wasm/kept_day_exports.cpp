@@ -3,14 +3,14 @@
 // list, whose events are those of --birthday --ics. A list comes in one call, so that the page
 // pays for crossing into the module once, not once per day.
 
-#include "apps/cli/json_kept_day.h"
-#include "apps/cli/kept_day_view.h"
-#include "apps/cli/moment_text.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/input_check.h"
 #include "calendar/kept_day_text.h"
+#include "calendar/moment_text.h"
 #include "krugolet_version.h"
+#include "output/json_kept_day.h"
+#include "output/kept_day_view.h"
 #include "runtime/integer_text.h"
 #include "web/wasm/answer.h"
 
@@ -162,7 +162,7 @@ void записать_ответ(Запись_json &запись, const Запр
 // A list the page wrote in another form than `запросы` reads: a fault of the page, not of what
 // the user typed.
 std::string список_не_читается() {
-    return ошибка_json("", текст_ошибки_ввода, "Список памятных дней не читается.");
+    return json_ошибки("", текст_ошибки_ввода, "Список памятных дней не читается.");
 }
 
 std::string_view байты(const char *начало, int длина) {

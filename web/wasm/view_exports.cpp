@@ -3,8 +3,6 @@
 // file is its --ics, and a refused day or month gets its words, so that the page and the
 // command line never say different things.
 
-#include "apps/cli/json_views.h"
-#include "apps/cli/views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/input_check.h"
@@ -13,6 +11,8 @@
 #include "calendar/year_holidays.h"
 #include "calendar/year_page.h"
 #include "krugolet_version.h"
+#include "output/json_views.h"
+#include "output/views.h"
 #include "runtime/format.h"
 #include "runtime/integer_text.h"
 #include "runtime/json_writer.h"
@@ -32,8 +32,8 @@ namespace {
 using Поле = std::string_view;
 
 // A refused view says what krugolet-cli says; its title is the one every refused field has.
-std::string отказ_json(Поле поле, std::string_view сообщение) {
-    return ошибка_json(поле, текст_ошибки_ввода, сообщение);
+std::string json_отказа(Поле поле, std::string_view сообщение) {
+    return json_ошибки(поле, текст_ошибки_ввода, сообщение);
 }
 
 // The year, the month and the day as krugolet-cli reads its arguments, or the field it stops at.
@@ -70,7 +70,7 @@ std::variant<Старая_дата, Поле> прочитать(const Запр�
 const char *отказать(Поле поле, const Запрос_вида &запрос) {
     const auto вывод = вывод_вида(знания_страницы(), запрос, true);
     const auto *отказ = std::get_if<Отказ_вида>(&вывод);
-    return ответить(отказ_json(поле, отказ ? std::string_view(отказ->сообщение) : ""));
+    return ответить(json_отказа(поле, отказ ? std::string_view(отказ->сообщение) : ""));
 }
 
 // A holiday list's heading, which at the ends of the range says where it begins or ends.
@@ -98,9 +98,9 @@ std::optional<std::vector<День_круголета>> праздники(const
 
 // The refusal of a Gregorian year outside the range.
 std::string отказ_года() {
-    return отказ_json("year",
-                      форматировать("Год: целое число от % до %.",
-                                    {std::int64_t{первый_год}, std::int64_t{последний_год}}));
+    return json_отказа("year",
+                       форматировать("Год: целое число от % до %.",
+                                     {std::int64_t{первый_год}, std::int64_t{последний_год}}));
 }
 
 } // namespace
@@ -196,7 +196,7 @@ EMSCRIPTEN_KEEPALIVE const char *year_icalendar(const char *год) {
     const auto список = праздники(год);
     if (!список)
         return ответить(отказ_года());
-    return ответить(значение_json(
+    return ответить(json_значения(
         json_строка(файл_icalendar(*список, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}))));
 }
 

@@ -1,6 +1,5 @@
-#include "apps/cli/views.h"
+#include "output/views.h"
 
-#include "apps/cli/json_views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/input_check.h"
@@ -11,6 +10,7 @@
 #include "calendar/year_holidays.h"
 #include "calendar/year_page_text.h"
 #include "krugolet_version.h"
+#include "output/json_views.h"
 #include "runtime/integer_text.h"
 #include "runtime/utf8.h"
 
@@ -31,7 +31,7 @@ const std::string годы_промежутка =
     "с " + std::to_string(первый_год) + " по " + std::to_string(последний_год);
 
 Отказ_вида неверно(std::string сообщение) {
-    return {std::move(сообщение), неверный_ввод};
+    return {std::move(сообщение), Род_отказа::неверный_ввод};
 }
 
 // An argument is echoed by its first characters only, since it may be pasted text of any length.
@@ -105,7 +105,7 @@ std::string_view что_за_число(std::string_view текст) {
     case Отказ::нет_записи:
         break;
     }
-    return {"Нет записи: в таблицах нет строки, нужной для этого дня", нет_отчета};
+    return {"Нет записи: в таблицах нет строки, нужной для этого дня", Род_отказа::нет_отчета};
 }
 
 std::string заголовок_праздников(int год) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "apps/cli/arguments.h"
-#include "apps/cli/exit_status.h"
 #include "knowledge/tables.h"
 #include "runtime/json_writer.h"
 
@@ -10,13 +8,26 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace круголет {
 
-// Why a view has nothing to show, in Russian, and the exit status that says so.
+// A view of the calendar asked for instead of a moment's report, with its arguments as given.
+enum class Вид { день, месяц, лето, праздники, icalendar };
+
+struct Запрос_вида {
+    Вид вид;
+    std::vector<std::string> аргументы;
+};
+
+// A view is refused for what was asked, or for want of a report when the request was good: the
+// tables lack a row, or the clock gives no year to start from. krugolet-cli exits with either.
+enum class Род_отказа { неверный_ввод, нет_отчета };
+
+// Why a view has nothing to show, in Russian, and which of the two it is.
 struct Отказ_вида {
     std::string сообщение;
-    Выход код;
+    Род_отказа род;
 };
 
 // An argument as a message repeats it: its first 40 characters, and "…" after them when there

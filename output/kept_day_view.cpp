@@ -1,12 +1,12 @@
-#include "apps/cli/kept_day_view.h"
+#include "output/kept_day_view.h"
 
-#include "apps/cli/json_kept_day.h"
-#include "apps/cli/moment_text.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/kept_day_text.h"
+#include "calendar/moment_text.h"
 #include "calendar/range.h"
 #include "krugolet_version.h"
+#include "output/json_kept_day.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ namespace {
 using Итог = std::variant<Памятный_день, Отказ_вида>;
 
 Отказ_вида неверно(std::string сообщение) {
-    return {std::move(сообщение), неверный_ввод};
+    return {std::move(сообщение), Род_отказа::неверный_ввод};
 }
 
 // Written as moments are typed, unlike the bounds of an old day.
@@ -70,7 +70,7 @@ std::variant<int, Отказ_вида> первое_лето_запроса(cons
     if (!ныне)
         return Отказ_вида{"Нет лета, с которого начать: системные часы вне промежутка " +
                               границы_промежутка + "; задайте его: --from ЛЕТО",
-                          нет_отчета};
+                          Род_отказа::нет_отчета};
     return std::max(ныне->дата.лето, памятная.дата.лето);
 }
 
@@ -96,7 +96,7 @@ std::variant<int, Отказ_вида> первое_лето_запроса(cons
     case Отказ_возвращений::нет_записи:
         break;
     }
-    return {"Нет записи: в таблицах нет строки, нужной для этого дня", нет_отчета};
+    return {"Нет записи: в таблицах нет строки, нужной для этого дня", Род_отказа::нет_отчета};
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "apps/cli/report_templates_json.h"
+#include "output/report_templates_json.h"
 
 #include "runtime/json_string.h"
 

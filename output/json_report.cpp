@@ -1,7 +1,7 @@
-#include "apps/cli/json_report.h"
+#include "output/json_report.h"
 
-#include "apps/cli/report_templates_json.h"
 #include "calendar/report.h"
+#include "output/report_templates_json.h"
 
 #include <charconv>
 #include <iterator>
