@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Measures the web page (docs/performance.md): the site's size as a host sends it gzip-compressed,
+"""Measures the web page (docs/performance.md): the site's size as a host sends it compressed,
 the navigation to the painted report in headless Chromium beside a blank page's in the same run
 (then from the service worker's copy, as at a later visit), the time of one report computed
 in the page, and the person's list of 200 kept days drawn, against reports of the same run.
@@ -7,7 +7,6 @@ in the page, and the person's list of 200 kept days drawn, against reports of th
     bench/web_page.py [SITE_DIR]      (build-web/site by default; build it with the web preset)
 """
 
-import gzip
 import json
 import pathlib
 import re
@@ -48,7 +47,7 @@ new PerformanceObserver((list) => {
 # the fields' texts in, the parsed answer out. Milliseconds per report, for each of 5 rounds.
 COMPUTE = """
 const done = arguments[arguments.length - 1];
-import('./js/core.js').then(async ({ loadCore }) => {
+import('./modules/js/core.js').then(async ({ loadCore }) => {
   const core = await loadCore();
   const moments = [];
   for (let i = 0; i < 1000; i++)
@@ -70,7 +69,7 @@ import('./js/core.js').then(async ({ loadCore }) => {
 # per call, for each of 5 rounds of 60 steps: [report, month page, file].
 COMPUTE_VIEWS = """
 const done = arguments[arguments.length - 1];
-import('./js/core.js').then(async ({ loadCore }) => {
+import('./modules/js/core.js').then(async ({ loadCore }) => {
   const core = await loadCore();
   const time = (call) => {
     const start = performance.now();
@@ -133,7 +132,7 @@ KEPT_DAYS = json.dumps({"format": "krugolet-kept-days", "version": 1, "entries":
 # by the core in the same round: [ms per report, ms for the list], for each of 5 rounds.
 SHOW_KEPT_DAYS = """
 const done = arguments[arguments.length - 1];
-import('./js/core.js').then(async ({ loadCore }) => {
+import('./modules/js/core.js').then(async ({ loadCore }) => {
   const core = await loadCore();
   const go = (address) => {
     history.pushState(null, '', address);
@@ -160,11 +159,25 @@ import('./js/core.js').then(async ({ loadCore }) => {
 """
 
 
+def serve_modules(site, folder):
+    """The page's modules as they are before the build bundles them, beside the core's loader and
+    module of the same build (build-web/web) and the library, so that the measurements of the
+    core can import core.js alone."""
+    shutil.copytree(ROOT / "web" / "site" / "js", folder / "js")
+    for name in ("krugolet-core.js", "krugolet-core.wasm"):
+        shutil.copy(site.parent / "web" / name, folder / "js")
+    shutil.copy(site / "библиотека.txt", folder)
+
+
 def transfer_sizes(site):
+    """Each file's bytes and those of its compressed copies as the build lays them beside it (the
+    file itself where it has none: an image)."""
     rows = []
-    for f in sorted(p for p in site.rglob("*") if p.is_file()):
-        data = f.read_bytes()
-        rows.append((str(f.relative_to(site)), len(data), len(gzip.compress(data, 6))))
+    for f in sorted(p for p in site.rglob("*") if p.is_file() and p.suffix not in (".br", ".gz")):
+        size = f.stat().st_size
+        packed = [f.with_name(f.name + s).stat().st_size if f.with_name(f.name + s).is_file()
+                  else size for s in (".br", ".gz")]
+        rows.append((str(f.relative_to(site)), size, *packed))
     return rows
 
 
@@ -184,6 +197,10 @@ def navigation_times(driver, url, loads):
     return times
 
 
+def painted_median(times):
+    return statistics.median(t for t, _ in times)
+
+
 def summary(name, times):
     painted = [t for t, _ in times]
     cpu = [c for _, c in times]
@@ -195,14 +212,15 @@ def summary(name, times):
 def main():
     site = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ROOT / "build-web" / "site")
     rows = transfer_sizes(site)
-    print("file | bytes | gzip -6")
-    for name, size, packed in rows:
-        print(f"{name} | {size} | {packed}")
-    print(f"total | {sum(r[1] for r in rows)} | {sum(r[2] for r in rows)}")
+    print("file | bytes | .br | .gz")
+    for row in rows:
+        print(" | ".join(map(str, row)))
+    print("total | " + " | ".join(str(sum(r[i] for r in rows)) for i in (1, 2, 3)))
 
     with tempfile.TemporaryDirectory() as served:
         shutil.copytree(site, served, dirs_exist_ok=True)
         (pathlib.Path(served) / "blank.html").write_text(BLANK, encoding="utf-8")
+        serve_modules(site, pathlib.Path(served) / "modules")
         index = (site / "index.html").read_text(encoding="utf-8")
         (pathlib.Path(served) / "static.html").write_text(without_scripts(index), encoding="utf-8")
         server = Server(pathlib.Path(served))
@@ -220,6 +238,9 @@ def main():
             summary("blank page painted", blank)
             summary("the page without scripts painted", static)
             summary("report painted", page)
+            print(f"report painted / the page without scripts: "
+                  f"{painted_median(page) / painted_median(static):.2f}, load average "
+                  f"{' '.join(pathlib.Path('/proc/loadavg').read_text().split()[:3])}")
             # A later visit: the page from the service worker's copy.
             driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
             driver.get(server.url)

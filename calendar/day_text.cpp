@@ -30,7 +30,10 @@ void дописать_время_и_дату(std::string &текст, const Мо
 void дописать_старую_дату(std::string &текст, const День_круголета &день) {
     дописать_число(текст, день.дата.число);
     текст += ' ';
+    // After its number a month is named in the genitive, as people say a date; every month's
+    // name takes "а" in it.
     текст += день.месяц;
+    текст += "а";
     текст += ' ';
     дописать_число(текст, день.дата.лето);
     текст += " лета";

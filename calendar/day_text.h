@@ -8,7 +8,7 @@
 
 namespace круголет {
 
-// "19:00 19.09.2027"
+// "19:00 19.09.2027", as the old day's bounds are written.
 std::string время_и_дата(const Момент &момент);
 
 // "19.09.2027"
@@ -21,10 +21,10 @@ std::string момент_текстом(const Момент &момент, std::s
 // "с 22.09.1868 19:00 до 22.09.2012 19:00": the range by its bounds, the second not included.
 std::string промежуток_текстом(Промежуток промежуток, std::string_view между = " ");
 
-// "1 Рамхат 7536 лета"
+// "1 Рамхата 7536 лета"
 std::string старая_дата_текстом(const День_круголета &день);
 
-// "1 Рамхат 7536 лета (Четверг): с 19:00 19.09.2027 до 19:00 20.09.2027"
+// "1 Рамхата 7536 лета (Четверг): с 19:00 19.09.2027 до 19:00 20.09.2027"
 std::string строка_дня(const День_круголета &день);
 
 // A day on its own: its line, then its holiday ("нет" when it has none, as the report says) and

@@ -10,7 +10,7 @@
 namespace круголет {
 
 // What names the program in a calendar file and dates it: the version for PRODID, and the
-// release's moment in UTC as RFC 5545 writes it ("20261207T000000Z") for DTSTAMP, so that the
+// release's moment in UTC as RFC 5545 writes it ("20261208T000000Z") for DTSTAMP, so that the
 // same holidays and the same release always give the same bytes.
 struct Выпуск {
     std::string_view версия;

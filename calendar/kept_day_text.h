@@ -24,7 +24,7 @@ std::string лет_текстом(int лет);
 // 7508 лета" in its own year.
 std::string срок_текстом(const Возвращение &возвращение, const Старая_дата &памятная);
 
-// "41 Гэйлета в этом лете нет, день отмечается 40 Гэйлета" for a day kept on another; empty
+// "41 Гэйлета в это лето нет, день отмечается 40 Гэйлета" for a day kept on another; empty
 // for one kept on its own number.
 std::string перенос_текстом(const Возвращение &возвращение);
 
@@ -33,8 +33,9 @@ std::string перенос_текстом(const Возвращение &возв
 std::string строка_памятной_даты(const Памятный_день &день);
 
 // The title; the moment with its old date, weekday and year's name; a blank line; then one line
-// for each return: "Лето 7535, 27 лет: 14 Дайлета, Пятница, с 19:00 … до 19:00 …", with its
-// holiday and the day it stands in for after semicolons. Each line ends in a line feed.
+// for each return: "Лето 7535, 27 лет: 14 Дайлета, Пятница, с 19:00 … до 19:00 …" ("сам день"
+// in place of the years in the day's own year), with its holiday and the day it stands in for
+// after semicolons. Each line ends in a line feed.
 std::string текст_памятного_дня(const Памятный_день &день);
 
 } // namespace круголет

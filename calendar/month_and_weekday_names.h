@@ -18,6 +18,10 @@ inline constexpr std::array<std::string_view, 9> дни_недели = {
     имя_дня::понедельник, имя_дня::вторник, имя_дня::тритейник, имя_дня::четверг, имя_дня::пятница,
     имя_дня::шестица,     имя_дня::седмица, имя_дня::осьмица,   имя_дня::неделя};
 
+// The same names as narrow screens show them.
+inline constexpr std::array<std::string_view, 9> краткие_дни_недели = {"Пн", "Вт", "Тр", "Чт", "Пт",
+                                                                       "Шс", "Сд", "Ос", "Нд"};
+
 // The place of a month in the year, 1 to 9; nothing for any other string. Also at compile time,
 // so that tables written by month name can be laid out by month number.
 constexpr std::optional<int> номер_месяца(std::string_view месяц) {

@@ -8,6 +8,7 @@
 #include "calendar/year.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 namespace круголет {
@@ -54,6 +55,14 @@ int столбец(std::string_view день_недели) {
 }
 
 } // namespace
+
+std::optional<Месяц_лета> месяц_через(Месяц_лета месяц, int сдвиг) {
+    // Counted wide, so that a year typed far outside the range cannot overflow.
+    const std::int64_t номер = std::int64_t{месяц.лето} * 9 + месяц.месяц - 1 + сдвиг;
+    if (номер < std::int64_t{первое_лето} * 9 || номер >= (std::int64_t{последнее_лето} + 1) * 9)
+        return std::nullopt;
+    return Месяц_лета{static_cast<int>(номер / 9), static_cast<int>(номер % 9) + 1};
+}
 
 std::variant<Страница_месяца, Отказ> страница_месяца(const Знания &знания, int лето, int месяц) {
     if (лето < первое_лето || лето > последнее_лето)

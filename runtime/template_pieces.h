@@ -48,6 +48,9 @@ template <std::size_t Вставок> class Шаблон {
 // The most characters an integer value takes ("-9223372036854775808").
 inline constexpr std::size_t наибольшее_число_знаков = 20;
 
+// A piece written from `куда` on, integers as plain decimal digits, and the end of what was
+// written: the receiver of раздать_шаблон for room that the caller provides (the template's
+// `размер()`, the texts' sizes and `наибольшее_число_знаков` for each integer).
 inline char *записанное_значение(char *куда, std::string_view значение) {
     return std::copy(значение.begin(), значение.end(), куда);
 }
@@ -56,16 +59,30 @@ inline char *записанное_значение(char *куда, std::integral
     return std::to_chars(куда, куда + наибольшее_число_знаков, значение).ptr;
 }
 
-// Writes the template with its values in its gaps, integers as plain decimal digits, from `куда`
-// on, and gives the end of what it wrote. The room is the caller's to provide: the template's
-// `размер()`, the texts' sizes and `наибольшее_число_знаков` for each integer.
-template <std::size_t Вставок, class... Значения>
-char *записанный_шаблон(char *куда, const Шаблон<Вставок> &шаблон, const Значения &...значения) {
+// A text of the template itself, told apart from a value's text by its type: a destination may
+// know more of the program's own texts than of the values (that they need no escaping, say).
+struct Кусок_шаблона {
+    std::string_view текст;
+};
+
+inline char *записанное_значение(char *куда, Кусок_шаблона кусок) {
+    return записанное_значение(куда, кусок.текст);
+}
+
+// Hands the template's texts and the values in its gaps to `приемник` one after the other, in
+// the order they are read: the text before the first gap, the first value, the text after it,
+// and so on; each destination copies them its own way. The receiver is given where the text
+// stands (a pointer into the room it is written into, say) and gives where it stands after the
+// piece, and so is the caller: threaded through as a value, the place stays in a register, where
+// one kept in memory would be read again after every byte stored, which might have changed it.
+template <std::size_t Вставок, class Место, class Приемник, class... Значения>
+Место раздать_шаблон(const Шаблон<Вставок> &шаблон, Место место, Приемник &&приемник,
+                     const Значения &...значения) {
     static_assert(sizeof...(Значения) == Вставок, "one value for each placeholder");
-    std::size_t место = 0;
-    куда = записанное_значение(куда, шаблон.кусок(место));
-    ((куда = записанное_значение(записанное_значение(куда, значения), шаблон.кусок(++место))), ...);
-    return куда;
+    std::size_t номер = 0;
+    место = приемник(место, Кусок_шаблона{шаблон.кусок(номер)});
+    ((место = приемник(приемник(место, значения), Кусок_шаблона{шаблон.кусок(++номер)})), ...);
+    return место;
 }
 
 } // namespace круголет

@@ -2,8 +2,6 @@
 
 #include "platform/window.h"
 
-#include <string>
-
 namespace круголет {
 
 // Opens the modal About window owned by the parent and returns when it has been closed.
@@ -15,8 +13,5 @@ int обработать_событие_окна_о_программе(Окно 
 
 // The About window as a dialog template (resource 10000).
 const Шаблон_диалога &шаблон_окна_о_программе();
-
-// The description of the program and of the calendar that the About window shows.
-std::string текст_о_программе();
 
 } // namespace круголет

@@ -1,6 +1,6 @@
 #include "apps/cli/arguments.h"
 
-#include "apps/cli/moment_text.h"
+#include "calendar/moment_text.h"
 
 #include <algorithm>
 
@@ -94,6 +94,12 @@ std::string имя_вида(Вид вид) {
     return std::string(std::ranges::find(виды, вид, &Параметр_вида::вид)->имя);
 }
 
+// "--year ЛЕТО": the view as it was given, which tells a lone --ics from --ics ГОД.
+std::string вид_с_аргументами(Вид вид) {
+    const auto &параметр = *std::ranges::find(виды, вид, &Параметр_вида::вид);
+    return std::string(параметр.имя) + " " + std::string(параметр.аргументы);
+}
+
 // "--old, --month, ...": every view, for the message that only one is taken.
 std::string имена_видов() {
     std::string имена;
@@ -164,8 +170,8 @@ std::optional<Ошибка_аргументов> проверить_памятн
         return std::nullopt;
     }
     if (параметры.вид)
-        return Ошибка_аргументов{"с " + std::string(памятный_день) +
-                                 " не задаются --old, --month, --holidays и --ics ГОД"};
+        return Ошибка_аргументов{"с " + std::string(памятный_день) + " не задается " +
+                                 вид_с_аргументами(параметры.вид->вид)};
     if (!параметры.момент.empty())
         return Ошибка_аргументов{"лишний аргумент: " + параметры.момент.front()};
     if (параметры.icalendar_памятного && параметры.json)

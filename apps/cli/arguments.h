@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/views.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -8,14 +10,6 @@
 #include <vector>
 
 namespace круголет {
-
-// A view of the calendar asked for instead of a moment's report, with its arguments as given.
-enum class Вид { день, месяц, лето, праздники, icalendar };
-
-struct Запрос_вида {
-    Вид вид;
-    std::vector<std::string> аргументы;
-};
 
 // What the command line asks for.
 struct Параметры {

@@ -8,6 +8,8 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#else
+#include <csignal>
 #endif
 
 namespace круголет {
@@ -17,6 +19,10 @@ void настроить_вывод() {
     SetConsoleOutputCP(CP_UTF8);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+#else
+    // A pipe whose reader has gone fails the write instead of killing the program, which then
+    // ends as for any output it cannot write.
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
 }
 

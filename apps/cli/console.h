@@ -8,7 +8,8 @@
 namespace круголет {
 
 // Makes the standard output take the UTF-8 bytes of a report unchanged: on Windows, no "\r"
-// added before each "\n", and a console that shows them as UTF-8.
+// added before each "\n", and a console that shows them as UTF-8. Elsewhere a write into a pipe
+// whose reader has gone fails as a write to a full disk does, and is reported the same way.
 void настроить_вывод();
 
 // The arguments after the program's name, in UTF-8. Windows hands a program its narrow arguments

@@ -4,17 +4,18 @@
 #include "apps/cli/batch_line.h"
 #include "apps/cli/console.h"
 #include "apps/cli/exit_status.h"
-#include "apps/cli/json_report.h"
-#include "apps/cli/kept_day_view.h"
-#include "apps/cli/moment_text.h"
-#include "apps/cli/views.h"
+#include "apps/cli/standard_output.h"
 #include "calendar/day_text.h"
 #include "calendar/input_check.h"
+#include "calendar/moment_text.h"
 #include "calendar/report.h"
 #include "calendar/values.h"
 #include "knowledge/library.h"
 #include "knowledge/library_place.h"
 #include "krugolet_version.h"
+#include "output/json_report.h"
+#include "output/kept_day_view.h"
+#include "output/views.h"
 #include "runtime/format.h"
 #include "runtime/utf8.h"
 
@@ -91,16 +92,18 @@ constexpr std::string_view справка =
     "  JSON (у --year - название, священное ли лето и девять объектов --month);\n"
     "  начало и конец дня - \"ГГГГ-ММ-ДДTЧЧ:ММ\", месяц - его номер.\n"
     "\n"
-    "Памятный день (рождение, свадьба, память) по Круголету, год за годом:\n"
+    "Памятный день (рождение, годовщина, память) по Круголету, год за годом:\n"
     "  --birthday ДД.ММ.ГГГГ ЧЧ:ММ\n"
     "        день Круголета, на который пришелся момент (день начинается в 19:00),\n"
-    "        и его возвращения: тот же месяц и то же число в следующих летах, каждое\n"
+    "        и его возвращения: тот же месяц и то же число в следующие лета, каждое\n"
     "        с возрастом, днем недели, григорианским началом и концом и праздником;\n"
-    "        41-е число четных месяцев (Айлет, Гэйлет, Элет, Хейлет) есть только\n"
-    "        в священном лете (16-м в Круге Лет), в другие лета этот день\n"
+    "        41-е число четных месяцев (Айлет, Гэйлет, Элет, Хейлет) бывает только\n"
+    "        в священное лето (16-е в Круге Лет), в другие лета этот день\n"
     "        отмечается 40-го; возвращения идут до 7607 лета\n"
-    "  --years N      сколько лет показать, от 1 до 100 (10 без него)\n"
-    "  --from ЛЕТО    с какого лета от Сотворения Мира (без него - с нынешнего)\n"
+    "  --years N      сколько лет показать, от 1 до 100 (без него 10, а у конца\n"
+    "                 промежутка - сколько осталось)\n"
+    "  --from ЛЕТО    с какого лета от Сотворения Мира (без него - с нынешнего,\n"
+    "                 а для дня, который еще впереди, - с его лета)\n"
     "  --name ИМЯ     чей это день, до 100 знаков\n"
     "  --kind ВИД     рождение (без него), годовщина или память: слова заголовка\n"
     "  --json         объект JSON; --ics - файл iCalendar, по событию на каждое\n"
@@ -161,12 +164,18 @@ void подсказать(bool широкий_примет) {
         std::cerr << подсказка << '\n';
 }
 
-// Everything written has reached the output; a full disk or a closed descriptor shows only here.
+// Everything written has reached the output; a full disk or a closed descriptor shows only here,
+// or in the mark a failed write left on stdout before.
 int вывод_записан(int код) {
-    if (std::cout.flush())
+    if (std::cout.flush() && !std::ferror(stdout))
         return код;
     std::cerr << сбой_вывода << '\n';
     return сбой_среды;
+}
+
+// A refused request exits as wrong input, any other refusal as no report.
+Выход выход_отказа(const Отказ_вида &отказ) {
+    return отказ.род == Род_отказа::неверный_ввод ? неверный_ввод : нет_отчета;
 }
 
 int текстом(const Знания &знания, const Момент &момент, Промежуток промежуток,
@@ -179,49 +188,85 @@ int текстом(const Знания &знания, const Момент &мом�
                    в_промежутке(момент, Промежуток::широкий));
         return нет_отчета;
     }
-    std::cout << приставка << отчет_значений(*значения, момент);
+    Накопленный_вывод вывод;
+    auto &буфер = вывод.буфер();
+    буфер.дописать(приставка);
+    буфер.занять(
+        записанный_отчет(буфер.место(наибольший_размер_отчета(*значения)), *значения, момент));
+    вывод.отдать();
     return вывод_записан(успех);
 }
 
-// One moment as one JSON object; an object with "error" when there is no report.
-std::pair<nlohmann::json, bool> json_момента(const Знания &знания, const std::optional<Момент> &м,
-                                             Промежуток промежуток) {
-    if (!м)
-        return {{{"error", текст_ошибки_ввода}}, false};
-    const auto р = значения_момента(знания, *м, промежуток);
-    if (!р)
-        return {{{"error", сообщение_без_отчета(р.причина(), промежуток)}}, false};
-    return {json_значений(*р, *м), true};
+// A JSON document on a line of its own.
+template <class Писатель> void вывести_json(Писатель записать) {
+    Накопленный_вывод вывод;
+    Запись_json запись(вывод.буфер());
+    записать(запись);
+    вывод.буфер().дописать('\n');
+    вывод.отдать();
+}
+
+void записать_ошибку(Запись_json &запись, std::string_view сообщение,
+                     std::optional<std::string_view> ввод = std::nullopt) {
+    запись.начать_объект();
+    запись.поле("error", сообщение);
+    if (ввод)
+        запись.поле("input", *ввод);
+    запись.кончить_объект();
+}
+
+// One moment as one JSON object; an object with "error" when there is no report, with the text
+// the moment was read from under "input" when it is given. True when there is a report.
+bool записать_json_итога(Запись_json &запись, const Знания &знания,
+                         const std::optional<Момент> &момент, Промежуток промежуток,
+                         Память_json &память, std::optional<std::string_view> ввод = std::nullopt) {
+    if (!момент) {
+        записать_ошибку(запись, текст_ошибки_ввода, ввод);
+        return false;
+    }
+    const auto значения = значения_момента(знания, *момент, промежуток);
+    if (!значения) {
+        записать_ошибку(запись, сообщение_без_отчета(значения.причина(), промежуток), ввод);
+        return false;
+    }
+    записать_json_значений(запись, *значения, *момент, память);
+    return true;
 }
 
 // A refused line is echoed under "input"; one too long to read, by its start only. The status
 // says whether the line was reported, refused as wrong data, or lacks a record.
-std::pair<nlohmann::json, Выход> json_строки(const Знания &знания, const Строка_пакета &строка,
-                                             Промежуток промежуток) {
-    if (строка.длинная)
-        return {{{"error", длинная_строка},
-                 {"input", строка.текст.substr(0, смещение_знака(строка.текст, знаков_эха))}},
-                неверный_ввод};
-    const auto м = момент_из_текста(строка.текст, промежуток);
-    auto [объект, есть] = json_момента(знания, м, промежуток);
-    if (!есть)
-        объект["input"] = строка.текст;
-    return {std::move(объект), есть ? успех : (м ? нет_отчета : неверный_ввод)};
+Выход записать_json_строки(Запись_json &запись, const Знания &знания, const Строка_пакета &строка,
+                           Промежуток промежуток, Память_json &память) {
+    if (строка.длинная) {
+        записать_ошибку(
+            запись, длинная_строка,
+            std::string_view(строка.текст).substr(0, смещение_знака(строка.текст, знаков_эха)));
+        return неверный_ввод;
+    }
+    const auto момент = момент_из_текста(строка.текст, промежуток);
+    const bool есть = записать_json_итога(запись, знания, момент, промежуток, память, строка.текст);
+    return есть ? успех : (момент ? нет_отчета : неверный_ввод);
 }
 
-// A batch in which every line was wrong data is wrong data, as a single wrong moment is.
+// The lines go out in writes of many lines; once a write fails, reading stops. The tables' texts
+// are escaped once for the whole batch. A batch in which every line was wrong data is wrong
+// data, as a single wrong moment is.
 int json_строками(const Знания &знания, Промежуток промежуток) {
     bool все = true;
     bool все_отказаны = true;
-    while (std::cout) {
+    Накопленный_вывод вывод;
+    Память_json память;
+    while (вывод.отдать_накопленное()) {
         const auto строка = следующая_строка(*std::cin.rdbuf());
         if (!строка)
             break;
-        const auto [объект, код] = json_строки(знания, *строка, промежуток);
+        Запись_json запись(вывод.буфер());
+        const auto код = записать_json_строки(запись, знания, *строка, промежуток, память);
         все = все && код == успех;
         все_отказаны = все_отказаны && код == неверный_ввод;
-        std::cout << текст_json(объект) << '\n';
+        вывод.буфер().дописать('\n');
     }
+    вывод.отдать();
     if (std::ferror(stdin)) {
         std::cerr << сбой_ввода << '\n';
         return сбой_среды;
@@ -239,7 +284,7 @@ int показать_памятный_день(const Знания &знания,
     const auto день = памятный_день_по_запросу(знания, запрос, сейчас());
     if (const auto *отказ = std::get_if<Отказ_вида>(&день)) {
         std::cerr << отказ->сообщение << '\n';
-        return отказ->код;
+        return выход_отказа(*отказ);
     }
     const auto формат = параметры.json ? Формат_памятного_дня::json
                         : параметры.icalendar_памятного ? Формат_памятного_дня::icalendar
@@ -254,10 +299,10 @@ int показать_вид(const Знания &знания, const Запрос
     if (const auto *отказ = std::get_if<Отказ_вида>(&вывод)) {
         if (!json) {
             std::cerr << отказ->сообщение << '\n';
-            return отказ->код;
+            return выход_отказа(*отказ);
         }
-        std::cout << текст_json({{"error", отказ->сообщение}}) << '\n';
-        return вывод_записан(отказ->код);
+        вывести_json([&](Запись_json &запись) { записать_ошибку(запись, отказ->сообщение); });
+        return вывод_записан(выход_отказа(*отказ));
     }
     std::cout << std::get<std::string>(вывод);
     return вывод_записан(успех);
@@ -340,8 +385,11 @@ int выполнить(int argc, char **argv) {
     };
     const auto момент = прочитать(промежуток);
     if (параметры.json) {
-        const auto [объект, есть] = json_момента(знания, момент, промежуток);
-        std::cout << текст_json(объект) << '\n';
+        bool есть = false;
+        Память_json память;
+        вывести_json([&](Запись_json &запись) {
+            есть = записать_json_итога(запись, знания, момент, промежуток, память);
+        });
         return вывод_записан(есть ? успех : (момент ? нет_отчета : неверный_ввод));
     }
     if (!момент) {

@@ -13,7 +13,7 @@ January to 22 May, with the thaw in Дайлет and sowing in Элет), Вес
 import collections
 import re
 
-from .year_names import ELEMENTS
+from .year_names import ELEMENTS, NAMES, element_of
 
 
 class TextError(ValueError):
@@ -315,6 +315,22 @@ def texts_of(rows):
     return joined
 
 
+# A year text carries at most two colons and sets «не X, а Y» (or «Y, а не X») against each other
+# once: read one after another, 84 texts had opened «образ: пояснение», 28 held three colons or
+# more, and 13 turned on two antitheses or three.
+COLONS_PER_TEXT = 2
+ANTITHESIS = re.compile(r"\bне\b[^.;:!?—]*?, а\b|, а не\b", re.IGNORECASE)
+ANTITHESES_PER_TEXT = 1
+# The first and last year of each Circle of Years say which Circle they open or close («Им
+# завершается пятый Круг Лет»), as the reader of a boundary year looks for it.
+CIRCLE_ORDINALS = ("перв", "втор", "трет", "четв[её]рт", "пят", "шест", "седьм", "восьм", "девят")
+
+
+def circle_of_years(p):
+    """The ordinal of the Circle of Years that year p opens or closes, or None inside a Circle."""
+    return CIRCLE_ORDINALS[(p - 1) // 16] if p % 16 in (0, 1) else None
+
+
 def check_year_text(where, text):
     """What holds for a year text as the library carries it."""
     digit = re.search(r"\d+", text)
@@ -322,13 +338,153 @@ def check_year_text(where, text):
           f"its numbers")
     now = NOW.search(text)
     check(not now, f"{where}: «{now and now.group(0)}»: the reader may read of a year long past")
+    colons = text.count(":")
+    check(colons <= COLONS_PER_TEXT, f"{where}: {colons} colons, more than {COLONS_PER_TEXT}")
+    antitheses = ANTITHESIS.findall(text)
+    check(len(antitheses) <= ANTITHESES_PER_TEXT, f"{where}: «не X, а Y» {len(antitheses)} times "
+          f"{antitheses}")
+
+
+def check_place_in_circle(where, p, text):
+    ordinal = circle_of_years(p)
+    named = not ordinal or re.search(rf"\b{ordinal}\w*(?:,? \w+){{0,3}} Круг\w* Лет\b", text,
+                                     re.IGNORECASE)
+    check(named, f"{where}: a boundary year that does not name its Circle of Years ({ordinal}…)")
+
+
+# A Храм year is the sacred one, with a forty-first day in every month: its reader sees no other
+# year's text, and the quarter of an even month's forty-first day says that the day comes «только в
+# священное лето».
+SACRED_YEAR = re.compile(r"\bсвящен\w* лет\w*", re.IGNORECASE)
+
+
+def name_of(p):
+    return NAMES[(p - 1) % 16][0]
+
+
+def check_sacred_year(where, p, text):
+    check(name_of(p) != "Храм" or SACRED_YEAR.search(text),
+          f"{where}: a Храм year that does not say it is the sacred one")
+
+
+# Across the year texts: at most 42 open with a sentence built on a colon, and each element's colour
+# stands as an image in at most five of its sixteen years (the Звезда years' red star had stood in
+# fourteen, the Луна years' lilac in eleven). Земля and Бог name their years by the colour, so
+# «Белый Жрец» is the name and «белое перо» the image.
+COLON_OPENINGS_LIMIT = 42
+COLOUR_IMAGES = {
+    "Земля": r"ч[её]рн\w*",
+    "Звезда": r"красн\w*",
+    "Огонь": r"ал(?:ый|ая|ое|ые|ого|ой|ому|ым|ом|ую|ых|ыми)\b|багр\w*",
+    "Солнце": r"золот\w*",
+    "Дерево": r"зел[её]н\w*",
+    "Сварга": r"голуб\w*|лазур\w*",
+    "Океан": r"син(?:ий|яя|ее|ие|его|ей|ему|им|ем|юю|их|ими|ь|ью|ева|еву|еве|евой)\b",
+    "Луна": r"фиолетов\w*|лилов\w*|лунн\w* свет\w*",
+    "Бог": r"бел(?:ый|ая|ое|ые|ого|ой|ому|ым|ом|ую|ых|ыми)\b|белизн\w*",
+}
+COLOUR_IMAGE_LIMIT = 5
+NAMED_BY_COLOUR = ("Земля", "Бог")
+
+
+def colour_images(p, text):
+    element = element_of(p)[0]
+    found = re.finditer(rf"\b(?:{COLOUR_IMAGES[element]})", text, re.IGNORECASE)
+    return [m.group(0) for m in found if not (
+        element in NAMED_BY_COLOUR and m.group(0)[0].isupper() and
+        re.match(r" \(?[А-ЯЁ]", text[m.end():]))]
+
+
+# Each element or name once brought one stock frame into most of its years: the Звезда years' own
+# star, far goal or calling (in 10 of 16), the Дерево years' roots (13 of 16), the Сварга years'
+# dreamer who forgets the ground (6 of 16 in these words), the Тур at pasture (5 of 9), the Земля
+# years' ploughland and black soil (11 of 16), and three Океан years of four in a row set out to sea
+# only with a reserve. Each frame stands in at most a third of the years of its group; the reserve,
+# an image, in two. A fourth outside reading, going through the years in a row, met the same name
+# every sixteen years with the same formula: the Феникс rising again after its losses (5 of 9), the
+# Свиток «развёрнут» with «всё, что записано» (four Свитки running), the Сварга years' work «под
+# открытым небом» (5 of 16, three running) and the Солнце years' openness, «открыто», «у всех на
+# виду», «не прячут» (8 of 16): each stays in the years the reading left it. No frame stands in
+# more of its group's years in a row than the last figure: a Феникс follows a Феникс sixteen years
+# on. (group, frame, pattern, limit of texts, most of the group's years in a row)
+LOSS = r"(?:\b(?:потер|падени|утрат|невзгод|неудач)\w*|\bбед(?:а|ы|е|у|ой)\b)"
+RISE = r"\b(?:подним|подня|вста[её]т|встают|встать|восста|возвраща|вернут|сначала|заново|отраст)\w*"
+GROUP_FRAMES = (
+    ("Звезда", "own star, far goal or calling",
+     r"\bсво(?:я|ей|ю|ею) звезд\w*|\bпутеводн\w*|\bза звездой\b|\bк (?:\w+ )?звезде\b|"
+     r"\b(?:дальн|далёк|высок)\w* цел(?:ь|и|ью|ей|ям|ями|ях)\b|\bцел\w* по плечу\b|"
+     r"\bпризвани\w*", 5, 2),
+    ("Дерево", "roots", r"\bкорн\w*|\bкорен\w*", 5, 2),
+    ("Сварга", "dreamer who forgets the ground",
+     r"\bмечт\w*|\bв облаках\b|\bвоздушн\w* замк\w*|\bзасмотр\w* в небо\b|\bмысл\w* о небе\b|"
+     r"\bпод ноги\b", 5, 2),
+    ("Тур", "pasture", r"\bпас(?:[её]т|ут|т[иу]|тбищ)\w*|\bлуг(?:а|у|ом|е|ов|ам|ами|ах)?\b", 3, 2),
+    ("Земля", "ploughland and black soil", r"\bпашн\w*|\bчернозём\w*|\bкак сама Земля\b", 5, 2),
+    ("Океан", "reserve for the voyage", r"\bзапас\w*", 2, 1),
+    # A loss and the rising again in one sentence: «После падения … поднимается», «переживают
+    # потери и возвращаются».
+    ("Феникс", "rising again after a loss", rf"{LOSS}[^.!?]*{RISE}|{RISE}[^.!?]*{LOSS}", 3, 1),
+    ("Свиток", "scroll unrolled and all that is written in it",
+     r"\bразв[её]рн\w*|\bвс[её],? что (?:\w+ ){0,3}?(?:записа|написа|запиш|напиш|пишут|пишет)\w*",
+     2, 1),
+    ("Сварга", "open sky",
+     r"\bпод (?:открыт|широк|распахнут|раскрыт|голым|чист|высок)\w* (?:неб|Сварг)\w*", 2, 1),
+    ("Солнце", "openness", r"\bу всех на виду\b|\bна виду\b|\bне пря(?:ч|т)\w*|\bоткрыт\w*", 4, 1),
+)
+
+
+def in_group(p, group):
+    return group in (element_of(p)[0], name_of(p))
+
+
+def group_run(group, years):
+    """The longest stretch of the given years that follow one another among the group's years."""
+    own = [p for p in range(1, 145) if in_group(p, group)]
+    return [own[i] for i in longest_run([own.index(p) for p in years])]
+
+
+def check_year_texts(texts):
+    """texts: year -> its text as the library carries it."""
+    for p, text in texts.items():
+        check_place_in_circle(f"лето {p}", p, text)
+        check_sacred_year(f"лето {p}", p, text)
+    openings = sorted(p for p, text in texts.items() if ":" in sentences(text)[0])
+    check_limit(openings, COLON_OPENINGS_LIMIT, "a first sentence built on a colon")
+    for element, _, _ in ELEMENTS:
+        found = sorted(p for p, text in texts.items() if element_of(p)[0] == element and
+                       colour_images(p, text))
+        check_limit(found, COLOUR_IMAGE_LIMIT, f"the colour image of {element}")
+    for group, frame, pattern, limit, run in GROUP_FRAMES:
+        found = sorted(p for p, text in texts.items() if in_group(p, group) and
+                       re.search(pattern, text, re.IGNORECASE))
+        longest = group_run(group, found)
+        check(len(longest) <= run, f"лето: the {group} years' {frame} in {len(longest)} of them in "
+              f"a row, more than {run}: {longest}")
+        check_limit(found, limit, f"the {group} years' {frame}")
+
+
+# A quarter gives the day its hall changes within its own month, «по 21-е, а с 22-го»: the month
+# named again for each of the two days («по 21 Рамхата, а с 22 Рамхата») read as a form filled in.
+HALL_CHANGE = re.compile(r"\b(?:по \d+\b.*\bс \d+|с \d+\b.*\bпо \d+)\b", re.IGNORECASE)
+
+
+def check_hall_change(where, month, text):
+    for sentence in sentences(text):
+        named = re.findall(rf"\b{month}\w*", sentence) if HALL_CHANGE.search(sentence) else []
+        check(len(named) <= 1, f"{where}: the month named {len(named)} times where its hall "
+              f"changes: {sentence}")
 
 
 def check_library(rows):
+    years = {}
     for (table, key), text in texts_of(rows).items():
         check_text(f"{table} {key}", text)
         if table == "лето":
             check_year_text(f"{table} {key}", text)
+            years[key[0]] = text
+        if table == "четверть":
+            check_hall_change(f"{table} {key}", key[0], text)
+    check_year_texts(years)
     check_repeats(rows)
 
 
@@ -421,6 +577,17 @@ FRAMES = (
      r"хитрость|верность|мощь|сытость|шаг|высота|стража|защита|путь)\w* (?:его|её)\b", 8),
     ("a warning «кто …, тот …»", r"(?:(?:^|[.!?] )(?:(?:Но|А|И) )?|: |; |, (?:а|но) )кто\b", 8),
     ("a ban «… не стоит»", r"\bне стоит\b", 8),
+    # An outside reading's: a moral that whatever is hidden or dishonest comes to light («всё, что
+    # делалось в тени, выходит на свет», «ничего не утаишь», «видна издалека») stood in sixteen
+    # texts, two pairs of them in consecutive years, and a warning against haste («торопить
+    # нельзя», «раньше срока», «наспех») in eleven, three of them in a row.
+    ("the hidden coming to light",
+     r"\b(?:выход\w*|выйд\w*|вышл\w*|вышел) (?:\w+ )?(?:на свет|наружу)\b|\bвсплы\w*|"
+     r"\bутаи\w*|\bнасквозь\b|\bпроступа\w*|\bвыда(?:ст|ёт|дут)\b|"
+     r"\b(?:вид(?:ен|на|но|ны|ным|ной)|заметн\w*) (?:(?!не\b)\w+ )?"
+     r"(?:издалека|вс(?:ем|ей|ему)\w*|сразу)\b", 4),
+    ("a warning against haste",
+     r"\b(?:по)?тороп(?:и|я|л)\w*|\bпоспеш\w*|\bнаспех\b|\bраньше (?:срока|времени|поры)\b", 3),
 )
 # A sentence that names a month or a season: most texts do without one, and the calendar sentence
 # that stands beside the text's image instead of in it («На растущей луне Элета Тур выходит на
@@ -520,6 +687,24 @@ IMAGE_AND_MEANING_LIMIT = 36
 # tell its block. A feature's count may differ between two blocks by at most this many texts.
 BLOCKS = (range(1, 49), range(49, 97), range(97, 145))
 BLOCK_SPREAD = 12
+# Frames that a reader of the years in a row notices by their runs as much as by their count: an
+# outside reading found the person named as born «под ‹имя лета›» in 72 texts, nine years running
+# at 135-143, and the warning opening «Но» three years running (75-77); a fourth found the moral
+# «надо учиться» in seven texts, four of them among the first five Драконы, and «не X, а Y» in six
+# of the seven years 97-103. (frame, pattern, limit of texts, most years in a row); a pattern
+# written out is matched as written, case and all, so that «под ним» and «под этим кровом» are not
+# the year's name, and a compiled one with its own flags.
+# «Учиться у мастеров» is no moral.
+MUST = r"(?:надо|нужно|приходится|придётся|следует)"
+LEARN_TO = re.compile(rf"\b(?:{MUST}|лучше|стоит)\s+(?:\w+\s+){{0,2}}?(?:на|пере)?учиться\b"
+                      rf"(?!\s+у\b)|\b(?:на|пере)?учиться\s+(?:\w+\s+)?{MUST}\b", re.IGNORECASE)
+RUN_FRAMES = (
+    ("the one born «под ‹имя лета›»",
+     r"\b(?:[Рр]одивш|[Рр]ождённ|[Пп]оявивш)\w* под [А-ЯЁ]|\b[Рр]одил(?:ся|ась|ись) под [А-ЯЁ]", 48, 2),
+    ("a sentence that opens «Но»", r"(?:^|[.!?…] )Но\b", 12, 1),
+    ("the moral «надо учиться»", LEARN_TO, 3, 1),
+    ("«не X, а Y»", ANTITHESIS, 30, 1),
+)
 
 
 def opening(sentence):
@@ -542,6 +727,24 @@ def years_where(characteristics, test):
 def check_limit(years, limit, what):
     check(len(years) <= limit, f"лето: {what} in {len(years)} texts, more than {limit}: "
           f"{years[:30]}")
+
+
+def longest_run(years):
+    """The longest stretch of consecutive years among the given ones, in order."""
+    runs = [[]]
+    for p in years:
+        runs.append(runs[-1] + [p] if runs[-1] and runs[-1][-1] == p - 1 else [p])
+    return max(runs, key=len)
+
+
+def check_run_frames(characteristics):
+    for what, pattern, limit, run in RUN_FRAMES:
+        found = years_where(characteristics, lambda first, second: re.search(
+            pattern, " ".join(first + second)))
+        longest = longest_run(found)
+        check(len(longest) <= run, f"лето: {what} in {len(longest)} years in a row, more than "
+              f"{run}: {longest}")
+        check_limit(found, limit, what)
 
 
 def block_features(first, second):
@@ -604,6 +807,7 @@ def check_frames(characteristics):
                       p in characteristics) for block in BLOCKS]
         check(max(counts) - min(counts) <= BLOCK_SPREAD, f"лето: {feature} in {counts} texts of "
               f"the three blocks: the blocks read as three writers")
+    check_run_frames(characteristics)
 
 
 # Quarter, god and hall texts are read one after another too: no turn of words in more of them than

@@ -34,3 +34,8 @@ ELEMENTS = (
     ("Луна", ("Лунный", "Лунная", "Лунные"), ("Фиолетовый", "Фиолетовая", "Фиолетовые")),
     ("Бог", ("Белый", "Белая", "Белые"), None),
 )
+
+
+def element_of(p):
+    # Year 3 of the Circle of Life is the first of the nine (Земля), so year 1 is the eighth (Луна).
+    return ELEMENTS[(p - 3) % 9]

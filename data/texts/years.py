@@ -13,7 +13,7 @@ as two paragraphs of sentences: what the year is, then what it gives the one bor
 import sys
 
 from .checks import check_characteristics
-from .year_names import ELEMENTS, NAMES
+from .year_names import NAMES, element_of
 from .years_1_to_48 import CHARACTERISTICS as YEARS_1_TO_48
 from .years_49_to_96 import CHARACTERISTICS as YEARS_49_TO_96
 from .years_97_to_144 import CHARACTERISTICS as YEARS_97_TO_144
@@ -24,11 +24,6 @@ GENDERS = {"m": 0, "f": 1, "pl": 2}
 
 def name_of(p):
     return NAMES[(p - 1) % 16]
-
-
-def element_of(p):
-    # Year 3 of the Circle of Life is the first of the nine (Земля), so year 1 is the eighth (Луна).
-    return ELEMENTS[(p - 3) % 9]
 
 
 def full_name(p):

@@ -223,6 +223,27 @@ TEST_F(Cli, ReportThatCannotBeWrittenGivesStatus4) {
     EXPECT_EQ(запустить_с("", "--json -", "<in >/dev/full").код, 4);
 }
 
+// A batch long enough to fill any pipe, into a pipe whose reader has gone after one byte or
+// before any, and onto a full disk: the output fails the same way each time.
+TEST_F(Cli, BatchThatCannotBeWrittenEndsWithStatus4AndItsMessage) {
+    std::string строки;
+    for (int i = 0; i < 3000; ++i)
+        строки += "15.03.2000 20:30\n";
+    записать(папка / "in", строки);
+    for (const char *читатель : {"head -c 1 >/dev/null", "true"}) {
+        const std::string команда =
+            "cd '" + папка.string() +
+            "' && { '" KRUGOLET_CLI "' --json - <in 2>err; echo $? >status; } | " + читатель;
+        std::system(команда.c_str());
+        EXPECT_EQ(прочитать(папка / "status"), "4\n") << читатель;
+        EXPECT_EQ(прочитать(папка / "err"), "Не удалось записать на стандартный вывод\n")
+            << читатель;
+    }
+    const auto р = запустить_с("", "--json -", "<in >/dev/full");
+    EXPECT_EQ(р.код, 4);
+    EXPECT_EQ(р.ошибки, "Не удалось записать на стандартный вывод\n");
+}
+
 TEST_F(Cli, InputThatCannotBeReadIsNoSuccess) {
     for (const char *ввод : {"<.", "<&-"}) {
         const auto р = запустить_с("", "--json -", std::string(ввод) + " >out");

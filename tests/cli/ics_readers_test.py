@@ -59,7 +59,7 @@ class IcalendarLibrary(unittest.TestCase):
                 self.assertEqual(len({str(e["UID"]) for e in events}), len(events))
                 for event, holiday in zip(events, expected):
                     self.assertTrue(str(event["DESCRIPTION"]).startswith(
-                        f"{holiday['day']} {holiday['month_name']} "
+                        f"{holiday['day']} {holiday['month_name']}а "
                         f"{holiday['year_from_creation']} лета\nДень недели: "))
 
 

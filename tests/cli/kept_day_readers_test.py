@@ -28,10 +28,10 @@ BIRTHS = (
 TITLES = {"рождение": "день рождения", "годовщина": "годовщина", "память": "день памяти"}
 
 LINE = re.compile(
-    r"Лето (?P<year>\d+), (?P<age>\d+) (?:лето|лета|лет): (?P<day>\d+) (?P<month>\S+)а, "
+    r"Лето (?P<year>\d+), (?:(?P<age>\d+) (?:лето|лета|лет)|сам день): (?P<day>\d+) (?P<month>\S+)а, "
     r"(?P<weekday>\S+), с (?P<start>\S+ \S+) до (?P<end>\S+ \S+)"
     r"(?:; праздник: (?P<holiday>.+?))?"
-    r"(?:; (?P<moved>\d+) (?P=month)а в этом лете нет, день отмечается (?P=day) (?P=month)а)?$")
+    r"(?:; (?P<moved>\d+) (?P=month)а в это лето нет, день отмечается (?P=day) (?P=month)а)?$")
 
 
 def cli(*args):
@@ -88,7 +88,7 @@ class ThreeForms(unittest.TestCase):
                 lines = [LINE.fullmatch(line) for line in text[3:]]
                 self.assertNotIn(None, lines, text)
                 self.assertEqual([{
-                    "year_from_creation": int(m["year"]), "age": int(m["age"]),
+                    "year_from_creation": int(m["year"]), "age": int(m["age"] or 0),
                     "day": int(m["day"]), "month_name": m["month"], "weekday": m["weekday"],
                     "start": cli_time(m["start"]), "end": cli_time(m["end"]),
                     "holiday": m["holiday"], "moved_from": m["moved"] and int(m["moved"]),
@@ -109,7 +109,7 @@ class ThreeForms(unittest.TestCase):
                     description = str(event["DESCRIPTION"]).split("\n")
                     self.assertEqual(description[0], f"{r['day']} {r['month_name']}а "
                                                      f"{r['year_from_creation']} лета, {r['weekday']}")
-                    self.assertEqual(any("в этом лете нет" in d for d in description),
+                    self.assertEqual(any("в это лето нет" in d for d in description),
                                      r["moved_from"] is not None)
                     self.assertEqual(description[-1] == f"Праздник: {r['holiday']}",
                                      r["holiday"] is not None)

@@ -187,6 +187,15 @@ FAULTY_YEAR_TEXTS = (
     ("Простить долг сейчас проще, чем когда-либо.", "«сейчас»"),
     ("Завершать начатое когда-либо лучше.", "«когда-либо»"),
     ("Простить долг теперь проще.", "«теперь»"),
+    # The second list's: colons and antitheses that a reader of the texts in a row noticed.
+    ("Лето тихое: оно ждёт. Дом полон: всем тепло. Дорога долгая: идут медленно.",
+     "3 colons, more than 2"),
+    ("Он идёт не вдаль, а вглубь, и ищет не славы, а дела.", "«не X, а Y» 2 times"),
+    ("Он ищет не славы, а дела; дело он ценит, а не похвалу.", "«не X, а Y» 2 times"),
+)
+SOUND_YEAR_TEXTS = (
+    "Все девять месяцев равны — по сорок одному дню.",
+    "Он ищет не славы, а дела: так его растили. Дом полон: всем тепло.",
 )
 
 
@@ -209,6 +218,16 @@ def second_opening_replaced(sentence):
 
 def whole(pattern):
     return lambda first, second: re.search(pattern, " ".join(first + second), re.IGNORECASE)
+
+
+def frame_pattern(frame):
+    return next(pattern for what, pattern, _ in checks.FRAMES if what == frame)
+
+
+def run_frame(frame):
+    """Whether a text has the frame of checks.RUN_FRAMES, matched as the check matches it."""
+    pattern = next(pattern for what, pattern, *_ in checks.RUN_FRAMES if what == frame)
+    return lambda first, second: re.search(pattern, " ".join(first + second))
 
 
 # Each frame, with the sentence that puts it into a text (opening differently in every year, so
@@ -321,7 +340,29 @@ FRAMES = (
      "a warning «кто …, тот …»", 8),
     (last_replaced(lambda p: f"{p}: спешить не стоит."), whole(r"\bне стоит\b"),
      "a ban «… не стоит»", 8),
+    # An outside reading's frames.
+    (last_replaced(lambda p: f"{p}: тайное выходит наружу."),
+     whole(frame_pattern("the hidden coming to light")), "the hidden coming to light", 4),
+    (last_replaced(lambda p: f"{p}: торопить его нельзя."),
+     whole(frame_pattern("a warning against haste")), "a warning against haste", 3),
+    # A second outside reading's.
+    (last_replaced(lambda p: f"{p}: родившийся под Белым Странником упорен."),
+     run_frame("the one born «под ‹имя лета›»"), "the one born «под ‹имя лета›»", 48),
+    (last_replaced(lambda p: f"Но {p}-я верста легка."), run_frame("a sentence that opens «Но»"),
+     "a sentence that opens «Но»", 12),
+    # A fourth's.
+    (last_replaced(lambda p: f"{p}: терпению ему надо учиться."),
+     run_frame("the moral «надо учиться»"), "the moral «надо учиться»", 3),
+    (last_replaced(lambda p: f"{p}: он ищет не славы, а дела."), run_frame("«не X, а Y»"),
+     "«не X, а Y»", 30),
 )
+# A sentence with each frame of checks.RUN_FRAMES, to put into years running.
+RUN_SENTENCES = {
+    "the one born «под ‹имя лета›»": "{p}: родившийся под Белым Странником упорен.",
+    "a sentence that opens «Но»": "Но {p}-я верста легка.",
+    "the moral «надо учиться»": "{p}: терпению ему надо учиться.",
+    "«не X, а Y»": "{p}: он ищет не славы, а дела.",
+}
 # Each image that once came back from year to year, with a sentence that puts it into a text.
 IMAGE_SENTENCES = {
     "«первым выходит в поле»": "{p}: он первым выходит на работу.",
@@ -384,15 +425,19 @@ def breaks_another_rule(put, p, first, second):
             len(features(*changed) - features(first, second)))
 
 
-def with_frame(put, has, count):
+def with_frame(put, has, count, apart=False):
     """The shipped texts with the frame put into years that lack it until count texts have it,
-    taken from the three blocks in turn so that the blocks stay alike."""
+    taken from the three blocks in turn so that the blocks stay alike; apart, only into years next
+    to none that has it, for a frame that may not run."""
     characteristics = copy.deepcopy(years.CHARACTERISTICS)
-    lacking = sorted((p for p in characteristics if not has(*characteristics[p])),
+    framed = {p for p in characteristics if has(*characteristics[p])}
+    lacking = sorted((p for p in characteristics if p not in framed),
                      key=lambda p: (breaks_another_rule(put, p, *characteristics[p]),
                                     (p - 1) % 48, p))
-    for p in lacking[:count - (len(characteristics) - len(lacking))]:
-        characteristics[p] = put(p, *characteristics[p])
+    for p in lacking:
+        if len(framed) < count and not (apart and framed & {p - 1, p + 1}):
+            characteristics[p] = put(p, *characteristics[p])
+            framed.add(p)
     return characteristics
 
 
@@ -439,16 +484,203 @@ class check_year_text(unittest.TestCase):
             with self.subTest(text=text):
                 self.assertRaisesRegex(checks.TextError, re.escape(fault), checks.check_year_text,
                                        "", text)
-        checks.check_year_text("", "Все девять месяцев равны — по сорок одному дню.")
+        for text in SOUND_YEAR_TEXTS:
+            with self.subTest(text=text):
+                checks.check_year_text("", text)
 
     def test_the_library_runs_it_on_every_year_text(self):
         rows = shipped_rows()
         checks.check_library(rows)
         i = rows.index(("лето", (112,), years.characteristic(112)))
-        rows[i] = rows[i][:2] + (rows[i][2].replace("Им завершается седьмой Круг Лет.",
-                                                    "Им завершается 7-й Круг Лет."),)
+        rows[i] = rows[i][:2] + (rows[i][2].replace("Седьмой Круг Лет уходит",
+                                                    "С ним 7-й Круг Лет уходит"),)
         self.assertRaisesRegex(checks.TextError, re.escape("лето (112,): a number in digits, «7»"),
                                checks.check_library, rows)
+
+
+def with_year_texts(change):
+    """The shipped rows with change(p, text) -> text applied to every year text."""
+    return [(t, key, change(key[0], text) if t == "лето" else text) for t, key, text in
+            shipped_rows()]
+
+
+def year_texts(change=lambda p, text: text):
+    return {p: change(p, years.characteristic(p)) for p in years.YEARS}
+
+
+def first_sentence_has_colon(text):
+    return ":" in checks.sentences(text)[0]
+
+
+# A sentence with the stock colour image of each element.
+COLOUR_SENTENCES = {
+    "Земля": "Поле здесь чёрное и жирное.",
+    "Звезда": "Над крышей горит красная звезда.",
+    "Огонь": "Над очагом вьётся алое пламя.",
+    "Солнце": "Поле стоит в золотом свете.",
+    "Дерево": "Вокруг шумит зелёная листва.",
+    "Сварга": "Над полем раскинулось голубое небо.",
+    "Океан": "У берега плещет синяя вода.",
+    "Луна": "Двор залит лиловым светом.",
+    "Бог": "Во дворе сохнет белое полотно.",
+}
+
+
+# A sentence with each element's or name's stock frame.
+GROUP_SENTENCES = {
+    "own star, far goal or calling": "Над полем горит путеводная звезда.",
+    "roots": "Дом держится на корнях.",
+    "dreamer who forgets the ground": "Мечты уводят его от дома.",
+    "pasture": "Стадо пасётся у реки.",
+    "ploughland and black soil": "За околицей лежит пашня.",
+    "reserve for the voyage": "В дорогу берут запас хлеба.",
+    "rising again after a loss": "После потерь он поднимается.",
+    "scroll unrolled and all that is written in it": "Свиток развёрнут.",
+    "open sky": "Работают под открытым небом.",
+    "openness": "Всё делают у всех на виду.",
+}
+
+
+def group_years(group, pattern):
+    """The group's years in order, and those of them whose texts have the frame."""
+    own = [p for p in years.YEARS if checks.in_group(p, group)]
+    return own, [p for p in own if re.search(pattern, years.characteristic(p), re.IGNORECASE)]
+
+
+def framed(group, frame, pattern, count):
+    """A change that adds the group's frame sentence to its years until count texts have it, none
+    of them next to another of the group's years that has it."""
+    own, has = group_years(group, pattern)
+    chosen = set(has)
+    for i, p in enumerate(own):
+        if len(chosen) < count and not chosen & set(own[max(i - 1, 0):i + 2]):
+            chosen.add(p)
+    return lambda p, text: text + " " + GROUP_SENTENCES[frame] if p in chosen - set(has) else text
+
+
+def framed_in_a_row(group, frame, pattern, count):
+    """A change that adds the group's frame sentence to its first count years."""
+    own, _ = group_years(group, pattern)
+    return lambda p, text: text + " " + GROUP_SENTENCES[frame] if p in own[:count] else text
+
+
+def coloured(element, count):
+    """A change that adds the element's colour sentence to its years until count texts have it."""
+    own = [p for p in years.YEARS if years.element_of(p)[0] == element]
+    has = [p for p in own if checks.colour_images(p, years.characteristic(p))]
+    chosen = [p for p in own if p not in has][:count - len(has)]
+    return lambda p, text: text + " " + COLOUR_SENTENCES[element] if p in chosen else text
+
+
+# The library runs each check below on its rows; the tables of faults then go to the check itself.
+class check_year_texts(unittest.TestCase):
+    def test_every_boundary_year_names_its_circle_of_years(self):
+        checks.check_year_texts(year_texts())
+        for p in (p for p in years.YEARS if p % 16 in (0, 1)):
+            with self.subTest(year=p):
+                texts = year_texts(lambda q, text: re.sub(r"Круг\w* Лет", "срок", text)
+                                   if q == p else text)
+                self.assertRaisesRegex(checks.TextError, f"лето {p}: a boundary year",
+                                       checks.check_year_texts, texts)
+        for p, right, wrong in ((80, "пятый", "шестой"), (128, "восьмой", "седьмой")):
+            with self.subTest(year=p, ordinal=wrong):
+                rows = with_year_texts(lambda q, text: text.replace(right, wrong) if q == p
+                                       else text)
+                self.assertRaisesRegex(checks.TextError, f"лето {p}: a boundary year",
+                                       checks.check_library, rows)
+
+    def test_passes_colon_openings_at_their_limit_and_refuses_one_more(self):
+        texts = year_texts()
+        has = [p for p, text in texts.items() if first_sentence_has_colon(text)]
+        lacking = [p for p, text in texts.items() if p not in has and text.count(":") <= 1]
+
+        def opened(count):
+            chosen = lacking[:count - len(has)]
+            return with_year_texts(lambda p, text: "Так заведено исстари: лето идёт своим "
+                                   "чередом. " + text if p in chosen else text)
+
+        checks.check_library(opened(checks.COLON_OPENINGS_LIMIT))
+        self.assertRaisesRegex(checks.TextError, "a first sentence built on a colon in 43 texts, "
+                               "more than 42", checks.check_library, opened(43))
+
+    def test_passes_each_colour_image_at_its_limit_and_refuses_one_more(self):
+        checks.check_library(with_year_texts(coloured("Звезда", checks.COLOUR_IMAGE_LIMIT)))
+        self.assertRaisesRegex(checks.TextError, "the colour image of Звезда in 6 texts, more "
+                               "than 5", checks.check_library,
+                               with_year_texts(coloured("Звезда", 6)))
+        for element in COLOUR_SENTENCES:
+            with self.subTest(element=element):
+                checks.check_year_texts(year_texts(coloured(element, checks.COLOUR_IMAGE_LIMIT)))
+                self.assertRaisesRegex(checks.TextError, f"the colour image of {element} in 6 "
+                                       f"texts, more than 5", checks.check_year_texts,
+                                       year_texts(coloured(element, 6)))
+
+    def test_passes_each_group_frame_at_its_limit_and_refuses_one_more(self):
+        self.assertEqual([frame for _, frame, *_ in checks.GROUP_FRAMES], list(GROUP_SENTENCES))
+        for group, frame, pattern, limit, _ in checks.GROUP_FRAMES:
+            with self.subTest(group=group, frame=frame):
+                checks.check_year_texts(year_texts(framed(group, frame, pattern, limit)))
+                self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame} in "
+                                       f"{limit + 1} texts, more than {limit}",
+                                       checks.check_year_texts,
+                                       year_texts(framed(group, frame, pattern, limit + 1)))
+        group, frame, pattern, limit, _ = checks.GROUP_FRAMES[0]
+        self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame}",
+                               checks.check_library,
+                               with_year_texts(framed(group, frame, pattern, limit + 1)))
+
+    def test_refuses_a_group_frame_in_more_of_its_years_in_a_row_than_it_may(self):
+        for group, frame, pattern, _, run in checks.GROUP_FRAMES:
+            with self.subTest(group=group, frame=frame):
+                self.assertRaisesRegex(checks.TextError, f"the {group} years' {frame} in "
+                                       rf"\d+ of them in a row, more than {run}",
+                                       checks.check_year_texts,
+                                       year_texts(framed_in_a_row(group, frame, pattern, run + 1)))
+        group, frame, pattern, _, run = checks.GROUP_FRAMES[-1]
+        self.assertRaisesRegex(checks.TextError, rf"the {group} years' {frame} in \d+ of them in "
+                               f"a row", checks.check_library,
+                               with_year_texts(framed_in_a_row(group, frame, pattern, run + 1)))
+
+    def test_every_hram_year_says_it_is_the_sacred_one(self):
+        for p in range(16, 145, 16):
+            with self.subTest(year=p):
+                texts = year_texts(lambda q, text: re.sub(r"священн\w* ", "", text) if q == p
+                                   else text)
+                self.assertRaisesRegex(checks.TextError, f"лето {p}: a Храм year that does not say "
+                                       f"it is the sacred one", checks.check_year_texts, texts)
+        unsaid = with_year_texts(lambda q, text: text.replace("последнее священное лето",
+                                                              "последнее лето"))
+        self.assertRaisesRegex(checks.TextError, "лето 144: a Храм year", checks.check_library,
+                               unsaid)
+
+    def test_the_names_of_earth_and_god_years_are_no_colour_image(self):
+        self.assertEqual(checks.colour_images(2, "За советом к рождённым под Белым Жрецом "
+                                                 "приходят рано."), [])
+        self.assertEqual(checks.colour_images(2, "Белое перо не выдерживает грязи."), ["Белое"])
+
+
+def month_after_each_day(month, text):
+    return re.sub(r"\b((?:по|с) \d+-(?:е|го))", rf"\1 {halls.genitive(month)}", text,
+                  flags=re.IGNORECASE)
+
+
+class check_hall_change(unittest.TestCase):
+    def test_refuses_the_month_named_again_for_each_day_of_a_hall_change(self):
+        rows = shipped_rows()
+        i = rows.index(("четверть", ("Рамхат", 3), quarters.QUARTERS["Рамхат"][3]))
+        rows[i] = rows[i][:2] + (month_after_each_day("Рамхат", rows[i][2]),)
+        self.assertRaisesRegex(checks.TextError, re.escape("четверть ('Рамхат', 3): the month "
+                               "named 3 times"), checks.check_library, rows)
+        changing = [(month, key) for month in quarters.QUARTERS for key in quarters.QUARTERS[month]
+                    if halls.hall_changes(month, key)]
+        self.assertEqual(len(changing), 14)
+        for month, key in changing:
+            with self.subTest(month=month, quarter=key):
+                text = quarters.QUARTERS[month][key]
+                checks.check_hall_change("", month, text)
+                self.assertRaisesRegex(checks.TextError, "the month named [23] times where its "
+                                       "hall changes", checks.check_hall_change, "", month,
+                                       month_after_each_day(month, text))
 
 
 class check_characteristics(unittest.TestCase):
@@ -462,14 +694,38 @@ class check_characteristics(unittest.TestCase):
 
 class check_frames(unittest.TestCase):
     def test_passes_each_frame_at_its_limit_and_refuses_one_more(self):
+        running = {what for what, *_ in checks.RUN_FRAMES}
         for put, has, frame, limit in FRAMES:
             with self.subTest(frame=frame):
-                at_limit = with_frame(put, has, limit)
+                at_limit = with_frame(put, has, limit, frame in running)
                 self.assertEqual(sum(bool(has(*t)) for t in at_limit.values()), limit)
                 checks.check_characteristics(at_limit)
                 self.assertRaisesRegex(checks.TextError, re.escape(f"{frame} in {limit + 1} texts"),
                                        checks.check_characteristics,
-                                       with_frame(put, has, limit + 1))
+                                       with_frame(put, has, limit + 1, frame in running))
+
+    def test_refuses_a_frame_in_more_years_running_than_it_may(self):
+        for what, _, _, run in checks.RUN_FRAMES:
+            with self.subTest(frame=what):
+                has = run_frame(what)
+                lacking = {p for p, paragraphs in years.CHARACTERISTICS.items() if not has(*paragraphs)}
+                # A year that has the frame alone, with room after it: the run grows from it, so
+                # that the frame is put into as few more texts as a run of its length needs.
+                first = next(p for p in years.YEARS if p not in lacking and all(
+                    q in lacking or q not in years.YEARS
+                    for q in (p - 1, *range(p + 1, p + run + 3))))
+                put = last_replaced(lambda p, s=RUN_SENTENCES[what]: s.format(p=p))
+
+                def running(count):
+                    characteristics = copy.deepcopy(years.CHARACTERISTICS)
+                    for p in range(first + 1, first + count):
+                        characteristics[p] = put(p, *characteristics[p])
+                    return characteristics
+
+                checks.check_characteristics(running(run))
+                self.assertRaisesRegex(checks.TextError, re.escape(f"{what} in {run + 1} years in a "
+                                                                   f"row"),
+                                       checks.check_characteristics, running(run + 1))
 
     def test_refuses_three_blocks_built_differently(self):
         self.assertRaisesRegex(checks.TextError, "the blocks read as three writers",
@@ -533,10 +789,33 @@ class check_quarter(unittest.TestCase):
     def test_refuses_a_quarter_that_hides_the_day_its_hall_changes(self):
         text = quarters.QUARTERS["Рамхат"][3]
         halls.check_quarter("Рамхат", 3, text)
-        hidden = text.replace("Чертога Вепря: он стоит по 21 Рамхата, а с 22 Рамхата начинается",
+        hidden = text.replace("Чертога Вепря: этот чертог стоит по 21-е, а с 22-го начинается",
                               "Чертога Вепря, а затем начинается")
+        self.assertNotEqual(hidden, text)
         self.assertRaisesRegex(checks.TextError, "changes on 22", halls.check_quarter, "Рамхат", 3,
                                hidden)
+
+    def test_refuses_a_quarter_that_tells_its_halls_beast_again(self):
+        for month, key, told in (("Рамхат", 1, "Вепрь взрывает клыками нетронутую землю."),
+                                 ("Рамхат", 3, "Щука перед зимой кормится жадно."),
+                                 ("Гэйлет", 1, "Как медведь в берлоге, они пережидают мороз."),
+                                 ("Дайлет", 41, "Лис слушает лёд, прежде чем ступить."),
+                                 ("Вэйлет", 4, "Им дана неутомимость коня на перегоне.")):
+            with self.subTest(month=month, key=key):
+                text = quarters.QUARTERS[month][key]
+                halls.check_quarter(month, key, text)
+                self.assertRaisesRegex(checks.TextError, "the hall's beast", halls.check_quarter,
+                                       month, key, f"{text} {told}")
+
+    def test_takes_the_days_of_a_hall_change_without_the_month_and_checks_them(self):
+        text = quarters.QUARTERS["Рамхат"][3]
+        for said, fault in (("по 21 Рамхата, а с 22 Рамхата", "changes on 22"),
+                            ("по 20-е, а с 22-го", "changes on 22"),
+                            ("по 21-е, а с 22-го, по 25-е", "no hall ends on 25"),
+                            ("по 21-е, а с 22-го и с 12-го", "cites 12")):
+            with self.subTest(said=said):
+                self.assertRaisesRegex(checks.TextError, fault, halls.check_quarter, "Рамхат", 3,
+                                       text.replace("по 21-е, а с 22-го", said))
 
 
 if __name__ == "__main__":

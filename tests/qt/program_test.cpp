@@ -1,5 +1,6 @@
 // The Linux program driven as a user drives it, by keys and clicks, on the offscreen platform.
 
+#include "output/about_text.h"
 #include "tests/qt/program_fixture.h"
 #include "ui/about.h"
 #include "ui/controls.h"

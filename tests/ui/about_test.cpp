@@ -1,3 +1,4 @@
+#include "output/about_text.h"
 #include "tests/ui/ui_fixture.h"
 
 #include "ui/about.h"

@@ -7,6 +7,7 @@ import contextlib
 import json
 import os
 import pathlib
+import re
 import socket
 import subprocess
 import sys
@@ -64,6 +65,15 @@ class Server:
                 connection.shutdown(socket.SHUT_RDWR)
             except OSError:
                 pass  # closed by the browser already
+
+
+def seal(site):
+    """Seals a changed copy of the site as the build seals a release of the same version: the
+    worker's list of files with their digests and its cache name, and the compressed copies."""
+    version = re.search(r"const CACHE = 'krugolet-([0-9.]+)-",
+                        (site / "sw.js").read_text(encoding="utf-8")).group(1)
+    subprocess.run(["cmake", f"-DSITE={site}", f"-DWORKER={ROOT / 'web' / 'sw.js.in'}",
+                    f"-DVERSION={version}", "-P", str(ROOT / "web" / "seal.cmake")], check=True)
 
 
 def chromium(width=1280, height=900):

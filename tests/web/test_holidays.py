@@ -40,7 +40,7 @@ class HolidaysTest(BrowserTest):
                 self.assertTrue(page["heading"].startswith(f"Праздники {year} года"))
                 self.assertEqual(page["listed"], [
                     [h["name"],
-                     f"{h['day']} {h['month_name']} {h['year_from_creation']} лета: "
+                     f"{h['day']} {h['month_name']}а {h['year_from_creation']} лета: "
                      f"{span(h['start'], h['end'])}",
                      f"#month/{h['year_from_creation']}/{h['month']}"]
                     for h in cli_json("--holidays", str(year))])

@@ -106,7 +106,7 @@ class LongInputTest(BrowserTest):
                 self.assertTrue(refusal.startswith(message), refusal)
         self.open_view("#old/7536/1/1", "old-day")
         self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#old-day .old-date").text,
-                         "1 Рамхат 7536 лета, Четверг")
+                         "1 Рамхата 7536 лета, Четверг")
         self.assertEqual(self.open("#2000-03-15T20:31").encode(), cli_report("15.03.2000 20:31"))
 
 

@@ -58,6 +58,8 @@ input.dispatchEvent(new Event('change'));
 
 
 def years_text(n):
+    if n == 0:
+        return "сам день"
     tens, units = n % 100, n % 10
     word = ("лет" if 11 <= tens <= 14 else "лето" if units == 1
             else "лета" if 2 <= units <= 4 else "лет")
@@ -136,7 +138,7 @@ class KeptDayTest(BrowserTest):
                     "span": span(r["start"], r["end"]),
                     "holiday": r["holiday"] and f"Праздник: {r['holiday']}",
                     "moved": r["moved_from"] and (
-                        f"{r['moved_from']} {r['month_name']}а в этом лете нет, день "
+                        f"{r['moved_from']} {r['month_name']}а в это лето нет, день "
                         f"отмечается {r['day']} {r['month_name']}а"),
                 } for r in returns])
 
@@ -148,7 +150,7 @@ class KeptDayTest(BrowserTest):
         self.assertEqual([r["day"].split(",")[0] for r in page["returns"]],
                          ["41 Гэйлета"] + ["40 Гэйлета"] * 9)
         self.assertEqual([r["moved"] for r in page["returns"]],
-                         [None] + ["41 Гэйлета в этом лете нет, день отмечается 40 Гэйлета"] * 9)
+                         [None] + ["41 Гэйлета в это лето нет, день отмечается 40 Гэйлета"] * 9)
 
     def test_a_report_and_a_kept_day_lead_to_the_list_with_their_moment(self):
         self.open("#2000-03-15T20:30")
@@ -205,10 +207,26 @@ class KeptDaysListTest(BrowserTest):
             kept = cli_json("--birthday", "29.02.2028 20:00", "--from", "7536", "--years", "1")
             r = kept["returns"][0]
             self.assertEqual(listed[1][2], f"{days_until(r['start'])}: 41 Гэйлета 7536 лета, "
-                                           f"{r['weekday']}, 0 лет")
+                                           f"{r['weekday']}, сам день")
             self.driver.refresh()
             self.open_list()
             self.assertEqual(self.driver.execute_script(READ_LIST), listed)
+
+    def test_a_device_clock_outside_the_range_is_blamed_not_the_day(self):
+        clock = ("Часы устройства показывают время вне промежутка расчета (с 19.09.1800 19:00 до "
+                 "21.09.2099 19:00): ближайшие возвращения не определить. Проверьте дату и время "
+                 "на устройстве.")
+        self.set_list([{"name": "Мирослава", "kind": "birthday", "moment": "2000-03-15T20:30"}])
+        with self.clock_from(2100, 1, 1, 12, 0):
+            self.open_list()
+            self.assertEqual([row[2] for row in self.driver.execute_script(READ_LIST)], [clock])
+            self.driver.find_element(By.CSS_SELECTOR, "#kept-days [data-ics]").click()
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#kept-days .status").text,
+                             "Файл для календаря не составлен. " + clock)
+            self.open_view("#birthday/2000-03-15T20:30", "kept-day")
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#kept-day .refusal").text,
+                             clock)
+            self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "[aria-invalid]"), [])
 
     def test_export_clear_and_import_give_the_same_list_without_doubles(self):
         entries = [
@@ -252,12 +270,16 @@ class KeptDaysListTest(BrowserTest):
             {"name": "Иван", "kind": "birthday", "moment": "2001-01-01T10:00"}]}
         refused = [
             ("{ не JSON", 0, "файл не читается как JSON"),
-            (json.dumps({"entries": []}), 0, "Это не список памятных дней Круголета."),
-            (json.dumps(dict(good, version=2)), 0, "в версии 2"),
+            (json.dumps({"entries": []}), 0,
+             "Список не загружен: это не список памятных дней Круголета. Список остался прежним."),
+            (json.dumps(dict(good, version=2)), 0,
+             "в версии 2, а страница понимает только версию 1: обновите страницу."),
+            (json.dumps({k: v for k, v in good.items() if k != "version"}), 0,
+             "в файле не указана версия списка."),
             (json.dumps(dict(good, entries=good["entries"] + [
                 {"name": "Пётр", "kind": "birthday", "moment": "2000-02-30T10:00"}])), 0,
-             "Запись 2 неправильная: момента нет"),
-            (json.dumps(good), 2 * 1024 * 1024, "Файл больше 1 МБ"),
+             "запись 2 неправильная: момента нет"),
+            (json.dumps(good), 2 * 1024 * 1024, "файл больше 1 МБ — это не список памятных дней."),
         ]
         for text, size, message in refused:
             with self.subTest(message=message):
@@ -276,11 +298,13 @@ class KeptDaysListTest(BrowserTest):
         for name, moment, field, message in (
                 ("", "15.03.2000 20:30", "name", "Имя не задано."),
                 ("Я" * 101, "15.03.2000 20:30", "name", "Имя длиннее 100 знаков."),
+                # A date and time of the right shape is refused for what is wrong with it.
                 ("Мирослава", "31.04.2000 20:30", "moment",
-                 "Нет такого момента: «31.04.2000 20:30»; ожидается ДД.ММ.ГГГГ ЧЧ:ММ"),
-                ("Мирослава", "01.01.1700 12:00", "moment",
-                 "Момент 01.01.1700 12:00 вне промежутка: берутся моменты с 19:00 19.09.1800 "
-                 "до 19:00 21.09.2099")):
+                 "День: в апреле 2000 года только 30 дней."),
+                ("Мирослава", "19.09.1800 18:59", "moment",
+                 "Дата и время: расчет ведется с 19.09.1800 19:00 до 21.09.2099 19:00."),
+                ("Мирослава", " ", "moment",
+                 "Введите дату и время: ДД.ММ.ГГГГ ЧЧ:ММ, например 15.03.2000 20:30.")):
             with self.subTest(name=name, moment=moment):
                 self.driver.execute_script(
                     "const f = document.querySelector('#kept-days form').elements;"

@@ -67,7 +67,7 @@ class MonthTest(BrowserTest):
         cells = [None] * (first - 1) + [{
             "day": str(d["day"]),
             "date": time_and_date(d["start"])[6:11],
-            "said": f"{name}, {span(d['start'], d['end'])}"
+            "said": f"{name}а, {span(d['start'], d['end'])}"
                     + (f". Праздник: {d['holiday']}" if d["holiday"] else ""),
             "holiday": d["holiday"],
         } for d in days]
@@ -75,7 +75,7 @@ class MonthTest(BrowserTest):
         for place, day in enumerate(days, start=first - 1):
             self.assertEqual(page["weekdays"][place % 9], day["weekday"], day)
         self.assertEqual(page["listed"], [
-            [d["holiday"], f"{d['day']} {name}, {d['weekday']}: {span(d['start'], d['end'])}"]
+            [d["holiday"], f"{d['day']} {name}а, {d['weekday']}: {span(d['start'], d['end'])}"]
             for d in days if d["holiday"]])
 
     def test_month_pages_equal_cli_for_months_over_the_range(self):
@@ -104,7 +104,7 @@ class MonthTest(BrowserTest):
         holidays = self.driver.find_elements(By.CSS_SELECTOR, "#month-page td button")
         first, second, last = holidays[0], holidays[1], holidays[-1]
         self.assertEqual(first.accessible_name,
-                         "2 Айлет, с 19:00 31.10.2026 до 19:00 01.11.2026. "
+                         "2 Айлета, с 19:00 31.10.2026 до 19:00 01.11.2026. "
                          "Праздник: День Мирослава Тарийского")
         ActionChains(self.driver).move_to_element(second).perform()
         self.assertTrue(tip.is_displayed())

@@ -48,7 +48,7 @@ class OldDayTest(BrowserTest):
                 WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith(address))
                 hall = cli("--old", year, month, day).stdout.decode().split("Чертог: ")[1].strip()
                 self.assertEqual(self.shown(), [
-                    f"{day} {old['month_name']} {year} лета, {old['weekday']}",
+                    f"{day} {old['month_name']}а {year} лета, {old['weekday']}",
                     span(old["start"], old["end"]), old["holiday"] or "нет", hall])
         self.driver.find_element(By.CSS_SELECTOR, "[data-part='report']").click()
         WebDriverWait(self.driver, 5).until(lambda d: d.current_url.endswith("#2027-09-19T19:00"))
@@ -59,7 +59,7 @@ class OldDayTest(BrowserTest):
         self.open_view("#old", "old-day")
         after = cli_json("--extended")
         self.assertIn(self.shown()[0], [
-            f"{n['day_of_month']} {n['month']} {n['year_from_creation']} лета, {n['weekday']}"
+            f"{n['day_of_month']} {n['month']}а {n['year_from_creation']} лета, {n['weekday']}"
             for n in (before, after)])
 
     def test_a_day_that_does_not_exist_gets_clis_message_and_the_last_day_stays(self):

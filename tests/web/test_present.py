@@ -10,31 +10,38 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import BrowserTest, cli_report, page_report
 
-OUTSIDE = ("Нынешний момент лежит вне промежутка расчета, с 19.09.1800 19:00 до 21.09.2099 19:00; "
-           "дата и время внутри него, введенные вручную, рассчитываются как обычно.")
+OUTSIDE = ("Часы устройства показывают время вне промежутка расчета (с 19.09.1800 19:00 до "
+           "21.09.2099 19:00). Введите дату и время из этого промежутка — они рассчитываются как "
+           "обычно.")
+# The views have no fields of date and time: each says what to type in its own.
+CLOCK = "Часы устройства показывают время вне промежутка расчета, и нынешнего "
+MONTH_OUTSIDE = CLOCK + "месяца в нем нет: введите лето и месяц."
+YEAR_OUTSIDE = CLOCK + "лета в нем нет: введите лето."
+HOLIDAYS_OUTSIDE = CLOCK + "года в нем нет: введите год."
+DAY_OUTSIDE = CLOCK + "дня в нем нет: введите число, месяц и лето."
 
 # The present moment or a view of today opened three seconds before the clock turns: what it
 # shows before and after, each by a selector and its text.
 TURNS = [
     ("#month", (2099, 9, 21, 18, 59, 57), ("#month-page h2", "Тайлет 7607 лета"),
-     ("#month-page .refusal", OUTSIDE)),
+     ("#month-page .refusal", MONTH_OUTSIDE)),
     ("#holidays", (2030, 12, 31, 23, 59, 57), ("#holidays h2", "Праздники 2030 года"),
      ("#holidays h2", "Праздники 2031 года")),
-    ("#holidays", (1800, 9, 19, 18, 59, 57), ("#holidays .refusal", OUTSIDE),
+    ("#holidays", (1800, 9, 19, 18, 59, 57), ("#holidays .refusal", HOLIDAYS_OUTSIDE),
      ("#holidays h2", "Праздники 1800 года (расчет ведется с 19:00 19.09.1800)")),
     # Past the range's last year, where a typed year itself is refused.
     ("", (2100, 1, 1, 0, 0, 57), ("#refusal", OUTSIDE), ("#refusal", OUTSIDE)),
-    ("#month", (2100, 1, 1, 0, 0, 57), ("#month-page .refusal", OUTSIDE),
-     ("#month-page .refusal", OUTSIDE)),
-    ("#old", (2027, 9, 19, 18, 59, 57), ("#old-day .old-date", "41 Тайлет 7535 лета, Тритейник"),
-     ("#old-day .old-date", "1 Рамхат 7536 лета, Четверг")),
+    ("#month", (2100, 1, 1, 0, 0, 57), ("#month-page .refusal", MONTH_OUTSIDE),
+     ("#month-page .refusal", MONTH_OUTSIDE)),
+    ("#old", (2027, 9, 19, 18, 59, 57), ("#old-day .old-date", "41 Тайлета 7535 лета, Тритейник"),
+     ("#old-day .old-date", "1 Рамхата 7536 лета, Четверг")),
     ("#year", (2027, 9, 19, 18, 59, 57),
      ("#year-page h2", "Лето 7535 — Солнечные (Золотые) Хоромы (Дом)"),
      ("#year-page h2", "Священное лето 7536 — Древесный (Зелёный) Храм")),
     ("#year", (2099, 9, 21, 18, 59, 57), ("#year-page h2", "Лето 7607 — Солнечный (Золотой) Лис"),
-     ("#year-page .refusal", OUTSIDE)),
-    ("#old", (1800, 9, 19, 18, 59, 57), ("#old-day .refusal", OUTSIDE),
-     ("#old-day .old-date", "1 Рамхат 7309 лета, Понедельник")),
+     ("#year-page .refusal", YEAR_OUTSIDE)),
+    ("#old", (1800, 9, 19, 18, 59, 57), ("#old-day .refusal", DAY_OUTSIDE),
+     ("#old-day .old-date", "1 Рамхата 7309 лета, Понедельник")),
 ]
 
 

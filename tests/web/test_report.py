@@ -19,6 +19,28 @@ EDGES = [(19, 9, 1800, 19, 0), (21, 9, 2099, 18, 59), (22, 9, 1868, 19, 0), (22,
          (1, 1, 2000, 0, 0), (28, 2, 2099, 23, 59)]
 
 
+# Installed before the page's scripts run: every function of the core's WebAssembly module throws,
+# as a fault inside the core would, once window.failCore is set.
+FAILING_CORE = """
+(() => {
+  const wrap = (result) => {
+    const exports = {};
+    for (const [name, f] of Object.entries(result.instance.exports)) {
+      exports[name] = typeof f !== 'function' ? f : (...args) => {
+        if (window.failCore) throw new WebAssembly.RuntimeError('unreachable');
+        return f(...args);
+      };
+    }
+    return { module: result.module, instance: { exports } };
+  };
+  for (const name of ['instantiate', 'instantiateStreaming']) {
+    const real = WebAssembly[name];
+    WebAssembly[name] = (...args) => real(...args).then(wrap);
+  }
+})();
+"""
+
+
 def spread_moments(count, seed=18):
     """The edges, then moments drawn evenly over the whole wide range, the rest of `count`."""
     first = datetime.datetime(1800, 9, 19, 19, 0)
@@ -138,3 +160,24 @@ class ReportTest(BrowserTest):
         WebDriverWait(self.driver, 5).until(
             lambda d: d.find_element(By.ID, "caption").is_displayed())
         self.assert_shows_now(page_report(self.driver))
+
+    def test_a_fault_of_the_core_after_the_start_is_said_on_the_page(self):
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": FAILING_CORE})
+        try:
+            self.new_document()
+            before = self.open("#2000-03-15T20:30")
+            self.driver.execute_script("window.failCore = true")
+            self.enter_moment((1, 1, 2000, 0, 0))
+            failure = self.driver.find_element(By.ID, "core-failure")
+            WebDriverWait(self.driver, 5).until(lambda d: failure.is_displayed())
+            self.assertEqual(failure.text,
+                             "Ошибка в ядре страницы: unreachable. Перезагрузите страницу.")
+            # Not the form's refusal: nothing typed is wrong, and the last report stays.
+            self.assertFalse(self.driver.find_element(By.ID, "refusal").is_displayed())
+            self.assertEqual(page_report(self.driver), before)
+            # The console keeps the whole fault; it is the expected one, not an error of the test.
+            errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+            self.assertTrue(errors and all("unreachable" in e["message"] for e in errors), errors)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)

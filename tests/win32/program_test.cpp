@@ -3,6 +3,7 @@
 
 #include "calendar/report.h"
 #include "knowledge/library.h"
+#include "output/about_text.h"
 #include "runtime/utf16.h"
 #include "tests/win32/control_style.h"
 #include "tests/win32/program_under_test.h"

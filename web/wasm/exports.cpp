@@ -1,5 +1,6 @@
 // The functions the page calls. Text crosses as UTF-8; an answer is JSON, so that a report and
-// the values beside it come back in one call. An answer stays valid until the next call.
+// the values beside it come back in one call, in the one shape answer.h gives every answer. An
+// answer stays valid until the next call.
 // Their names are English: emscripten renames a module's exports to shorten it and then loses
 // the ones spelt in Cyrillic.
 
@@ -8,9 +9,8 @@
 #include "calendar/report.h"
 #include "calendar/values.h"
 #include "knowledge/library.h"
+#include "output/about_text.h"
 #include "runtime/format.h"
-#include "ui/about.h"
-#include "ui/controls.h"
 #include "web/wasm/answer.h"
 #include "web/wasm/json_text.h"
 #include "web/wasm/refusal.h"
@@ -25,13 +25,6 @@ namespace {
 
 // The page always computes in the wide range.
 constexpr Промежуток промежуток = Промежуток::широкий;
-
-std::string отказ_json(std::string_view поле, std::string_view сообщение,
-                       std::string_view ныне = "") {
-    return "{\"field\":" + json_строка(поле) + ",\"title\":" + json_строка(текст_ошибки_ввода) +
-           ",\"message\":" + json_строка(сообщение) +
-           (ныне.empty() ? "" : ",\"present\":" + json_строка(ныне)) + "}";
-}
 
 // "38 Айлета 7535 лета, Пятница, 14 часов 110 частей": every month's name takes "а" in the
 // genitive.
@@ -50,17 +43,18 @@ std::string ответ_на_поля(std::string_view день, std::string_view
         // A moment that exists and lies outside the range, as the device's clock may give; its
         // year alone may be refused, as past 2099.
         const bool есть = static_cast<bool>(момент_из_полей(день, месяц, год, час, минута));
-        return отказ_json(отказ.поле, отказ.сообщение, есть ? ныне_вне_промежутка(промежуток) : "");
+        return json_ошибки(отказ.поле, текст_ошибки_ввода, отказ.сообщение,
+                           есть ? ныне_вне_промежутка(промежуток) : "");
     }
     const auto значения = значения_момента(знания_страницы(), *момент, промежуток);
     if (!значения)
-        return отказ_json("moment", сцепленные({текст_нет_записи, "."}));
-    return форматировать("{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
-                         {момент->день, момент->месяц, момент->год, момент->час, момент->минута,
-                          значения->лето_от_сотворения,
-                          std::int64_t{номер_месяца(значения->месяц).value_or(0)},
-                          std::int64_t{значения->число}, json_строка(дата_по_круголету(*значения)),
-                          json_строка(отчет_значений(*значения, *момент))});
+        return json_ошибки("moment", текст_ошибки_ввода, сцепленные({текст_нет_записи, "."}));
+    return json_значения(форматировать(
+        "{\"moment\":[%,%,%,%,%],\"old\":[%,%,%],\"old_date\":%,\"report\":%}",
+        {момент->день, момент->месяц, момент->год, момент->час, момент->минута,
+         значения->лето_от_сотворения, std::int64_t{номер_месяца(значения->месяц).value_or(0)},
+         std::int64_t{значения->число}, json_строка(дата_по_круголету(*значения)),
+         json_строка(отчет_значений(*значения, *момент))}));
 }
 
 // A field longer than any value is refused as an empty one is, with what the field takes, and
@@ -80,14 +74,12 @@ EMSCRIPTEN_KEEPALIVE int field_limit() {
 }
 
 // The library file's bytes, Windows-1251 as shipped; a negative length when the page could not
-// fetch the file. Answers {"loaded":true}, or false with the window program's title and text of
-// the failed load.
+// fetch the file. Answers true, or the window program's title and text of the failed load.
 EMSCRIPTEN_KEEPALIVE const char *load_library(const char *байты, int длина) {
     if (длина >= 0 && загрузить_библиотеку_из_текста({байты, static_cast<std::size_t>(длина)},
                                                      знания_страницы()) == Загрузка::выполнена)
-        return ответить("{\"loaded\":true}");
-    return ответить("{\"loaded\":false,\"title\":" + json_строка(заголовок_ошибки_библиотеки) +
-                    ",\"message\":" + json_строка(текст_ошибки_библиотеки) + "}");
+        return ответить(json_значения("true"));
+    return ответить(json_ошибки("", заголовок_ошибки_библиотеки, текст_ошибки_библиотеки));
 }
 
 // The five fields as typed, read and checked as the window reads them. Answers the moment, the
@@ -100,15 +92,14 @@ EMSCRIPTEN_KEEPALIVE const char *convert_fields(const char *день, const char
     return ответить(ответ_на_поля(поле(день), поле(месяц), поле(год), поле(час), поле(минута)));
 }
 
-// The About window's lines about the program (the last, which names the window program's range,
-// left out) and its description of the program and the calendar.
+// The lines about the program and the description of the program and the calendar, as the About
+// window shows them (but for its line naming the window program's range).
 EMSCRIPTEN_KEEPALIVE const char *about_program() {
     std::string строки;
-    for (const auto &элемент : шаблон_окна_о_программе().элементы)
-        if (элемент.номер >= IDC_ABOUT_LINE1 && элемент.номер < IDC_ABOUT_LINE4)
-            строки += (строки.empty() ? "" : ",") + json_строка(элемент.текст);
-    return ответить("{\"lines\":[" + строки + "],\"text\":" + json_строка(текст_о_программе()) +
-                    "}");
+    for (const auto строка : строки_о_программе)
+        строки += (строки.empty() ? "" : ",") + json_строка(строка);
+    return ответить(json_значения("{\"lines\":[" + строки +
+                                  "],\"text\":" + json_строка(текст_о_программе()) + "}"));
 }
 
 } // extern "C"

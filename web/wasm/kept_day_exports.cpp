@@ -3,16 +3,16 @@
 // list, whose events are those of --birthday --ics. A list comes in one call, so that the page
 // pays for crossing into the module once, not once per day.
 
-#include "apps/cli/json_kept_day.h"
-#include "apps/cli/json_report.h"
-#include "apps/cli/kept_day_view.h"
-#include "apps/cli/moment_text.h"
+#include "calendar/day_text.h"
 #include "calendar/icalendar.h"
+#include "calendar/input_check.h"
 #include "calendar/kept_day_text.h"
+#include "calendar/moment_text.h"
 #include "krugolet_version.h"
+#include "output/json_kept_day.h"
+#include "output/kept_day_view.h"
 #include "runtime/integer_text.h"
 #include "web/wasm/answer.h"
-#include "web/wasm/json_text.h"
 
 #include <emscripten/emscripten.h>
 
@@ -116,28 +116,62 @@ std::optional<std::deque<Запрос_памятного_дня>> запросы
     return спросить(std::to_string(с_лета), лет);
 }
 
-std::string ответ_json(const Запрос_памятного_дня &запрос, const Момент &сейчас) {
-    const auto отказ_json = [](std::string_view поле, std::string_view сообщение) {
-        return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
-    };
+// The page's words for a device clock outside the range, where krugolet-cli points at its
+// system clock and --from: the page has neither, and the day typed is not at fault.
+std::string часы_вне_промежутка() {
+    return "Часы устройства показывают время вне промежутка расчета (" +
+           промежуток_текстом(Промежуток::широкий) +
+           "): ближайшие возвращения не определить. Проверьте дату и время на устройстве.";
+}
+
+void записать_ошибку(Запись_json &запись, std::string_view поле, std::string_view сообщение) {
+    запись.начать_объект();
+    запись.ключ("error");
+    запись.начать_объект();
+    запись.поле("field", поле);
+    запись.поле("title", текст_ошибки_ввода);
+    запись.поле("message", сообщение);
+    запись.кончить_объект();
+    запись.кончить_объект();
+}
+
+// One day's answer: its coming returns, or the field refused with krugolet-cli's message;
+// "clock" as the field at fault names none of the form's.
+void записать_ответ(Запись_json &запись, const Запрос_памятного_дня &запрос,
+                    const std::optional<Момент> &сейчас) {
+    if (!сейчас)
+        return записать_ошибку(запись, "clock", часы_вне_промежутка());
     if (const auto отказ = отказ_имени(запрос.имя))
-        return отказ_json("name", отказ->сообщение);
-    const auto день = ближайшие(запрос, сейчас);
+        return записать_ошибку(запись, "name", отказ->сообщение);
+    const auto день = ближайшие(запрос, *сейчас);
     if (const auto *отказ = std::get_if<Отказ_вида>(&день))
-        return отказ_json("moment", отказ->сообщение);
+        return записать_ошибку(запись, "moment", отказ->сообщение);
     const auto &д = std::get<Памятный_день>(день);
-    return "{\"kept\":" + текст_json(json_памятного_дня(д)) +
-           ",\"heading\":" + json_строка(строка_памятной_даты(д)) + "}";
+    // "kept" before "heading": the order this answer has always had.
+    запись.начать_объект();
+    запись.ключ("value");
+    запись.начать_объект();
+    запись.ключ("kept");
+    записать_json_памятного_дня(запись, д);
+    запись.поле("heading", строка_памятной_даты(д));
+    запись.кончить_объект();
+    запись.кончить_объект();
+}
+
+// A list the page wrote in another form than `запросы` reads: a fault of the page, not of what
+// the user typed.
+std::string список_не_читается() {
+    return json_ошибки("", текст_ошибки_ввода, "Список памятных дней не читается.");
 }
 
 std::string_view байты(const char *начало, int длина) {
     return {начало, длина < 0 ? 0 : static_cast<std::size_t>(длина)};
 }
 
-// The page's clock, "DD.MM.YYYY HH:MM"; one outside the range leaves a kept day without the year
-// it is in, which its refusal says.
-Момент ныне(const char *текст) {
-    return момент_из_текста(текст, Промежуток::широкий).value_or(Момент{});
+// The page's clock, "DD.MM.YYYY HH:MM"; nothing outside the range, where no kept day has the
+// year it is in.
+std::optional<Момент> ныне(const char *текст) {
+    return момент_из_текста(текст, Промежуток::широкий);
 }
 
 } // namespace
@@ -150,40 +184,46 @@ EMSCRIPTEN_KEEPALIVE int name_limit() {
     return static_cast<int>(наибольшая_длина_имени);
 }
 
-// Kept days, one line each as `запросы` reads them, and the page's clock. Answers a JSON list
-// with, for each day in turn, {"kept": krugolet-cli --birthday --json of its coming returns,
-// "heading": its line of the moment and old date}, or {"field": "name" or "moment", "message"};
-// or null for a list of another form.
+// Kept days, one line each as `запросы` reads them, and the page's clock. Answers a list with,
+// for each day in turn, an answer of its own: {"kept": krugolet-cli --birthday --json of its
+// coming returns, "heading": its line of the moment and old date}, or the field "name" or
+// "moment" refused.
 EMSCRIPTEN_KEEPALIVE const char *kept_days(const char *список, int длина, const char *now) {
     const auto все = запросы(байты(список, длина));
     if (!все)
-        return ответить("null");
-    const Момент сейчас = ныне(now);
-    std::string ответ = "[";
-    for (const auto &запрос : *все)
-        ответ += (ответ.size() > 1 ? "," : "") + ответ_json(запрос, сейчас);
-    return ответить(ответ + "]");
+        return ответить(список_не_читается());
+    const auto сейчас = ныне(now);
+    return ответить_значением([&](Запись_json &запись) {
+        запись.начать_список();
+        for (const auto &запрос : *все)
+            записать_ответ(запись, запрос, сейчас);
+        запись.кончить_список();
+    });
 }
 
-// The calendar file of the same days' coming returns, as --birthday --ics writes each: its
-// bytes; NULL when a day is refused or the list is of another form.
+// The calendar file of the same days' coming returns, as --birthday --ics writes each: its text;
+// or the first day refused, as kept_days refuses it.
 EMSCRIPTEN_KEEPALIVE const char *kept_days_icalendar(const char *список, int длина,
                                                      const char *now) {
     // The requests stay while the file is written: each day's name points into its own.
     const auto все = запросы(байты(список, длина));
     if (!все)
-        return nullptr;
-    const Момент сейчас = ныне(now);
+        return ответить(список_не_читается());
+    const auto сейчас = ныне(now);
+    const auto отказать = [&](const Запрос_памятного_дня &запрос) {
+        return ответить_json([&](Запись_json &запись) { записать_ответ(запись, запрос, сейчас); });
+    };
     std::vector<Памятный_день> дни;
     for (const auto &запрос : *все) {
-        if (отказ_имени(запрос.имя))
-            return nullptr;
-        auto день = ближайшие(запрос, сейчас);
+        if (!сейчас || отказ_имени(запрос.имя))
+            return отказать(запрос);
+        auto день = ближайшие(запрос, *сейчас);
         if (!std::holds_alternative<Памятный_день>(день))
-            return nullptr;
+            return отказать(запрос);
         дни.push_back(std::move(std::get<Памятный_день>(день)));
     }
-    return ответить(файл_icalendar_памятных_дней(дни, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}));
+    const auto файл = файл_icalendar_памятных_дней(дни, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP});
+    return ответить_значением([&](Запись_json &запись) { запись.строка(файл); });
 }
 
 } // extern "C"

@@ -3,18 +3,19 @@
 // file is its --ics, and a refused day or month gets its words, so that the page and the
 // command line never say different things.
 
-#include "apps/cli/json_report.h"
-#include "apps/cli/json_views.h"
-#include "apps/cli/views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
+#include "calendar/input_check.h"
 #include "calendar/month_and_weekday_names.h"
 #include "calendar/range.h"
 #include "calendar/year_holidays.h"
 #include "calendar/year_page.h"
 #include "krugolet_version.h"
+#include "output/json_views.h"
+#include "output/views.h"
 #include "runtime/format.h"
 #include "runtime/integer_text.h"
+#include "runtime/json_writer.h"
 #include "web/wasm/answer.h"
 #include "web/wasm/json_text.h"
 
@@ -30,8 +31,9 @@ namespace {
 // The page's field that a refusal points at: "year", "month" or "day".
 using Поле = std::string_view;
 
-std::string отказ_json(Поле поле, std::string_view сообщение) {
-    return "{\"field\":" + json_строка(поле) + ",\"message\":" + json_строка(сообщение) + "}";
+// A refused view says what krugolet-cli says; its title is the one every refused field has.
+std::string json_отказа(Поле поле, std::string_view сообщение) {
+    return json_ошибки(поле, текст_ошибки_ввода, сообщение);
 }
 
 // The year, the month and the day as krugolet-cli reads its arguments, or the field it stops at.
@@ -68,7 +70,7 @@ std::variant<Старая_дата, Поле> прочитать(const Запр�
 const char *отказать(Поле поле, const Запрос_вида &запрос) {
     const auto вывод = вывод_вида(знания_страницы(), запрос, true);
     const auto *отказ = std::get_if<Отказ_вида>(&вывод);
-    return ответить(отказ_json(поле, отказ ? std::string_view(отказ->сообщение) : ""));
+    return ответить(json_отказа(поле, отказ ? std::string_view(отказ->сообщение) : ""));
 }
 
 // A holiday list's heading, which at the ends of the range says where it begins or ends.
@@ -94,24 +96,38 @@ std::optional<std::vector<День_круголета>> праздники(const
     return std::nullopt;
 }
 
+// The refusal of a Gregorian year outside the range.
+std::string отказ_года() {
+    return json_отказа("year",
+                       форматировать("Год: целое число от % до %.",
+                                     {std::int64_t{первый_год}, std::int64_t{последний_год}}));
+}
+
 } // namespace
 
 extern "C" {
 
-// The names the page's fields and grid show: {"months": [...], "weekdays": [...]}, each in the
-// calendar's order.
+// The names the page's fields and grid show: {"months": [...], "weekdays": [...],
+// "short_weekdays": [...]}, each in the calendar's order.
 EMSCRIPTEN_KEEPALIVE const char *calendar_names() {
-    nlohmann::json имена{{"months", nlohmann::json::array()},
-                         {"weekdays", nlohmann::json::array()}};
-    for (const auto месяц : месяцы)
-        имена["months"].push_back(месяц);
-    for (const auto день : дни_недели)
-        имена["weekdays"].push_back(день);
-    return ответить(текст_json(имена));
+    return ответить_значением([](Запись_json &запись) {
+        const auto список = [&](const char *ключ, const auto &имена) {
+            запись.ключ(ключ);
+            запись.начать_список();
+            for (const auto имя : имена)
+                запись.строка(имя);
+            запись.кончить_список();
+        };
+        запись.начать_объект();
+        список("months", месяцы);
+        список("weekdays", дни_недели);
+        список("short_weekdays", краткие_дни_недели);
+        запись.кончить_объект();
+    });
 }
 
-// The month page of a year from the Creation and a month (its number or name):
-// {"page": krugolet-cli --month --json}, or {"field", "message"}.
+// The month page of a year from the Creation and a month (its number or name): krugolet-cli
+// --month --json, or the field refused with its message.
 EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *месяц) {
     const Запрос_вида запрос{Вид::месяц, {лето, месяц}};
     const auto дата = прочитать(запрос);
@@ -121,11 +137,12 @@ EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *м
     const auto страница = страница_месяца(знания_страницы(), д.лето, д.месяц);
     if (const auto *отказ = std::get_if<Отказ>(&страница))
         return отказать(поле_отказа(*отказ), запрос);
-    return ответить(текст_json({{"page", json_страницы(std::get<Страница_месяца>(страница))}}));
+    return ответить_значением([&](Запись_json &запись) {
+        записать_json_страницы(запись, std::get<Страница_месяца>(страница));
+    });
 }
 
-// A whole year from the Creation: {"page": krugolet-cli --year --json}, or {"field": "year",
-// "message"}.
+// A whole year from the Creation: krugolet-cli --year --json, or the year refused.
 EMSCRIPTEN_KEEPALIVE const char *year_page(const char *лето) {
     const Запрос_вида запрос{Вид::лето, {лето}};
     const auto л = число_вида(лето);
@@ -134,11 +151,12 @@ EMSCRIPTEN_KEEPALIVE const char *year_page(const char *лето) {
     const auto страница = страница_лета(знания_страницы(), *л);
     if (const auto *отказ = std::get_if<Отказ>(&страница))
         return отказать(поле_отказа(*отказ), запрос);
-    return ответить(текст_json({{"page", json_страницы_лета(std::get<Страница_лета>(страница))}}));
+    return ответить_значением([&](Запись_json &запись) {
+        записать_json_страницы_лета(запись, std::get<Страница_лета>(страница));
+    });
 }
 
-// An old day: {"day": krugolet-cli --old --json, with its hall under "hall"}, or
-// {"field", "message"}.
+// An old day: krugolet-cli --old --json with its hall under "hall", or the field refused.
 EMSCRIPTEN_KEEPALIVE const char *old_day(const char *лето, const char *месяц, const char *число) {
     const Запрос_вида запрос{Вид::день, {лето, месяц, число}};
     const auto дата = прочитать(запрос);
@@ -147,33 +165,74 @@ EMSCRIPTEN_KEEPALIVE const char *old_day(const char *лето, const char *ме�
     const auto день = день_круголета(знания_страницы(), std::get<Старая_дата>(дата));
     if (const auto *отказ = std::get_if<Отказ>(&день))
         return отказать(поле_отказа(*отказ), запрос);
-    const auto &д = std::get<День_круголета>(день);
-    auto ответ = json_дня(д);
-    ответ["hall"] = д.чертог;
-    return ответить(текст_json({{"day", std::move(ответ)}}));
+    return ответить_значением([&](Запись_json &запись) {
+        записать_json_дня(запись, std::get<День_круголета>(день), true);
+    });
 }
 
 // The holidays whose day begins in a Gregorian year: {"heading", "holidays": krugolet-cli
-// --holidays --json, "years": the first and last year there are}, or {"field": "year",
-// "message"}.
+// --holidays --json, "years": the first and last year there are}, or the year refused.
 EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
     const auto список = праздники(год);
     if (!список)
-        return ответить(отказ_json(
-            "year", форматировать("Год: целое число от % до %.",
-                                  {std::int64_t{первый_год}, std::int64_t{последний_год}})));
-    return ответить(текст_json({{"heading", заголовок_праздников(*число_вида(год))},
-                                {"holidays", json_праздников(*список)},
-                                {"years", {первый_год, последний_год}}}));
+        return ответить(отказ_года());
+    return ответить_значением([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.поле("heading", заголовок_праздников(*число_вида(год)));
+        запись.ключ("holidays");
+        записать_json_праздников(запись, *список);
+        запись.ключ("years");
+        запись.начать_список();
+        запись.число(первый_год);
+        запись.число(последний_год);
+        запись.кончить_список();
+        запись.кончить_объект();
+    });
 }
 
-// The same holidays as an iCalendar file, byte for byte krugolet-cli's --ics; NULL for a year
-// that year_holidays refuses.
+// The same holidays as an iCalendar file, its text byte for byte krugolet-cli's --ics; or the
+// year refused as year_holidays refuses it.
 EMSCRIPTEN_KEEPALIVE const char *year_icalendar(const char *год) {
     const auto список = праздники(год);
     if (!список)
-        return nullptr;
-    return ответить(файл_icalendar(*список, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}));
+        return ответить(отказ_года());
+    return ответить(json_значения(
+        json_строка(файл_icalendar(*список, {KRUGOLET_VERSION, KRUGOLET_RELEASE_STAMP}))));
+}
+
+// The months around a month of a year from the Creation that a month page leads to: the same
+// month a year before and after, the month before and after, each {"year_from_creation",
+// "month", "month_name"} or null outside the range, under "previous_year", "previous", "next"
+// and "next_year"; or the field refused as month_page refuses it.
+EMSCRIPTEN_KEEPALIVE const char *month_neighbours(const char *лето, const char *месяц) {
+    const Запрос_вида запрос{Вид::месяц, {лето, месяц}};
+    const auto дата = прочитать(запрос);
+    if (const auto *поле = std::get_if<Поле>(&дата))
+        return отказать(*поле, запрос);
+    const auto &д = std::get<Старая_дата>(дата);
+    if (!месяц_через({д.лето, д.месяц}, 0))
+        return отказать("year", запрос);
+    const auto сосед = [&](Запись_json &запись, const char *ключ, int сдвиг) {
+        запись.ключ(ключ);
+        const auto м = месяц_через({д.лето, д.месяц}, сдвиг);
+        if (!м) {
+            запись.число_или_null(std::nullopt);
+            return;
+        }
+        запись.начать_объект();
+        запись.поле("month", м->месяц);
+        запись.поле("month_name", месяцы[м->месяц - 1]);
+        запись.поле("year_from_creation", м->лето);
+        запись.кончить_объект();
+    };
+    return ответить_значением([&](Запись_json &запись) {
+        запись.начать_объект();
+        сосед(запись, "next", 1);
+        сосед(запись, "next_year", 9);
+        сосед(запись, "previous", -1);
+        сосед(запись, "previous_year", -9);
+        запись.кончить_объект();
+    });
 }
 
 } // extern "C"

@@ -10,6 +10,9 @@ class LoadError extends Error {
   }
 }
 
+// The title of an error no answer carries: a call that threw inside the core.
+const failureTitle = 'Ошибка в ядре страницы';
+
 function answer(module, pointer) {
   return JSON.parse(module.UTF8ToString(pointer));
 }
@@ -32,6 +35,11 @@ function loadLibrary(module, bytes) {
   const result = answer(module, module._load_library(pointer, bytes.length));
   module._free(pointer);
   return result;
+}
+
+// The answer of a file's text as its bytes, which the page saves.
+function fileOf({ value, error }) {
+  return error ? { error } : { value: new TextEncoder().encode(value) };
 }
 
 // The text's first `count` characters (code points), without copying the rest of a long one.
@@ -91,26 +99,48 @@ function callWithList(module, name, days, now) {
 
 // Resolves to the core once the library has loaded; rejects with a LoadError carrying the
 // window program's own title and text when the library is missing or damaged.
-export async function loadCore() {
+// Every call answers {value} or {error: {field, title, message}}, the field being the one the page
+// marks ('' for none). A call that throws, a fault of the core that no answer carries, is told to
+// `onFailure` as such an error, marked `fault`, and answered with it, so that the page goes on as
+// after a refusal.
+export async function loadCore(onFailure) {
   const [module, bytes] = await Promise.all([createModule(), fetchLibrary()]);
   const loaded = loadLibrary(module, bytes);
-  if (!loaded.loaded) throw new LoadError(loaded.title, loaded.message);
-  const call = (name, args) => answer(module, callWithTexts(module, name, args));
+  if (loaded.error) throw new LoadError(loaded.error.title, loaded.error.message);
+  const ask = (call) => {
+    try {
+      return answer(module, call());
+    } catch (failure) {
+      // Kept whole in the console, with where it was thrown, for whoever looks into it.
+      console.error(failure);
+      const error = {
+        field: '', title: failureTitle, message: String(failure?.message ?? failure), fault: true,
+      };
+      onFailure(error);
+      return { error };
+    }
+  };
+  const call = (name, args) => ask(() => callWithTexts(module, name, args));
   return {
-    // The five fields as typed: {moment, old: [year, month, day], old_date, report}, or
-    // {field, title, message}.
+    // The five fields as typed: {moment, old: [year, month, day], old_date, report}. A refused
+    // moment that lies outside the range says under error.present what the page says when it is
+    // the present one.
     compute(fields) {
       return call('convert_fields', fields);
     },
-    // {months, weekdays}: the names in the calendar's order.
+    // {months, weekdays, short_weekdays}: the names in the calendar's order.
     names() {
-      return answer(module, module._calendar_names());
+      return ask(() => module._calendar_names());
     },
-    // The texts of the fields, as typed. Each gives krugolet-cli's JSON of the view under its
-    // name ({page} of a month or a year, {day}, {heading, holidays}), or {field, message} with
-    // its refusal.
+    // The texts of the fields, as typed. Each gives krugolet-cli's JSON of the view (a month's or
+    // a year's page, a day, {heading, holidays, years}), refused with its message.
     monthPage(year, month) {
       return call('month_page', [year, month]);
+    },
+    // The months a month page leads to: {previous_year, previous, next, next_year}, each
+    // {year_from_creation, month, month_name}, or null outside the range.
+    monthNeighbours(year, month) {
+      return call('month_neighbours', [year, month]);
     },
     yearPage(year) {
       return call('year_page', [year]);
@@ -121,28 +151,25 @@ export async function loadCore() {
     yearHolidays(year) {
       return call('year_holidays', [year]);
     },
-    // The bytes of the year's calendar file, as krugolet-cli --ics writes them; null for a year
-    // that yearHolidays refuses.
+    // The bytes of the year's calendar file, as krugolet-cli --ics writes them.
     yearIcalendar(year) {
-      const pointer = callWithTexts(module, 'year_icalendar', [year]);
-      return pointer ? module.HEAPU8.slice(pointer, module.HEAPU8.indexOf(0, pointer)) : null;
+      return fileOf(call('year_icalendar', [year]));
     },
     // Kept days [{moment: "15.03.2000 20:30", years, name, kind}], as krugolet-cli --birthday
     // takes them ('' for an option not given), by the page's clock "DD.MM.YYYY HH:MM": for each
-    // in turn, {kept: its --json of the coming returns, the first one that has not ended and
-    // those after, heading}, or {field, message} with its refusal.
+    // in turn an answer of its own, {kept: its --json of the coming returns, the first one that
+    // has not ended and those after, heading}, or its refusal.
     keptDays(days, now) {
-      return answer(module, callWithList(module, 'kept_days', days, now));
+      return ask(() => callWithList(module, 'kept_days', days, now));
     },
     // The calendar file of the same days' coming returns, the events of --birthday --ics: its
-    // bytes, or null when a day is refused.
+    // bytes, or the first day's refusal.
     keptDaysIcalendar(days, now) {
-      const file = callWithList(module, 'kept_days_icalendar', days, now);
-      return file ? module.HEAPU8.slice(file, module.HEAPU8.indexOf(0, file)) : null;
+      return fileOf(ask(() => callWithList(module, 'kept_days_icalendar', days, now)));
     },
     // {lines, text}: the About window's lines and its description.
     about() {
-      return answer(module, module._about_program());
+      return ask(() => module._about_program());
     },
   };
 }

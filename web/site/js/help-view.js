@@ -3,7 +3,9 @@ let filled = false;
 
 export function fillHelp(core) {
   if (filled) return;
-  const { lines, text } = core.about();
+  const { value } = core.about();
+  if (!value) return;
+  const { lines, text } = value;
   const block = document.getElementById('about-lines');
   block.replaceChildren(...lines.flatMap((line, i) => (i ? [document.createElement('br'), line] : [line])));
   document.getElementById('about-text').textContent = text;

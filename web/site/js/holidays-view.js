@@ -1,7 +1,7 @@
 // The holidays of a Gregorian year, each with its old day, which leads to its month's page; the
 // years around it; and the year's calendar file, made in the page by the same code as
 // krugolet-cli --ics and saved by a link to its bytes.
-import { clearRefusal, showRefusal } from './field-refusal.js';
+import { RefusalBox } from './field-refusal.js';
 import { fillHolidayList } from './holiday-list.js';
 import { viewAddress } from './route.js';
 
@@ -10,15 +10,15 @@ export class HolidaysView {
     this.core = core;
     this.find = (selector) => section.querySelector(selector);
     this.form = this.find('form');
-    this.refusal = this.find('.refusal');
+    this.refusal = new RefusalBox(this.form, this.find('.refusal'));
     this.download = this.find('[download]');
     this.fileUrl = null;
     this.form.addEventListener('submit', (event) => {
       event.preventDefault();
       const year = this.form.elements.year.value;
-      const answer = core.yearHolidays(year);
-      if (answer.holidays) onGo(viewAddress('holidays', Number(year)));
-      else showRefusal(this.form, this.refusal, answer);
+      const { value, error } = core.yearHolidays(year);
+      if (value) onGo(viewAddress('holidays', Number(year)));
+      else this.refusal.show(error);
     });
     this.find('[data-now]').addEventListener('click', () => onGo(viewAddress('holidays')));
     this.find('[data-print]').addEventListener('click', onPrint);
@@ -26,13 +26,13 @@ export class HolidaysView {
 
   // The holidays of the year's text. Returns the page's title, or null when the year is refused.
   show(year) {
-    const answer = this.core.yearHolidays(year);
+    const { value: answer, error } = this.core.yearHolidays(year);
     this.form.elements.year.value = year;
-    if (!answer.holidays) {
-      showRefusal(this.form, this.refusal, answer);
+    if (!answer) {
+      this.refusal.show(error);
       return null;
     }
-    clearRefusal(this.form, this.refusal);
+    this.refusal.clear();
     const number = Number(year);
     const [first, last] = answer.years;
     this.find('h2').textContent = answer.heading;
@@ -42,14 +42,14 @@ export class HolidaysView {
       'Следующий год');
     fillHolidayList(this.find('.holiday-list'), answer.holidays.map((h) => ({
       name: h.name,
-      day: `${h.day} ${h.month_name} ${h.year_from_creation} лета`,
+      day: `${h.day} ${h.month_name}а ${h.year_from_creation} лета`,
       href: viewAddress('month', h.year_from_creation, h.month),
       start: h.start,
       end: h.end,
     })));
     if (this.fileUrl) URL.revokeObjectURL(this.fileUrl);
-    this.fileUrl = URL.createObjectURL(
-      new Blob([this.core.yearIcalendar(year)], { type: 'text/calendar;charset=utf-8' }));
+    const file = this.core.yearIcalendar(year).value ?? '';
+    this.fileUrl = URL.createObjectURL(new Blob([file], { type: 'text/calendar;charset=utf-8' }));
     this.download.href = this.fileUrl;
     this.download.download = `праздники-${number}.ics`;
     this.find('.view-result').hidden = false;

@@ -1,7 +1,7 @@
 // A kept day of a Gregorian moment (#birthday/2000-03-15T20:30): its old day and its next ten
 // returns, each with its Gregorian evenings and how far off it is, as krugolet-cli --birthday
 // gives them; "Запомнить" takes it to the person's list.
-import { clearRefusal, showRefusal } from './field-refusal.js';
+import { RefusalBox } from './field-refusal.js';
 import { span } from './gregorian-text.js';
 import {
   comingReturns, isoText, momentRefusal, movedText, whenText, yearsText,
@@ -39,14 +39,14 @@ export class KeptDayView {
     this.core = core;
     this.find = (selector) => section.querySelector(selector);
     this.form = this.find('form');
-    this.refusal = this.find('.refusal');
+    this.refusal = new RefusalBox(this.form, this.find('.refusal'));
     this.moment = null;
     const { moment, picker } = this.form.elements;
     this.form.addEventListener('submit', (event) => {
       event.preventDefault();
       const iso = typedMoment(moment.value, core);
       if (iso) onGo(keptDayAddress(iso));
-      else showRefusal(this.form, this.refusal, momentRefusal(core, moment.value));
+      else this.refusal.show(momentRefusal(core, moment.value));
     });
     picker.addEventListener('change', () => {
       if (fromIsoMoment(picker.value)) onGo(keptDayAddress(picker.value));
@@ -62,17 +62,17 @@ export class KeptDayView {
     const result = this.find('.view-result');
     if (!iso) {
       result.hidden = true;
-      clearRefusal(this.form, this.refusal);
+      this.refusal.clear();
       return 'Памятный день';
     }
     moment.value = isoText(iso) ?? iso;
-    const [answer] = comingReturns(this.core, [{ moment: iso }], shown, now);
-    if (!answer.kept) {
-      showRefusal(this.form, this.refusal, answer);
+    const [{ value: answer, error }] = comingReturns(this.core, [{ moment: iso }], shown, now);
+    if (!answer) {
+      this.refusal.show(error);
       result.hidden = true;
       return null;
     }
-    clearRefusal(this.form, this.refusal);
+    this.refusal.clear();
     this.moment = iso;
     picker.value = isoMoment(fromIsoMoment(iso));
     const { birth, returns } = answer.kept;

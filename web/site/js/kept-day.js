@@ -46,15 +46,15 @@ function plural(n, one, few, many) {
   return units >= 2 && units <= 4 ? few : many;
 }
 
-// "27 лет", as krugolet-cli counts old years.
+// "27 лет", as krugolet-cli counts old years, and "сам день" in the kept day's own year.
 export function yearsText(years) {
-  return `${years} ${plural(years, 'лето', 'лета', 'лет')}`;
+  return years === 0 ? 'сам день' : `${years} ${plural(years, 'лето', 'лета', 'лет')}`;
 }
 
-// "41 Гэйлета в этом лете нет, день отмечается 40 Гэйлета": every output of a day kept on
+// "41 Гэйлета в это лето нет, день отмечается 40 Гэйлета": every output of a day kept on
 // another says so, in the words of krugolet-cli.
 export function movedText({ moved_from: moved, day, month_name: month }) {
-  return `${moved} ${month}а в этом лете нет, день отмечается ${day} ${month}а`;
+  return `${moved} ${month}а в это лето нет, день отмечается ${day} ${month}а`;
 }
 
 // Old days from the one the clock is in to the day the return begins on: "сегодня" while it
@@ -69,20 +69,29 @@ export function whenText(start, now = clockMoment()) {
 }
 
 // The coming returns of kept days [{moment, name, kind}], `count` of each by the clock's moment
-// `now`: for each in turn, the core's {kept, heading}, or its refusal {field, message}. The
+// `now`: for each in turn, the core's answer, {kept, heading} or its refusal. The
 // first is the first return that has not ended; fewer near the end of the range, none after it.
 // The core reads a list as lines of tab-separated texts: a tab or line break typed or put into
 // the address stands as a blank, which krugolet-cli takes between the date and the time.
 export function comingReturns(core, days, count, now = clockMoment()) {
   const blank = (text) => text.replace(/[\t\n\r]/g, ' ');
-  return core.keptDays(days.map(({ moment, name = '', kind = 'birthday' }) => ({
+  const { value, error } = core.keptDays(days.map(({ moment, name = '', kind = 'birthday' }) => ({
     moment: blank(isoText(moment) ?? moment), years: String(count), name: blank(name),
     kind: kinds[kind].core,
   })), fieldsText(now));
+  return value ?? days.map(() => ({ error }));
 }
 
-// krugolet-cli's message for a typed moment the core does not take, as a refusal of the field.
+// Why the core does not take a typed moment, as a refusal of the field: what to type when it is
+// empty, what is wrong with a date and time of the right shape (a day its month lacks, a year
+// outside the range) as the form of the report says it, else krugolet-cli's message.
 export function momentRefusal(core, text, now = clockMoment()) {
+  if (text.trim() === '') {
+    return { field: 'moment', message: 'Введите дату и время: ДД.ММ.ГГГГ ЧЧ:ММ, например 15.03.2000 20:30.' };
+  }
+  const fields = typedFields(text);
+  const refused = fields && core.compute(fields).error;
+  if (refused?.message && !refused.fault) return { field: 'moment', message: refused.message };
   const [answer] = comingReturns(core, [{ moment: text }], 1, now);
-  return { field: 'moment', message: answer.message ?? '' };
+  return { ...answer.error, field: 'moment', message: answer.error?.message ?? '' };
 }

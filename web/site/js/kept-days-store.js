@@ -17,7 +17,8 @@ export const largestFile = 1024 * 1024;
 export const mostEntries = 1000;
 export const longestName = 100;
 
-// Refused: the message says what is wrong.
+// Refused: the message says what is wrong, in lower case and without a stop, since it is always
+// set into a sentence of its own.
 export class ListError extends Error {}
 
 const sameDay = (a, b) => a.name === b.name && a.kind === b.kind && a.moment === b.moment;
@@ -48,21 +49,23 @@ export function entriesOfList(text, exists) {
   try {
     list = JSON.parse(text);
   } catch {
-    throw new ListError('Это не список памятных дней: файл не читается как JSON.');
+    throw new ListError('это не список памятных дней: файл не читается как JSON');
   }
   if (typeof list !== 'object' || list === null || list.format !== format) {
-    throw new ListError('Это не список памятных дней Круголета.');
+    throw new ListError('это не список памятных дней Круголета');
   }
   if (list.version !== version) {
-    throw new ListError(`Список записан в версии ${JSON.stringify(list.version)}, а страница читает версию ${version}.`);
+    throw new ListError(Number.isInteger(list.version)
+      ? `список записан в версии ${list.version}, а страница понимает только версию ${version}: обновите страницу`
+      : 'в файле не указана версия списка');
   }
-  if (!Array.isArray(list.entries)) throw new ListError('В списке нет записей.');
+  if (!Array.isArray(list.entries)) throw new ListError('в списке нет записей');
   if (list.entries.length > mostEntries) {
-    throw new ListError(`В списке больше ${mostEntries} записей.`);
+    throw new ListError(`в списке больше ${mostEntries} записей`);
   }
   return list.entries.map((entry, index) => {
     const problem = entryProblem(entry, exists);
-    if (problem) throw new ListError(`Запись ${index + 1} неправильная: ${problem}.`);
+    if (problem) throw new ListError(`запись ${index + 1} неправильная: ${problem}`);
     return { name: entry.name, kind: entry.kind, moment: entry.moment };
   });
 }
@@ -81,7 +84,7 @@ export function merged(entries, added) {
   const result = [...entries];
   for (const entry of added) if (!result.some((e) => sameDay(e, entry))) result.push(entry);
   if (result.length > mostEntries) {
-    throw new ListError(`В списке может быть не больше ${mostEntries} записей, а вместе их ${result.length}.`);
+    throw new ListError(`в списке может быть не больше ${mostEntries} записей, а вместе их ${result.length}`);
   }
   return result;
 }
@@ -117,8 +120,8 @@ export function loadEntries(exists) {
     } catch {
       setAside = false;
     }
-    const fate = setAside ? 'он отложен и не стерт'
-      : 'отложить его не удалось, и первое же изменение запишет новый список поверх него';
+    const fate = setAside ? 'прежний список не стерт, он сохранен в браузере отдельно'
+      : 'сохранить его отдельно не удалось, и первое же изменение запишет новый список поверх него';
     return {
       entries: [],
       problem: `Сохраненный в браузере список не читается (${error.message}); ${fate}.`,
@@ -145,6 +148,6 @@ export function saveEntries(entries) {
 // core has read it; null when it does not.
 export function typedMoment(text, core) {
   const fields = typedFields(text);
-  const result = fields && core.compute(fields);
-  return result?.moment ? isoMoment(result.moment) : null;
+  const result = fields && core.compute(fields).value;
+  return result ? isoMoment(result.moment) : null;
 }

@@ -2,7 +2,7 @@
 // return and how far off it is, sorted by that return; added, changed and removed in the form,
 // kept in the browser, saved to a file and merged back from one, and put into any calendar app
 // as one file of every day's returns. Names are the user's text and are only ever set as text.
-import { clearRefusal, showRefusal } from './field-refusal.js';
+import { RefusalBox } from './field-refusal.js';
 import { span } from './gregorian-text.js';
 import {
   comingReturns, fieldsText, isoText, kinds, momentRefusal, movedText, whenText, yearsText,
@@ -33,6 +33,12 @@ function download(bytes, type, name) {
   setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
+// "Мирослава — день рождения": an entry of the list, named as its heading names it, since one
+// person may have more than one.
+function entryName({ name, kind }) {
+  return `${name} — ${kinds[kind].title}`;
+}
+
 function button(text, onClick) {
   const b = element('button', '', text);
   b.type = 'button';
@@ -45,11 +51,11 @@ export class KeptDaysView {
     this.core = core;
     this.find = (selector) => section.querySelector(selector);
     this.form = this.find('form.kept-form');
-    this.refusal = this.find('#kept-refusal');
+    this.refusal = new RefusalBox(this.form, this.find('#kept-refusal'));
     this.status = this.find('.status');
     this.list = this.find('.kept-list');
     this.editing = null;
-    this.exists = (fields) => Boolean(core.compute(fields).report);
+    this.exists = (fields) => Boolean(core.compute(fields).value);
     const loaded = loadEntries(this.exists);
     this.entries = loaded.entries;
     this.storageProblem = loaded.problem;
@@ -99,7 +105,7 @@ export class KeptDaysView {
     const now = this.now ?? clockMoment();
     const answers = comingReturns(this.core, this.entries, 1, now);
     const rows = this.entries.map((entry, i) => ({ entry, answer: answers[i] }));
-    const start = ({ answer }) => answer.kept?.returns[0]?.start ?? '9999';
+    const start = ({ answer }) => answer.value?.kept.returns[0]?.start ?? '9999';
     rows.sort((a, b) => (start(a) < start(b) ? -1 : start(a) > start(b) ? 1 : 0));
     this.list.replaceChildren(...rows.map((row) => this.entryItem(row, now)));
     this.find('.kept-empty').hidden = this.entries.length > 0;
@@ -109,12 +115,12 @@ export class KeptDaysView {
 
   entryItem({ entry, answer }, now) {
     const item = element('li', 'kept-entry');
-    item.append(element('h3', '', `${entry.name} — ${kinds[entry.kind].title}`));
-    const birth = answer.kept?.birth;
+    item.append(element('h3', '', entryName(entry)));
+    const birth = answer.value?.kept.birth;
     item.append(element('p', 'birth', birth
       ? `${isoText(entry.moment)} — ${birth.day} ${birth.month_name}а ${birth.year_from_creation} лета`
       : isoText(entry.moment)));
-    const next = answer.kept?.returns[0];
+    const next = answer.value?.kept.returns[0];
     if (next) {
       const line = element('p', 'next');
       line.append(element('strong', 'until', whenText(next.start, now)), ': ',
@@ -124,7 +130,7 @@ export class KeptDaysView {
       if (next.moved_from) item.append(element('p', 'moved', movedText(next)));
       if (next.holiday) item.append(element('p', 'holiday', `Праздник: ${next.holiday}`));
     } else {
-      item.append(element('p', 'next', answer.message ?? 'Возвращений в промежутке больше нет'));
+      item.append(element('p', 'next', answer.error?.message ?? 'Возвращений в промежутке (до 7607 лета) больше нет'));
     }
     const actions = element('p', 'entry-actions');
     const all = element('a', '', 'Возвращения');
@@ -155,31 +161,30 @@ export class KeptDaysView {
     const { name, kind, moment } = this.form.elements;
     const problem = nameProblem(name.value);
     if (problem) {
-      showRefusal(this.form, this.refusal, { field: 'name', message: `${problem}.` });
+      this.refusal.show({ field: 'name', message: `${problem}.` });
       return;
     }
     const iso = typedMoment(moment.value, this.core);
     // The core's own refusal: a moment it does not read, or a name it does not take.
     const [checked] = iso ? comingReturns(this.core, [{ moment: iso, name: name.value, kind: kind.value }], 1) : [];
-    if (!checked?.kept) {
-      showRefusal(this.form, this.refusal, checked ?? momentRefusal(this.core, moment.value));
+    if (!checked?.value) {
+      this.refusal.show(checked?.error ?? momentRefusal(this.core, moment.value));
       return;
     }
-    clearRefusal(this.form, this.refusal);
+    this.refusal.clear();
     const entry = { name: name.value.trim(), kind: kind.value, moment: iso };
     const others = this.entries.filter((e) => e !== this.editing);
     if (others.some((e) => e.name === entry.name && e.kind === entry.kind && e.moment === entry.moment)) {
-      showRefusal(this.form, this.refusal, { field: 'name', message: 'Такой день уже есть в списке.' });
+      this.refusal.show({ field: 'name', message: 'Такой день уже есть в списке.' });
       return;
     }
     const entries = this.editing ? this.entries.map((e) => (e === this.editing ? entry : e))
       : [...this.entries, entry];
     if (entries.length > mostEntries) {
-      showRefusal(this.form, this.refusal,
-        { field: 'name', message: `В списке может быть не больше ${mostEntries} дней.` });
+      this.refusal.show({ field: 'name', message: `В списке может быть не больше ${mostEntries} дней.` });
       return;
     }
-    const done = this.editing ? `Изменения в «${entry.name}» сохранены.` : `«${entry.name}» в списке.`;
+    const done = `Запись «${entryName(entry)}» ${this.editing ? 'изменена' : 'добавлена'}.`;
     this.stopEditing();
     this.keep(entries, done);
     if (location.hash !== keptDaysAddress()) history.replaceState(null, '', keptDaysAddress());
@@ -201,7 +206,7 @@ export class KeptDaysView {
   stopEditing() {
     this.editing = null;
     this.form.reset();
-    clearRefusal(this.form, this.refusal);
+    this.refusal.clear();
     this.find('legend').textContent = 'Новый памятный день';
     this.find('[type="submit"]').textContent = 'Запомнить';
     this.find('[data-cancel]').hidden = true;
@@ -210,8 +215,8 @@ export class KeptDaysView {
   remove(entry) {
     if (entry === this.editing) this.stopEditing();
     const before = this.entries;
-    this.keep(before.filter((e) => e !== entry), `«${entry.name}» больше нет в списке.`,
-      () => this.keep(before, `«${entry.name}» снова в списке.`));
+    this.keep(before.filter((e) => e !== entry), `Запись «${entryName(entry)}» удалена.`,
+      () => this.keep(before, `Запись «${entryName(entry)}» возвращена.`));
     this.form.elements.name.focus();
   }
 
@@ -230,11 +235,19 @@ export class KeptDaysView {
       this.say('В списке нет дней.', true);
       return;
     }
-    const bytes = this.core.keptDaysIcalendar(this.entries.map(({ moment, name, kind }) => ({
+    const now = clockMoment();
+    const { value: bytes, error } = this.core.keptDaysIcalendar(this.entries.map(({ moment, name, kind }) => ({
       moment: isoText(moment), years: String(years), name, kind: kinds[kind].core,
-    })), fieldsText(clockMoment()));
+    })), fieldsText(now));
     if (!bytes) {
-      this.say('Файл для календаря не получился: в списке есть день, которого ядро не принимает.', true);
+      // The refusal of the first day refused, in the core's words; the device's clock outside the
+      // range refuses every day alike, and no one is named.
+      const answers = comingReturns(this.core, this.entries, years, now);
+      const i = answers.findIndex((answer) => !answer.value);
+      const refused = answers[i]?.error ?? error;
+      const why = refused.field === 'clock' || i < 0 ? ` ${refused.message}`
+        : ` Запись «${entryName(this.entries[i])}»: ${refused.message}`;
+      this.say(`Файл для календаря не составлен.${why}`, true);
       return;
     }
     download(bytes, 'text/calendar;charset=utf-8', 'памятные-дни.ics');
@@ -243,7 +256,7 @@ export class KeptDaysView {
   async load(file) {
     try {
       if (file.size > largestFile) {
-        throw new ListError(`Файл больше 1 МБ (${(file.size / 1048576).toFixed(1)} МБ): это не список памятных дней.`);
+        throw new ListError('файл больше 1 МБ — это не список памятных дней');
       }
       const added = entriesOfList(await file.text(), this.exists);
       const before = this.entries.length;
@@ -251,7 +264,7 @@ export class KeptDaysView {
       this.keep(entries, `Из файла добавлено дней: ${entries.length - before} (уже были в списке: ${added.length - (entries.length - before)}).`);
     } catch (error) {
       if (!(error instanceof ListError)) throw error;
-      this.say(`Список не загружен: ${error.message} Список остался прежним.`, true);
+      this.say(`Список не загружен: ${error.message}. Список остался прежним.`, true);
     }
   }
 }

@@ -4,9 +4,6 @@
 // The holidays take one stop of Tab together; the arrow keys move among them.
 import { dayAndMonth, span } from './gregorian-text.js';
 
-// The weekday names as narrow screens show them; screen readers hear the full ones.
-const shortNames = ['Пн', 'Вт', 'Тр', 'Чт', 'Пт', 'Шс', 'Сд', 'Ос', 'Нд'];
-
 function element(tag, className, text) {
   const node = document.createElement(tag);
   if (className) node.className = className;
@@ -26,7 +23,9 @@ function header(name, short) {
 const holidayOf = (node) => node?.closest?.('button[data-holiday]') ?? null;
 
 export class MonthGrid {
-  constructor(table, tip, weekdays) {
+  // The weekday names of the core's names: narrow screens show the short ones, screen readers
+  // hear the full ones.
+  constructor(table, tip, { weekdays, short_weekdays: shortNames }) {
     this.body = table.tBodies[0];
     this.tip = tip;
     this.hovered = null;
@@ -83,7 +82,7 @@ export class MonthGrid {
 
   cell({ day, start, end, holiday }, monthName, today) {
     const td = element('td');
-    const described = `${monthName}, ${span(start, end)}${holiday ? `. Праздник: ${holiday}` : ''}`;
+    const described = `${monthName}а, ${span(start, end)}${holiday ? `. Праздник: ${holiday}` : ''}`;
     const date = element('span', 'gregorian', dayAndMonth(start));
     date.setAttribute('aria-hidden', 'true');
     const content = [element('span', 'number', String(day)), date,

@@ -14,6 +14,14 @@ export function showView(name, title) {
   document.title = title ? `${title} — ${siteTitle}` : siteTitle;
 }
 
+// A fault of the core after the page has started, which no view's answer carries: said above
+// every view, whichever is shown, with what the core threw.
+export function showCoreFailure({ title, message }) {
+  const box = document.getElementById('core-failure');
+  box.textContent = `${title}: ${message}. Перезагрузите страницу.`;
+  box.hidden = false;
+}
+
 // The navigation's link to the conversion leads back to the moment last shown.
 export function setConversionAddress(address) {
   document.querySelector('nav [data-view="conversion"]').href = address || '#';

@@ -2,7 +2,7 @@
 // nine months as small month grids, each under a link to its own page, and the year's holidays
 // listed month by month under them, which is what a printed wall calendar needs. A year refused
 // in the form or the address leaves the last page shown.
-import { clearRefusal, showRefusal } from './field-refusal.js';
+import { RefusalBox } from './field-refusal.js';
 import { span } from './gregorian-text.js';
 import { MonthGrid } from './month-grid.js';
 import { viewAddress } from './route.js';
@@ -15,7 +15,7 @@ function element(tag, className, text) {
 }
 
 // One month's place on the page: its linked name over a grid with its own holiday tip.
-function monthBlock(weekdays, number) {
+function monthBlock(names, number) {
   const block = element('section', 'year-month');
   const link = element('a');
   link.id = `year-month-${number}`;
@@ -31,7 +31,7 @@ function monthBlock(weekdays, number) {
   tip.hidden = true;
   area.append(table, tip);
   block.append(heading, area);
-  return { block, link, grid: new MonthGrid(table, tip, weekdays) };
+  return { block, link, grid: new MonthGrid(table, tip, names) };
 }
 
 export class YearView {
@@ -40,14 +40,14 @@ export class YearView {
     this.section = section;
     this.find = (selector) => section.querySelector(selector);
     this.form = this.find('form');
-    this.refusal = this.find('.refusal');
-    this.months = names.months.map((_, i) => monthBlock(names.weekdays, i + 1));
+    this.refusal = new RefusalBox(this.form, this.find('.refusal'));
+    this.months = names.months.map((_, i) => monthBlock(names, i + 1));
     this.find('.year-grid').replaceChildren(...this.months.map(({ block }) => block));
     this.form.addEventListener('submit', (event) => {
       event.preventDefault();
-      const { page, ...refusal } = core.yearPage(this.form.elements.year.value);
+      const { value: page, error } = core.yearPage(this.form.elements.year.value);
       if (page) onGo(viewAddress('year', page.year_from_creation));
-      else showRefusal(this.form, this.refusal, refusal);
+      else this.refusal.show(error);
     });
     this.find('[data-now]').addEventListener('click', () => onGo(viewAddress('year')));
     this.find('[data-print]').addEventListener('click', onPrint);
@@ -56,15 +56,15 @@ export class YearView {
   // The year of the text, today ([year, month, day] or null) framed in it. Returns the page's
   // title, or null when the year is refused.
   show(year, today) {
-    const answer = this.core.yearPage(year);
+    const { value: page, error } = this.core.yearPage(year);
     this.form.elements.year.value = year;
-    if (!answer.page) {
+    if (!page) {
       this.shown = null;
-      showRefusal(this.form, this.refusal, answer);
+      this.refusal.show(error);
       return null;
     }
-    clearRefusal(this.form, this.refusal);
-    const { year_from_creation: y, name, sacred, months } = answer.page;
+    this.refusal.clear();
+    const { year_from_creation: y, name, sacred, months } = page;
     this.shown = y;
     const days = months.reduce((sum, month) => sum + month.days.length, 0);
     this.find('h2').textContent = `${sacred ? 'Священное лето' : 'Лето'} ${y} — ${name}`;
@@ -106,7 +106,7 @@ export class YearView {
   // for it alone, does not give).
   step(selector, year, text, what) {
     const link = this.find(selector);
-    const { day } = this.core.oldDay(String(year), '1', '1');
+    const { value: day } = this.core.oldDay(String(year), '1', '1');
     link.hidden = !day;
     if (!day) return;
     link.href = viewAddress('year', year);

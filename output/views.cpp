@@ -1,7 +1,5 @@
-#include "apps/cli/views.h"
+#include "output/views.h"
 
-#include "apps/cli/json_report.h"
-#include "apps/cli/json_views.h"
 #include "calendar/day_text.h"
 #include "calendar/icalendar.h"
 #include "calendar/input_check.h"
@@ -13,6 +11,7 @@
 #include "calendar/year_holidays.h"
 #include "calendar/year_page_text.h"
 #include "krugolet_version.h"
+#include "output/json_views.h"
 #include "runtime/integer_text.h"
 #include "runtime/utf8.h"
 
@@ -33,7 +32,7 @@ const std::string годы_промежутка =
     "с " + std::to_string(первый_год) + " по " + std::to_string(последний_год);
 
 Отказ_вида неверно(std::string сообщение) {
-    return {std::move(сообщение), неверный_ввод};
+    return {std::move(сообщение), Род_отказа::неверный_ввод};
 }
 
 // An argument is echoed by its first characters only, since it may be pasted text of any length.
@@ -97,7 +96,7 @@ std::string_view что_за_число(std::string_view текст) {
         return неверно("Нет такого месяца: " + std::to_string(дата.месяц));
     case Отказ::нет_такого_числа: {
         std::string сообщение = "Нет такого дня: " + std::to_string(дата.число) + " " +
-                                std::string(месяцы[дата.месяц - 1]) + " " +
+                                std::string(месяцы[дата.месяц - 1]) + "а " +
                                 std::to_string(дата.лето) + " лета";
         const auto страница = страница_месяца(знания, дата.лето, дата.месяц);
         if (const auto *найденная = std::get_if<Страница_месяца>(&страница))
@@ -107,11 +106,7 @@ std::string_view что_за_число(std::string_view текст) {
     case Отказ::нет_записи:
         break;
     }
-    return {"Нет записи: в таблицах нет строки, нужной для этого дня", нет_отчета};
-}
-
-std::string в_строку(const nlohmann::json &j) {
-    return текст_json(j) + "\n";
+    return {"Нет записи: в таблицах нет строки, нужной для этого дня", Род_отказа::нет_отчета};
 }
 
 std::string заголовок_праздников(int год) {
@@ -120,10 +115,10 @@ std::string заголовок_праздников(int год) {
     std::string заголовок = "Праздники " + std::to_string(год) + " года";
     if (год == первый_год)
         заголовок +=
-            " (промежуток начинается в " + время_и_дата(границы(Промежуток::широкий).начало) + ")";
+            " (расчет ведется с " + время_и_дата(границы(Промежуток::широкий).начало) + ")";
     if (год == последний_год)
         заголовок +=
-            " (промежуток кончается в " + время_и_дата(границы(Промежуток::широкий).конец) + ")";
+            " (расчет ведется до " + время_и_дата(границы(Промежуток::широкий).конец) + ")";
     return заголовок + ":";
 }
 
@@ -155,21 +150,28 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
         if (const auto *причина = std::get_if<Отказ>(&день))
             return объяснение(знания, *причина, дата);
         const auto &найденный_день = std::get<День_круголета>(день);
-        return json ? в_строку(json_дня(найденный_день)) : описание_дня(найденный_день);
+        return json ? json_строкой(
+                          [&](Запись_json &запись) { записать_json_дня(запись, найденный_день); })
+                    : описание_дня(найденный_день);
     }
     case Вид::месяц: {
         const auto страница = страница_месяца(знания, дата.лето, дата.месяц);
         if (const auto *причина = std::get_if<Отказ>(&страница))
             return объяснение(знания, *причина, дата);
         const auto &найденная = std::get<Страница_месяца>(страница);
-        return json ? в_строку(json_страницы(найденная)) : текст_страницы(найденная);
+        return json ? json_строкой(
+                          [&](Запись_json &запись) { записать_json_страницы(запись, найденная); })
+                    : текст_страницы(найденная);
     }
     case Вид::лето: {
         const auto страница = страница_лета(знания, дата.лето);
         if (const auto *причина = std::get_if<Отказ>(&страница))
             return объяснение(знания, *причина, дата);
         const auto &найденная = std::get<Страница_лета>(страница);
-        return json ? в_строку(json_страницы_лета(найденная)) : текст_страницы_лета(найденная);
+        return json ? json_строкой([&](Запись_json &запись) {
+            записать_json_страницы_лета(запись, найденная);
+        })
+                    : текст_страницы_лета(найденная);
     }
     case Вид::праздники: {
         // A number of the Gregorian years is one of them; any other, a year from the Creation.
@@ -182,7 +184,8 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
                                                                      : *причина,
                               дата);
         const auto &список = std::get<std::vector<День_круголета>>(праздники);
-        return json ? в_строку(json_праздников(список))
+        return json ? json_строкой(
+                          [&](Запись_json &запись) { записать_json_праздников(запись, список); })
                     : список_праздников(заголовок_праздников(дата.лето), список);
     }
     case Вид::icalendar: {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "apps/cli/views.h"
 #include "calendar/kept_day.h"
 #include "knowledge/tables.h"
+#include "output/views.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "apps/cli/moment_text.h"
+#include "calendar/moment_text.h"
 
 #include <array>
 
