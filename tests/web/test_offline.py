@@ -146,8 +146,10 @@ class HostTest(unittest.TestCase):
         self.driver.get(self.server.url)
         WebDriverWait(self.driver, 10).until(
             lambda d: d.execute_async_script("caches.keys().then(arguments[0])")[-1] == name)
-        self.assertTrue(self.driver.execute_async_script(CACHED_TEXT, "js/main.js")
-                        .endswith("// 2\n"))
+        # The release's cache is named before the worker has put every file into it.
+        cached = WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_async_script(CACHED_TEXT, "js/main.js"))
+        self.assertTrue(cached.endswith("// 2\n"))
 
     def test_a_lost_file_is_named_offline_and_fetched_again_online(self):
         self.serve()
