@@ -9,10 +9,17 @@
 namespace круголет {
 
 // "19:00 19.09.2027", as the old day's bounds are written.
-std::string время_и_дата(const Момент &м);
+std::string время_и_дата(const Момент &момент);
 
-// "15.03.2000 20:30", as a moment is typed.
-std::string дата_и_время(const Момент &м);
+// "19.09.2027"
+std::string дата_текстом(const Момент &момент);
+
+// "19.09.2027 19:00", as a moment is typed. `между` parts the date from the time: a no-break space
+// keeps them together where a box wraps its lines.
+std::string момент_текстом(const Момент &момент, std::string_view между = " ");
+
+// "с 22.09.1868 19:00 до 22.09.2012 19:00": the range by its bounds, the second not included.
+std::string промежуток_текстом(Промежуток промежуток, std::string_view между = " ");
 
 // "1 Рамхата 7536 лета"
 std::string старая_дата_текстом(const День_круголета &день);

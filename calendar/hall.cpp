@@ -68,8 +68,8 @@ constexpr std::size_t место_месяца(const Чертог_месяца &�
 }
 
 static_assert(std::is_sorted(чертоги.begin(), чертоги.end(),
-                             [](const auto &а, const auto &б) {
-                                 return место_месяца(а) < место_месяца(б);
+                             [](const auto &первый, const auto &второй) {
+                                 return место_месяца(первый) < место_месяца(второй);
                              }),
               "each month's halls stand together, in the order of the months");
 
@@ -118,20 +118,6 @@ std::optional<std::string_view> чертог_числа(int номер, int чи
     if (!место)
         return std::nullopt;
     return чертоги[*место].чертог;
-}
-
-std::optional<Покровитель> покровитель_числа(const Знания &знания, std::string_view месяц,
-                                             int число) {
-    const auto номер = номер_месяца(месяц);
-    if (!номер)
-        return std::nullopt;
-    const auto строки = покровитель_по_строкам(знания, *номер, число);
-    if (!строки)
-        return std::nullopt;
-    Покровитель покровитель{std::string(), строки->описание_чертога};
-    покровитель.бог.reserve(строки->бог.size() + строки->продолжение_бога.size());
-    покровитель.бог.append(строки->бог).append(строки->продолжение_бога);
-    return покровитель;
 }
 
 std::optional<Покровитель_по_строкам> покровитель_по_строкам(const Знания &знания, int номер,

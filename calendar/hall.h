@@ -3,7 +3,6 @@
 #include "knowledge/tables.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace круголет {
@@ -13,17 +12,9 @@ std::optional<std::string_view> чертог_числа(std::string_view мес�
 // The same for the month at the place 1 to 9 of the year.
 std::optional<std::string_view> чертог_числа(int номер, int число);
 
-struct Покровитель {
-    std::string бог;
-    std::string_view описание_чертога;
-};
-
-// The patron god of that hall and the hall's description.
-std::optional<Покровитель> покровитель_числа(const Знания &знания, std::string_view месяц,
-                                             int число);
-
-// The same as the tables hold it, for a text that is written where it is needed instead of being
-// joined first: the god's first row and, for the three gods whose text has two rows, the second.
+// The patron god of the hall in which the day lies, and the hall's description, as the tables
+// hold them, for a text that is written where it is needed instead of being joined first: the
+// god's first row and, for the three gods whose text has two rows, the second.
 struct Покровитель_по_строкам {
     std::string_view бог;
     std::string_view продолжение_бога;

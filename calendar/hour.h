@@ -14,7 +14,7 @@ struct Время_суток {
 
 Время_суток старое_время(int час, int минута);
 
-std::optional<std::string_view> окончание_часов(std::int64_t n);
-std::string_view окончание_частей(std::int64_t n);
+std::optional<std::string_view> окончание_часов(std::int64_t число);
+std::string_view окончание_частей(std::int64_t число);
 
 } // namespace круголет

@@ -10,17 +10,17 @@
 namespace круголет {
 
 std::optional<Памятная_дата> памятная_дата(const Знания &знания, const Момент &момент) {
-    const auto р = значения_момента(знания, момент, Промежуток::широкий);
-    if (!р)
+    const auto значения = значения_момента(знания, момент, Промежуток::широкий);
+    if (!значения)
         return std::nullopt;
-    const auto месяц = номер_месяца(р->месяц);
+    const auto месяц = номер_месяца(значения->месяц);
     if (!месяц)
         return std::nullopt;
-    const std::string_view название = р->название_лета;
+    const std::string_view название = значения->название_лета;
     const auto конец = название.find_last_not_of(" \r\n");
-    return Памятная_дата{{static_cast<int>(р->лето_от_сотворения), *месяц, р->число},
-                         р->месяц,
-                         р->день_недели,
+    return Памятная_дата{{static_cast<int>(значения->лето_от_сотворения), *месяц, значения->число},
+                         значения->месяц,
+                         значения->день_недели,
                          конец == std::string_view::npos ? "" : название.substr(0, конец + 1)};
 }
 
@@ -37,11 +37,12 @@ std::variant<std::vector<Возвращение>, Отказ_возвращен�
     for (int лето = с_лета; лето < с_лета + сколько; ++лето) {
         // The whole month, since a day its year lacks is kept on the month's last one.
         const auto страница = страница_месяца(знания, лето, памятная.месяц);
-        const auto *с = std::get_if<Страница_месяца>(&страница);
-        const int число = с ? std::min(памятная.число, static_cast<int>(с->дни.size())) : 0;
+        const auto *месяц_лета = std::get_if<Страница_месяца>(&страница);
+        const int число =
+            месяц_лета ? std::min(памятная.число, static_cast<int>(месяц_лета->дни.size())) : 0;
         if (число < 1)
             return Отказ_возвращений::нет_записи;
-        итог.push_back({с->дни[static_cast<std::size_t>(число - 1)], лето - памятная.лето,
+        итог.push_back({месяц_лета->дни[static_cast<std::size_t>(число - 1)], лето - памятная.лето,
                         число < памятная.число ? std::optional(памятная.число) : std::nullopt});
     }
     return итог;
@@ -53,8 +54,8 @@ std::optional<Изъян_имени> изъян_имени(std::string_view им
     for (std::size_t i = 0; i < имя.size(); ++i) {
         const auto байт = static_cast<unsigned char>(имя[i]);
         // C0 and DEL, and C1 (U+0080..U+009F, C2 80..C2 9F).
-        const bool c1 = байт == 0xC2 && static_cast<unsigned char>(имя[i + 1]) < 0xA0;
-        if (байт < 0x20 || байт == 0x7F || c1)
+        const bool управляющий_c1 = байт == 0xC2 && static_cast<unsigned char>(имя[i + 1]) < 0xA0;
+        if (байт < 0x20 || байт == 0x7F || управляющий_c1)
             return Изъян_имени::не_строка;
     }
     if (число_знаков(имя) > наибольшая_длина_имени)

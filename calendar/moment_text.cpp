@@ -25,11 +25,12 @@ std::optional<std::array<std::string_view, N>> разрезать(std::string_vi
 
 // The five fields of "DD.MM.YYYY" and "HH:MM", in the window's order.
 std::optional<std::array<std::string_view, 5>> поля(std::string_view дата, std::string_view время) {
-    const auto д = разрезать<3>(дата, '.');
-    const auto в = разрезать<2>(время, ':');
-    if (!д || !в)
+    const auto части_даты = разрезать<3>(дата, '.');
+    const auto части_времени = разрезать<2>(время, ':');
+    if (!части_даты || !части_времени)
         return std::nullopt;
-    return std::array{(*д)[0], (*д)[1], (*д)[2], (*в)[0], (*в)[1]};
+    return std::array{(*части_даты)[0], (*части_даты)[1], (*части_даты)[2], (*части_времени)[0],
+                      (*части_времени)[1]};
 }
 
 // The date and the time of one line, with the blanks around and between them taken away.
@@ -45,35 +46,44 @@ std::optional<std::array<std::string_view, 2>> дата_и_время(std::strin
                       строка.substr(строка.find_first_not_of(пробельные_знаки, пробел))};
 }
 
+// The command line only tells whether the fields gave a moment.
+std::optional<Момент> момент_итога(const Итог_полей &итог) {
+    if (!итог)
+        return std::nullopt;
+    return *итог;
+}
+
 } // namespace
 
 std::optional<Момент> момент_из_текста(std::string_view дата, std::string_view время,
                                        Промежуток промежуток) {
-    const auto п = поля(дата, время);
-    if (!п)
+    const auto части = поля(дата, время);
+    if (!части)
         return std::nullopt;
-    return проверенный_момент((*п)[0], (*п)[1], (*п)[2], (*п)[3], (*п)[4], промежуток);
+    return момент_итога(проверенный_момент((*части)[0], (*части)[1], (*части)[2], (*части)[3],
+                                           (*части)[4], промежуток));
 }
 
 std::optional<Момент> момент_из_текста(std::string_view строка, Промежуток промежуток) {
-    const auto д = дата_и_время(строка);
-    if (!д)
+    const auto слова = дата_и_время(строка);
+    if (!слова)
         return std::nullopt;
-    return момент_из_текста((*д)[0], (*д)[1], промежуток);
+    return момент_из_текста((*слова)[0], (*слова)[1], промежуток);
 }
 
 std::optional<Момент> момент_в_любом_году(std::string_view дата, std::string_view время) {
-    const auto п = поля(дата, время);
-    if (!п)
+    const auto части = поля(дата, время);
+    if (!части)
         return std::nullopt;
-    return момент_из_полей((*п)[0], (*п)[1], (*п)[2], (*п)[3], (*п)[4]);
+    return момент_итога(
+        момент_из_полей((*части)[0], (*части)[1], (*части)[2], (*части)[3], (*части)[4]));
 }
 
 std::optional<Момент> момент_в_любом_году(std::string_view строка) {
-    const auto д = дата_и_время(строка);
-    if (!д)
+    const auto слова = дата_и_время(строка);
+    if (!слова)
         return std::nullopt;
-    return момент_в_любом_году((*д)[0], (*д)[1]);
+    return момент_в_любом_году((*слова)[0], (*слова)[1]);
 }
 
 } // namespace круголет

@@ -9,10 +9,8 @@
 
 namespace круголет {
 
-// The old month in which the moment lies; the boundary month, when there is one, decides.
-std::string_view месяц_момента(const Момент &момент, int лето_в_круге_лет,
-                               std::string_view пограничный_месяц);
-// The same as the month's place 1 to 9 in the year.
+// The place 1 to 9 in the year of the old month in which the moment lies; the boundary month,
+// when there is one, decides.
 int номер_месяца_момента(const Момент &момент, int лето_в_круге_лет,
                          std::string_view пограничный_месяц);
 
@@ -20,8 +18,6 @@ int номер_месяца_момента(const Момент &момент, int
 // at 19:00 on the day after its last.
 bool внутри(День_и_месяц начало, День_и_месяц день, int час, День_и_месяц конец);
 
-std::optional<int> число_месяца(const Знания &знания, std::string_view месяц_года,
-                                int лето_в_круге_лет, const Момент &момент);
 std::optional<int> число_месяца(const Знания &знания, int номер, int лето_в_круге_лет,
                                 const Момент &момент);
 

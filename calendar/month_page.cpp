@@ -3,6 +3,7 @@
 #include "calendar/hall.h"
 #include "calendar/holiday.h"
 #include "calendar/month_and_weekday_names.h"
+#include "calendar/quantities.h"
 #include "calendar/weekday.h"
 #include "calendar/year.h"
 
@@ -15,27 +16,27 @@ namespace {
 
 // The Gregorian day after, at the same hour, with 29 February in every fourth year as the
 // conversion counts it.
-Момент сутки_спустя(Момент м) {
-    if (++м.день <= *длительность_месяца(м.месяц, м.год))
-        return м;
-    м.день = 1;
-    if (++м.месяц <= 12)
-        return м;
-    м.месяц = 1;
-    ++м.год;
-    return м;
+Момент сутки_спустя(Момент момент) {
+    if (++момент.день <= *длительность_месяца(момент.месяц, момент.год))
+        return момент;
+    момент.день = 1;
+    if (++момент.месяц <= 12)
+        return момент;
+    момент.месяц = 1;
+    ++момент.год;
+    return момент;
 }
 
 // The evening on which a month of the year begins. Рамхат, Айлет and Бейлет begin in the autumn
 // that opens the year, the other months in the Gregorian year after it, whose February is the
 // one a month start depends on.
 std::optional<Момент> вечер_начала(std::int64_t номер, std::string_view месяц) {
-    const int год_весны = static_cast<int>(1868 + номер);
+    const int год_весны = static_cast<int>(год_начала_счета + номер);
     const auto начало = начало_месяца(год_весны, static_cast<int>(лето_круга_лет(номер)), месяц);
     if (!начало)
         return std::nullopt;
-    return Момент{начало->день, начало->месяц, начало->месяц >= 9 ? год_весны - 1 : год_весны, 19,
-                  0};
+    return Момент{начало->день, начало->месяц, начало->месяц >= 9 ? год_весны - 1 : год_весны,
+                  час_начала_дня, 0};
 }
 
 // Some rows of the holiday table keep blanks around the name, which the report shows as they
@@ -81,12 +82,12 @@ std::variant<Страница_месяца, Отказ> страница_мес�
         return Отказ::нет_записи;
 
     Страница_месяца страница{лето, месяц, имя, столбец(*первый_день_недели), {}};
-    страница.дни.reserve(41);
+    страница.дни.reserve(дней_в_долгом_месяце);
     const auto праздники = праздники_месяца(знания, имя);
     std::string_view день_недели = *первый_день_недели;
     // No month has more than 41 days; the bound keeps tables that never meet the next month's
     // start from walking on.
-    for (Момент вечер = *начало; вечер != *конец && страница.дни.size() < 41;
+    for (Момент вечер = *начало; вечер != *конец && страница.дни.size() < дней_в_долгом_месяце;
          вечер = сутки_спустя(вечер)) {
         const int число = static_cast<int>(страница.дни.size()) + 1;
         if (число > 1) {

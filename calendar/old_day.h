@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calendar/moment.h"
+#include "calendar/quantities.h"
+#include "calendar/range.h"
 
 #include <optional>
 #include <string_view>
@@ -19,10 +21,10 @@ struct Старая_дата {
 // The years whose days the views give: the whole years of the wide range, 7309 beginning at its
 // first moment (19.09.1800 19:00) and 7607 ending at its end (21.09.2099 19:00); and the
 // Gregorian years in which their days begin.
-inline constexpr int первое_лето = 7309;
-inline constexpr int последнее_лето = 7607;
-inline constexpr int первый_год = 1800;
-inline constexpr int последний_год = 2099;
+inline constexpr int первый_год = границы(Промежуток::широкий).начало.год;
+inline constexpr int последний_год = границы(Промежуток::широкий).конец.год;
+inline constexpr int первое_лето = лет_от_сотворения_до_счета + первый_год - год_начала_счета + 1;
+inline constexpr int последнее_лето = лет_от_сотворения_до_счета + последний_год - год_начала_счета;
 
 // Why a view has no day, page or list to give.
 enum class Отказ {

@@ -1,5 +1,7 @@
 #include "calendar/quarter.h"
 
+#include "calendar/quantities.h"
+
 namespace круголет {
 namespace {
 
@@ -10,10 +12,10 @@ std::optional<int> ключ_четверти(int число) {
         return 2;
     if (число >= 21 && число <= 30)
         return 3;
-    if (число >= 31 && число <= 40)
+    if (число >= 31 && число <= дней_в_коротком_месяце)
         return 4;
-    if (число == 41)
-        return 41;
+    if (число == дней_в_долгом_месяце)
+        return дней_в_долгом_месяце;
     return std::nullopt;
 }
 
@@ -24,7 +26,7 @@ std::optional<int> место_в_четверти(int число) {
         return число - 10;
     if (число <= 30)
         return число - 20;
-    if (число <= 40)
+    if (число <= дней_в_коротком_месяце)
         return число - 30;
     return std::nullopt;
 }
@@ -40,7 +42,7 @@ std::optional<std::string_view> четверть_числа(const Знания &
 }
 
 std::optional<std::string_view> день_четверти_числа(const Знания &знания, int число) {
-    if (число == 41)
+    if (число == дней_в_долгом_месяце)
         return std::string_view();
     const auto место = место_в_четверти(число);
     if (!место)

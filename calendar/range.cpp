@@ -8,8 +8,8 @@ namespace {
 
 // Where a moment stands against the bounds, which all fall at 19:00: the day, and whether the
 // hour is before or after that evening.
-std::tuple<int, int, int, bool> место(const Момент &м) {
-    return {м.год, м.месяц, м.день, м.час >= 19};
+std::tuple<int, int, int, bool> место(const Момент &момент) {
+    return {момент.год, момент.месяц, момент.день, момент.час >= час_начала_дня};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/moment.h"
+#include "calendar/quantities.h"
 
 namespace круголет {
 
@@ -20,8 +21,9 @@ struct Границы {
 
 constexpr Границы границы(Промежуток промежуток) {
     if (промежуток == Промежуток::широкий)
-        return {{19, 9, 1800, 19, 0}, {21, 9, 2099, 19, 0}};
-    return {{22, 9, 1868, 19, 0}, {22, 9, 2012, 19, 0}};
+        return {{19, 9, 1800, час_начала_дня, 0}, {21, 9, 2099, час_начала_дня, 0}};
+    return {{22, 9, год_начала_счета, час_начала_дня, 0},
+            {22, 9, год_начала_счета + лет_в_круге_жизни, час_начала_дня, 0}};
 }
 
 // Whether the moment lies in the range. The fields are compared as they are, unchecked.

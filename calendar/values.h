@@ -74,6 +74,11 @@ class Итог_значений {
     std::variant<Значения_момента, Причина_пустоты> итог_;
 };
 
+// What the programs say of a moment inside the range when a step lacks its row; the page ends it
+// with a full stop, as all its messages.
+inline constexpr std::string_view текст_нет_записи =
+    "Нет отчета: в библиотеке нет записи, нужной для этого момента";
+
 // All values for a moment, or the first step that yields nothing. A moment outside the range that
 // has no values has none because of the range: the wide range refuses it before any step, the
 // covered span leaves it without a row in the year tables.

@@ -1,6 +1,7 @@
 #include "calendar/weekday.h"
 
 #include "calendar/month_and_weekday_names.h"
+#include "calendar/quantities.h"
 
 #include <algorithm>
 #include <array>
@@ -88,25 +89,26 @@ std::optional<std::string_view> день_начала_месяца(int лето_
     const auto какие = лета(лето_в_круге_лет);
     if (!какие)
         return std::nullopt;
-    const auto строка = std::find_if(день_месяца.begin(), день_месяца.end(), [&](const auto &с) {
-        return с.лета == *какие && с.дни[0] == день_рамхата;
-    });
+    const auto строка =
+        std::find_if(день_месяца.begin(), день_месяца.end(), [&](const auto &запись) {
+            return запись.лета == *какие && запись.дни[0] == день_рамхата;
+        });
     if (строка == день_месяца.end())
         return std::nullopt;
     return строка->дни[static_cast<std::size_t>(номер - 1)];
 }
 
-std::optional<std::string_view> день_недели_от_первого(const Знания &знания, int n,
+std::optional<std::string_view> день_недели_от_первого(const Знания &знания, int номер_дня,
                                                        std::string_view первый_день) {
-    if (n < 1)
+    if (номер_дня < 1)
         return std::nullopt;
     // A walk that has come back to the first day repeats itself, so only the remainder of the
     // steps after whole rounds is walked. One that goes on longer than the table has rows
     // (and than the longest month) without coming back is caught in a round of other days and
     // is given up.
     const std::int64_t предел = std::max<std::int64_t>(
-        40, static_cast<std::int64_t>(знания.следующий_день.строки().size()));
-    std::int64_t осталось = std::int64_t{n} - 1;
+        дней_в_долгом_месяце - 1, static_cast<std::int64_t>(знания.следующий_день.строки().size()));
+    std::int64_t осталось = std::int64_t{номер_дня} - 1;
     std::int64_t пройдено = 0;
     std::string_view день = первый_день;
     // The days of the first round as walked, so that a round of the week's length is not walked

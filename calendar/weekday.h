@@ -23,8 +23,8 @@ std::optional<std::string_view>
 std::optional<std::string_view> день_начала_месяца(int лето_в_круге_лет,
                                                    std::string_view день_рамхата, int номер);
 
-// The weekday of day n of a month whose first day falls on the given weekday.
-std::optional<std::string_view> день_недели_от_первого(const Знания &знания, int n,
+// The weekday of the day `номер_дня` of a month whose first day falls on the given weekday.
+std::optional<std::string_view> день_недели_от_первого(const Знания &знания, int номер_дня,
                                                        std::string_view первый_день);
 
 } // namespace круголет

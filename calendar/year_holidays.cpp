@@ -1,6 +1,7 @@
 #include "calendar/year_holidays.h"
 
 #include "calendar/month_page.h"
+#include "calendar/quantities.h"
 #include "calendar/year.h"
 
 namespace круголет {
@@ -23,7 +24,7 @@ std::variant<std::vector<День_круголета>, Отказ> праздн�
         return Отказ::год_вне_промежутка;
     // A Gregorian year holds the end of the old year that began in the September before it and
     // the beginning of the one that begins in its own September.
-    const int прежнее = static_cast<int>(лето_от_сотворения(год - 1868));
+    const int прежнее = static_cast<int>(лето_от_сотворения(год - год_начала_счета));
     std::vector<День_круголета> праздники;
     for (const int лето : {прежнее, прежнее + 1}) {
         if (лето < первое_лето || лето > последнее_лето)

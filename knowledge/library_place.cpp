@@ -2,7 +2,6 @@
 
 #include "knowledge/library.h"
 
-#include <array>
 #include <system_error>
 
 #ifdef _WIN32
@@ -30,19 +29,27 @@ std::filesystem::path каталог_этой_программы() {
 
 } // namespace
 
+std::vector<std::filesystem::path> места_библиотеки(const std::filesystem::path &каталог_программы,
+                                                    const std::filesystem::path &каталог_данных) {
+    std::vector<std::filesystem::path> места{имя_библиотеки};
+    for (const auto &каталог : {каталог_программы, каталог_данных})
+        if (!каталог.empty())
+            места.push_back(каталог / имя_библиотеки);
+    return места;
+}
+
 std::filesystem::path путь_библиотеки(const std::filesystem::path &каталог_программы,
                                       const std::filesystem::path &каталог_данных) {
-    const std::array<std::filesystem::path, 3> места{
-        имя_библиотеки,
-        каталог_программы.empty() ? std::filesystem::path() : каталог_программы / имя_библиотеки,
-        каталог_данных.empty() ? std::filesystem::path() : каталог_данных / имя_библиотеки,
-    };
-    for (const auto &место : места) {
+    for (const auto &место : места_библиотеки(каталог_программы, каталог_данных)) {
         std::error_code ошибка;
-        if (!место.empty() && std::filesystem::exists(место, ошибка))
+        if (std::filesystem::exists(место, ошибка))
             return место;
     }
     return имя_библиотеки;
+}
+
+std::vector<std::filesystem::path> места_библиотеки() {
+    return места_библиотеки(каталог_этой_программы(), KRUGOLET_DATA_DIR);
 }
 
 std::filesystem::path найти_библиотеку() {

@@ -60,9 +60,9 @@ inline std::uint32_t хэш_ключа(std::string_view ключ) {
         хэш = (хэш ^ слово) * множитель_хэша;
         хэш ^= хэш >> 32;
     };
-    const auto слово = [&ключ](std::size_t с) {
+    const auto слово = [&ключ](std::size_t смещение) {
         std::uint64_t байты;
-        std::memcpy(&байты, ключ.data() + с, sizeof байты);
+        std::memcpy(&байты, ключ.data() + смещение, sizeof байты);
         return байты;
     };
     if (ключ.size() < 8) {
@@ -71,8 +71,8 @@ inline std::uint32_t хэш_ключа(std::string_view ключ) {
             байты = байты << 8 | static_cast<unsigned char>(знак);
         добавить(байты);
     } else {
-        for (std::size_t с = 0; с + 8 < ключ.size(); с += 8)
-            добавить(слово(с));
+        for (std::size_t смещение = 0; смещение + 8 < ключ.size(); смещение += 8)
+            добавить(слово(смещение));
         добавить(слово(ключ.size() - 8));
     }
     return static_cast<std::uint32_t>(хэш);

@@ -11,7 +11,7 @@ namespace круголет {
 // values' texts escaped, so that the report copies those it holds, and a batch that keeps it from
 // one object to the next escapes each row of the tables once: the tables must not change while it
 // lives.
-void записать_json_значений(Запись_json &запись, const Значения_момента &р, const Момент &м,
-                            Память_json &память);
+void записать_json_значений(Запись_json &запись, const Значения_момента &значения,
+                            const Момент &момент, Память_json &память);
 
 } // namespace круголет

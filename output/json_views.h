@@ -14,7 +14,7 @@ namespace круголет {
 // holiday has null as its holiday. The keys stand in alphabetical order, as they always have.
 
 // "YYYY-MM-DDTHH:MM", as the views write a day's start and end.
-std::string json_момента(const Момент &м);
+std::string json_момента(const Момент &момент);
 
 // {"day", "end", "holiday", "month", "month_name", "start", "weekday", "year_from_creation"};
 // the page adds the day's "hall" after "end" with `с_чертогом`.

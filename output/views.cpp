@@ -5,6 +5,7 @@
 #include "calendar/input_check.h"
 #include "calendar/month_and_weekday_names.h"
 #include "calendar/month_page_text.h"
+#include "calendar/quantities.h"
 #include "calendar/range.h"
 #include "calendar/year.h"
 #include "calendar/year_holidays.h"
@@ -59,16 +60,16 @@ std::string_view что_за_число(std::string_view текст) {
 
 // The year, the month and the day, as many as the view takes, in that order.
 Числа числа_вида(const Запрос_вида &запрос) {
-    const auto &а = запрос.аргументы;
-    const auto лето = число_вида(а[0]);
+    const auto &аргументы = запрос.аргументы;
+    const auto лето = число_вида(аргументы[0]);
     if (!лето)
-        return не_число(а[0]);
-    const auto месяц = а.size() > 1 ? месяц_вида(а[1]) : std::optional(1);
+        return не_число(аргументы[0]);
+    const auto месяц = аргументы.size() > 1 ? месяц_вида(аргументы[1]) : std::optional(1);
     if (!месяц)
-        return нет_месяца(а[1]);
-    const auto число = а.size() > 2 ? число_вида(а[2]) : std::optional(1);
+        return нет_месяца(аргументы[1]);
+    const auto число = аргументы.size() > 2 ? число_вида(аргументы[2]) : std::optional(1);
     if (!число)
-        return не_число(а[2]);
+        return не_число(аргументы[2]);
     return Старая_дата{*лето, *месяц, *число};
 }
 
@@ -78,8 +79,8 @@ std::string_view что_за_число(std::string_view текст) {
                             " вне промежутка: берутся лета от Сотворения Мира " + лета_промежутка;
     if (лето >= первый_год && лето <= последний_год)
         сообщение += "; " + std::to_string(лето) + " год приходится на лета " +
-                     std::to_string(лето_от_сотворения(лето - 1868)) + " и " +
-                     std::to_string(лето_от_сотворения(лето - 1867));
+                     std::to_string(лето_от_сотворения(лето - год_начала_счета)) + " и " +
+                     std::to_string(лето_от_сотворения(лето - год_начала_счета + 1));
     return неверно(std::move(сообщение));
 }
 
@@ -98,8 +99,8 @@ std::string_view что_за_число(std::string_view текст) {
                                 std::string(месяцы[дата.месяц - 1]) + "а " +
                                 std::to_string(дата.лето) + " лета";
         const auto страница = страница_месяца(знания, дата.лето, дата.месяц);
-        if (const auto *с = std::get_if<Страница_месяца>(&страница))
-            сообщение += "; в этом месяце числа с 1 по " + std::to_string(с->дни.size());
+        if (const auto *найденная = std::get_if<Страница_месяца>(&страница))
+            сообщение += "; в этом месяце числа с 1 по " + std::to_string(найденная->дни.size());
         return неверно(std::move(сообщение));
     }
     case Отказ::нет_записи:
@@ -148,25 +149,29 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
         const auto день = день_круголета(знания, дата);
         if (const auto *причина = std::get_if<Отказ>(&день))
             return объяснение(знания, *причина, дата);
-        const auto &д = std::get<День_круголета>(день);
-        return json ? json_строкой([&](Запись_json &з) { записать_json_дня(з, д); })
-                    : описание_дня(д);
+        const auto &найденный_день = std::get<День_круголета>(день);
+        return json ? json_строкой(
+                          [&](Запись_json &запись) { записать_json_дня(запись, найденный_день); })
+                    : описание_дня(найденный_день);
     }
     case Вид::месяц: {
         const auto страница = страница_месяца(знания, дата.лето, дата.месяц);
         if (const auto *причина = std::get_if<Отказ>(&страница))
             return объяснение(знания, *причина, дата);
-        const auto &с = std::get<Страница_месяца>(страница);
-        return json ? json_строкой([&](Запись_json &з) { записать_json_страницы(з, с); })
-                    : текст_страницы(с);
+        const auto &найденная = std::get<Страница_месяца>(страница);
+        return json ? json_строкой(
+                          [&](Запись_json &запись) { записать_json_страницы(запись, найденная); })
+                    : текст_страницы(найденная);
     }
     case Вид::лето: {
         const auto страница = страница_лета(знания, дата.лето);
         if (const auto *причина = std::get_if<Отказ>(&страница))
             return объяснение(знания, *причина, дата);
-        const auto &с = std::get<Страница_лета>(страница);
-        return json ? json_строкой([&](Запись_json &з) { записать_json_страницы_лета(з, с); })
-                    : текст_страницы_лета(с);
+        const auto &найденная = std::get<Страница_лета>(страница);
+        return json ? json_строкой([&](Запись_json &запись) {
+            записать_json_страницы_лета(запись, найденная);
+        })
+                    : текст_страницы_лета(найденная);
     }
     case Вид::праздники: {
         // A number of the Gregorian years is one of them; any other, a year from the Creation.
@@ -179,7 +184,8 @@ std::variant<std::string, Отказ_вида> вывод_вида(const Зна�
                                                                      : *причина,
                               дата);
         const auto &список = std::get<std::vector<День_круголета>>(праздники);
-        return json ? json_строкой([&](Запись_json &з) { записать_json_праздников(з, список); })
+        return json ? json_строкой(
+                          [&](Запись_json &запись) { записать_json_праздников(запись, список); })
                     : список_праздников(заголовок_праздников(дата.лето), список);
     }
     case Вид::icalendar: {

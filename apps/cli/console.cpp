@@ -50,6 +50,11 @@ std::filesystem::path путь_из_utf8(const std::string &имя) {
     return std::u8string(имя.begin(), имя.end());
 }
 
+std::string utf8_из_пути(const std::filesystem::path &путь) {
+    const auto текст = путь.u8string();
+    return std::string(текст.begin(), текст.end());
+}
+
 std::tm местное_время(std::time_t момент) {
     std::tm местное{};
 #ifdef _WIN32

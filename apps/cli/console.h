@@ -19,6 +19,8 @@ std::vector<std::string> аргументы_программы(int argc, char **
 
 // A file named in UTF-8, as the arguments are.
 std::filesystem::path путь_из_utf8(const std::string &имя);
+// And a path written in UTF-8, to show it.
+std::string utf8_из_пути(const std::filesystem::path &путь);
 
 // The local time of the system clock, broken down.
 std::tm местное_время(std::time_t момент);

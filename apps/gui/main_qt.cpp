@@ -13,14 +13,14 @@
 int main(int argc, char *argv[]) {
     using namespace круголет;
     const Командная_строка запрос =
-        разобрать_командную_строку(std::vector<std::string>(argv + 1, argv + argc));
+        командная_строка_из_аргументов(std::vector<std::string>(argv + 1, argv + argc));
     if (запрос.ошибка) {
         std::cerr << *запрос.ошибка << '\n' << синтаксис_окна << краткая_справка_окна;
         return 2;
     }
     if (запрос.справка || запрос.версия) {
         if (запрос.справка)
-            std::cout << синтаксис_окна << справка_окна;
+            std::cout << синтаксис_окна << справка_окна();
         else
             std::cout << "krugolet " KRUGOLET_VERSION "\n";
         return std::cout.flush() ? 0 : 1;

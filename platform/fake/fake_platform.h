@@ -51,7 +51,6 @@ class Окно_для_тестов final : public Окно {
     int номер = 0;         // control id, or the template's resource for a dialog
     std::string заголовок; // title of a main window or a dialog
     std::string текст_при_создании;
-    Прямоугольник место_при_создании;
     Прямоугольник место; // the outer rectangle, in the parent's client coordinates
     int перемещений = 0;
     // The text as the control holds it: lines broken with "\r\n", as a user types them.

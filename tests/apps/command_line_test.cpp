@@ -26,7 +26,7 @@ class CommandLine : public testing::TestWithParam<Случай> {};
 
 TEST_P(CommandLine, TakesItsOptionsAnywhereAndNamesTheFirstWordItRefuses) {
     const Случай &с = GetParam();
-    const Командная_строка итог = разобрать_командную_строку(с.слова);
+    const Командная_строка итог = командная_строка_из_аргументов(с.слова);
     EXPECT_EQ(итог.широкий_промежуток, с.широкий);
     EXPECT_EQ(итог.версия, с.версия);
     EXPECT_EQ(итог.справка, с.справка);

@@ -1,4 +1,5 @@
 #include "calendar/month.h"
+#include "calendar/month_and_weekday_names.h"
 #include "calendar/year.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +22,11 @@ void ожидать(const Ожидание &о) {
     const Момент м{о.день, о.месяц, о.год, о.час, 0};
     const auto лето = лето_момента(знания, м);
     ASSERT_TRUE(лето);
-    const auto месяц_года = месяц_момента(м, лето->в_круге_лет, лето->пограничный_месяц);
+    const int номер = номер_месяца_момента(м, лето->в_круге_лет, лето->пограничный_месяц);
     const auto момент = std::to_string(о.день) + "." + std::to_string(о.месяц) + "." +
                         std::to_string(о.год) + " " + std::to_string(о.час) + ":00";
-    EXPECT_EQ(месяц_года, о.месяц_года) << момент;
-    EXPECT_EQ(число_месяца(знания, месяц_года, лето->в_круге_лет, м), о.число) << момент;
+    EXPECT_EQ(месяцы[static_cast<std::size_t>(номер - 1)], о.месяц_года) << момент;
+    EXPECT_EQ(число_месяца(знания, номер, лето->в_круге_лет, м), о.число) << момент;
 }
 
 TEST(Inside, EachConditionHoldsOnItsOwn) {
@@ -69,8 +70,8 @@ TEST(MonthOfMoment, SeptemberMonthComesFromTheBoundaryMonth) {
     ожидать({21, 9, 2000, 18, "Тайлет", 41});
     ожидать({21, 9, 2000, 19, "Рамхат", 1});
     ожидать({1, 9, 2000, 12, "Тайлет", 21});
-    EXPECT_EQ(месяц_момента({15, 3, 2000, 20, 0}, 4, "Тайлет"), "Тайлет");
-    EXPECT_EQ(месяц_момента({15, 3, 2000, 20, 0}, 4, ""), "Дайлет");
+    EXPECT_EQ(номер_месяца_момента({15, 3, 2000, 20, 0}, 4, "Тайлет"), 9);
+    EXPECT_EQ(номер_месяца_момента({15, 3, 2000, 20, 0}, 4, ""), 5) << "Дайлет";
 }
 
 TEST(MonthOfMoment, EveryMonthHas41DaysInTheSacredYear) {
@@ -87,7 +88,7 @@ TEST(MonthOfMoment, AugustDaysOfTailetFallThroughToIt) {
     ожидать({31, 8, 2000, 23, "Тайлет", 21});
     ожидать({11, 8, 2000, 19, "Тайлет", 1});
     ожидать({11, 8, 2000, 18, "Хейлет", 40});
-    EXPECT_EQ(месяц_момента({15, 3, 2000, 20, 0}, 0, ""), "Тайлет") << "no month starts for L 0";
+    EXPECT_EQ(номер_месяца_момента({15, 3, 2000, 20, 0}, 0, ""), 9) << "no month starts for L 0";
 }
 
 TEST(DayFromMonthStart, CountsAcrossGregorianMonthEnds) {
@@ -96,8 +97,7 @@ TEST(DayFromMonthStart, CountsAcrossGregorianMonthEnds) {
     EXPECT_EQ(число_от_начала(знания, {22, 1}, {2, 3, 2000, 12, 0}), 40);
     EXPECT_EQ(число_от_начала(знания, {22, 1}, {2, 3, 2001, 12, 0}), 39);
     EXPECT_EQ(число_от_начала(знания, {2, 3}, {15, 3, 2000, 20, 0}), 14);
-    EXPECT_FALSE(число_месяца(знания, "Дайлет", 17, {15, 3, 2000, 20, 0}));
-    EXPECT_FALSE(число_месяца(знания, "Дайлет ", 4, {15, 3, 2000, 20, 0}));
+    EXPECT_FALSE(число_месяца(знания, 5, 17, {15, 3, 2000, 20, 0}));
 }
 
 TEST(DayFromMonthStart, EndsForAMonthItNeverReaches) {

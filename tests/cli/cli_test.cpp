@@ -94,15 +94,16 @@ class Cli : public ::testing::Test {
     Запуск запустить_с(const std::string &перед, const std::string &аргументы,
                        const std::string &ввод_и_вывод) {
         fs::remove(папка / "out");
-        const std::string команда = "cd '" + папка.string() + "' && " + перед +
-                                    " '" KRUGOLET_CLI "' " + аргументы + " " + ввод_и_вывод +
-                                    " 2>err";
+        const std::string команда = "cd '" + папка.string() + "' && " + перед + " '" + программа +
+                                    "' " + аргументы + " " + ввод_и_вывод + " 2>err";
         const int статус = std::system(команда.c_str());
         return {WIFEXITED(статус) ? WEXITSTATUS(статус) : -1, прочитать(папка / "out"),
                 прочитать(папка / "err")};
     }
 
     fs::path папка;
+    // The tool as built, beside its library; a test may run a copy of it from elsewhere.
+    std::string программа = KRUGOLET_CLI;
 };
 
 } // namespace
@@ -181,9 +182,16 @@ TEST_F(Cli, LibraryMissingOrDamaged) {
     const std::string ожидаемо = "Ошибка загрузки библиотеки\nОтсутствует или поврежден файл "
                                  "\"библиотека.txt\" \nДальнейшая работа невозможна\n";
     fs::remove(папка / u8"библиотека.txt");
+    // A copy of the tool in a folder of its own, with no library beside it either, says where it
+    // looked.
+    fs::create_directories(папка / "bin");
+    fs::copy_file(программа, папка / "bin" / "krugolet-cli");
+    программа = (папка / "bin" / "krugolet-cli").string();
     auto р = запустить("15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
-    EXPECT_EQ(р.ошибки, ожидаемо);
+    EXPECT_EQ(р.ошибки, ожидаемо + "Искали: " + (папка / u8"библиотека.txt").string() + ", " +
+                            (папка / "bin" / u8"библиотека.txt").string() +
+                            ", " KRUGOLET_DATA_DIR "/библиотека.txt\n");
     // A library named on the command line is named in the message, with the line at fault.
     р = запустить("--library нет.txt 15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
@@ -194,6 +202,14 @@ TEST_F(Cli, LibraryMissingOrDamaged) {
     EXPECT_EQ(р.ошибки, "Ошибка загрузки библиотеки\nплохая.txt: строка 2: нет \"(\" после "
                         "имени таблицы\n");
     EXPECT_EQ(р.вывод, "");
+}
+
+// The tool just built runs from any folder: the build puts its library beside it.
+TEST_F(Cli, FindsTheLibraryBesideItselfFromAnotherFolder) {
+    fs::remove(папка / u8"библиотека.txt");
+    const auto р = запустить("15.03.2000 20:30");
+    EXPECT_EQ(р.код, 0) << р.ошибки;
+    EXPECT_NE(р.вывод.find("Число месяца: 14\n"), std::string::npos) << р.вывод;
 }
 
 TEST_F(Cli, ReportThatCannotBeWrittenGivesStatus4) {

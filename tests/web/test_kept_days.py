@@ -152,6 +152,13 @@ class KeptDayTest(BrowserTest):
         self.assertEqual([r["moved"] for r in page["returns"]],
                          [None] + ["41 Гэйлета в это лето нет, день отмечается 40 Гэйлета"] * 9)
 
+    def test_a_day_whose_last_return_has_passed_says_where_the_range_ends(self):
+        with self.clock_from(2099, 9, 10, 12, 0):
+            self.open_view("#birthday/2098-09-25T12:00", "kept-day")
+            self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "#kept-day .returns li"), [])
+            self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "#kept-day .no-returns").text,
+                             "Возвращений в промежутке (до 7607 лета) больше нет.")
+
     def test_a_report_and_a_kept_day_lead_to_the_list_with_their_moment(self):
         self.open("#2000-03-15T20:30")
         self.driver.find_element(By.LINK_TEXT, "Запомнить как памятный день").click()
@@ -278,7 +285,8 @@ class KeptDaysListTest(BrowserTest):
              "в файле не указана версия списка."),
             (json.dumps(dict(good, entries=good["entries"] + [
                 {"name": "Пётр", "kind": "birthday", "moment": "2000-02-30T10:00"}])), 0,
-             "запись 2 неправильная: момента нет"),
+             "запись 2 неправильная: момента нет в промежутке с 19.09.1800 19:00 до "
+             "21.09.2099 19:00."),
             (json.dumps(good), 2 * 1024 * 1024, "файл больше 1 МБ — это не список памятных дней."),
         ]
         for text, size, message in refused:

@@ -3,12 +3,13 @@ names its field and leaves the last report; the address and Back follow the conv
 
 import datetime
 import random
+import re
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import BrowserTest, cli_report, page_report, read_each
+from browser import BrowserTest, cli, cli_report, page_report, read_each
 
 FIELDS = ("day", "month", "year", "hour", "minute")
 
@@ -181,3 +182,25 @@ class ReportTest(BrowserTest):
             self.assertTrue(errors and all("unreachable" in e["message"] for e in errors), errors)
         finally:
             self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+
+    def test_the_page_names_the_range_krugolet_cli_names(self):
+        """The range as krugolet-cli --help names it (--extended's line) is the one the page's
+        heading, description, help and calendar pickers give."""
+        line = re.search(r"--extended +с (\S+ \S+) до (\S+ \S+) \(не включая\)",
+                         cli("--help").stdout.decode()).groups()
+        first, end = (datetime.datetime.strptime(t, "%d.%m.%Y %H:%M") for t in line)
+        last = end - datetime.timedelta(minutes=1)
+        years = f"с {first.year} по {last.year} год"
+        self.open()
+        self.assertIn(years, self.driver.find_element(By.CSS_SELECTOR, ".masthead .span").text)
+        self.assertIn(years, self.driver.find_element(
+            By.CSS_SELECTOR, 'meta[name="description"]').get_attribute("content"))
+        pickers = self.driver.find_elements(By.CSS_SELECTOR, 'input[type="datetime-local"]')
+        self.assertEqual(len(pickers), 3)
+        for picker in pickers:
+            self.assertEqual((picker.get_attribute("min"), picker.get_attribute("max")),
+                             (first.strftime("%Y-%m-%dT%H:%M"), last.strftime("%Y-%m-%dT%H:%M")))
+        self.driver.get(self.server.url + "#help")
+        text = self.driver.find_element(By.ID, "range-text")
+        WebDriverWait(self.driver, 5).until(lambda d: text.text)
+        self.assertEqual(text.text, f"с {line[0]} до {line[1]}")

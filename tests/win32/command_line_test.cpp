@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // A quoted word with blanks is one word.
         Случай{L"--extended \"15 03 2000\"", 2, "", "лишний аргумент: 15 03 2000\n" + после_ошибки},
-        Случай{L"--help", 0, std::string(синтаксис_окна) + std::string(справка_окна), ""}));
+        Случай{L"--help", 0, std::string(синтаксис_окна) + справка_окна(), ""}));
 
 // Started as a shortcut starts it: no standard handles and no console to borrow.
 TEST(WindowProgramWithoutAConsole, ShowsAMistakeInABox) {

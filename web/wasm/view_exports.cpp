@@ -38,14 +38,14 @@ std::string json_отказа(Поле поле, std::string_view сообщен
 
 // The year, the month and the day as krugolet-cli reads its arguments, or the field it stops at.
 std::variant<Старая_дата, Поле> прочитать(const Запрос_вида &запрос) {
-    const auto &а = запрос.аргументы;
-    const auto лето = число_вида(а[0]);
+    const auto &аргументы = запрос.аргументы;
+    const auto лето = число_вида(аргументы[0]);
     if (!лето)
         return Поле{"year"};
-    const auto месяц = месяц_вида(а[1]);
+    const auto месяц = месяц_вида(аргументы[1]);
     if (!месяц)
         return Поле{"month"};
-    const auto число = а.size() > 2 ? число_вида(а[2]) : std::optional(1);
+    const auto число = аргументы.size() > 2 ? число_вида(аргументы[2]) : std::optional(1);
     if (!число)
         return Поле{"day"};
     return Старая_дата{*лето, *месяц, *число};
@@ -87,13 +87,22 @@ std::string заголовок_праздников(int год) {
 // The holidays of a Gregorian year typed in the field, or nothing when the year is not one of
 // the range's.
 std::optional<std::vector<День_круголета>> праздники(const char *год) {
-    const auto г = число_вида(год);
-    if (!г || *г < первый_год || *г > последний_год)
+    const auto номер = число_вида(год);
+    if (!номер || *номер < первый_год || *номер > последний_год)
         return std::nullopt;
-    auto список = праздники_года(знания_страницы(), *г);
+    auto список = праздники_года(знания_страницы(), *номер);
     if (auto *дни = std::get_if<std::vector<День_круголета>>(&список))
         return std::move(*дни);
     return std::nullopt;
+}
+
+// The first and the last of the range's years under `ключ`, as a list of two.
+void записать_пару(Запись_json &запись, std::string_view ключ, int первый, int последний) {
+    запись.ключ(ключ);
+    запись.начать_список();
+    запись.число(первый);
+    запись.число(последний);
+    запись.кончить_список();
 }
 
 // The refusal of a Gregorian year outside the range.
@@ -126,6 +135,26 @@ EMSCRIPTEN_KEEPALIVE const char *calendar_names() {
     });
 }
 
+// The range the page computes in, for the texts and the calendar pickers that name it:
+// {"text": "с ДД.ММ.ГГГГ ЧЧ:ММ до ДД.ММ.ГГГГ ЧЧ:ММ", "first": its first minute, "last": its
+// last, both as a picker takes them, "years": the first and last Gregorian year,
+// "years_from_creation": the first and last old year}.
+EMSCRIPTEN_KEEPALIVE const char *calendar_range() {
+    const auto промежуток = границы(Промежуток::широкий);
+    const auto &конец = промежуток.конец;
+    // The range ends at the start of a day, 19:00, so its last minute is 18:59 of that date.
+    const Момент последний{конец.день, конец.месяц, конец.год, час_начала_дня - 1, 59};
+    return ответить_значением([&](Запись_json &запись) {
+        запись.начать_объект();
+        запись.поле("first", json_момента(промежуток.начало));
+        запись.поле("last", json_момента(последний));
+        запись.поле("text", промежуток_текстом(Промежуток::широкий));
+        записать_пару(запись, "years", первый_год, последний_год);
+        записать_пару(запись, "years_from_creation", первое_лето, последнее_лето);
+        запись.кончить_объект();
+    });
+}
+
 // The month page of a year from the Creation and a month (its number or name): krugolet-cli
 // --month --json, or the field refused with its message.
 EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *месяц) {
@@ -133,8 +162,8 @@ EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *м
     const auto дата = прочитать(запрос);
     if (const auto *поле = std::get_if<Поле>(&дата))
         return отказать(*поле, запрос);
-    const auto &д = std::get<Старая_дата>(дата);
-    const auto страница = страница_месяца(знания_страницы(), д.лето, д.месяц);
+    const auto &старая = std::get<Старая_дата>(дата);
+    const auto страница = страница_месяца(знания_страницы(), старая.лето, старая.месяц);
     if (const auto *отказ = std::get_if<Отказ>(&страница))
         return отказать(поле_отказа(*отказ), запрос);
     return ответить_значением([&](Запись_json &запись) {
@@ -145,10 +174,10 @@ EMSCRIPTEN_KEEPALIVE const char *month_page(const char *лето, const char *м
 // A whole year from the Creation: krugolet-cli --year --json, or the year refused.
 EMSCRIPTEN_KEEPALIVE const char *year_page(const char *лето) {
     const Запрос_вида запрос{Вид::лето, {лето}};
-    const auto л = число_вида(лето);
-    if (!л)
+    const auto номер = число_вида(лето);
+    if (!номер)
         return отказать("year", запрос);
-    const auto страница = страница_лета(знания_страницы(), *л);
+    const auto страница = страница_лета(знания_страницы(), *номер);
     if (const auto *отказ = std::get_if<Отказ>(&страница))
         return отказать(поле_отказа(*отказ), запрос);
     return ответить_значением([&](Запись_json &запись) {
@@ -181,11 +210,7 @@ EMSCRIPTEN_KEEPALIVE const char *year_holidays(const char *год) {
         запись.поле("heading", заголовок_праздников(*число_вида(год)));
         запись.ключ("holidays");
         записать_json_праздников(запись, *список);
-        запись.ключ("years");
-        запись.начать_список();
-        запись.число(первый_год);
-        запись.число(последний_год);
-        запись.кончить_список();
+        записать_пару(запись, "years", первый_год, последний_год);
         запись.кончить_объект();
     });
 }

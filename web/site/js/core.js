@@ -167,6 +167,11 @@ export async function loadCore(onFailure) {
     keptDaysIcalendar(days, now) {
       return fileOf(ask(() => callWithList(module, 'kept_days_icalendar', days, now)));
     },
+    // The range the page computes in: {text, first, last, years, years_from_creation}, the
+    // first and last minute as the calendar picker takes them.
+    range() {
+      return ask(() => module._calendar_range());
+    },
     // {lines, text}: the About window's lines and its description.
     about() {
       return ask(() => module._about_program());

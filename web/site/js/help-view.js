@@ -1,4 +1,5 @@
-// The help: how to use the page, then the window program's About text, taken from the core.
+// The help: how to use the page, with the range the core computes in, then the window program's
+// About text, taken from the core.
 let filled = false;
 
 export function fillHelp(core) {
@@ -9,5 +10,6 @@ export function fillHelp(core) {
   const block = document.getElementById('about-lines');
   block.replaceChildren(...lines.flatMap((line, i) => (i ? [document.createElement('br'), line] : [line])));
   document.getElementById('about-text').textContent = text;
+  document.getElementById('range-text').textContent = core.range().value?.text ?? '';
   filled = true;
 }

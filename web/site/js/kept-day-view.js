@@ -4,7 +4,7 @@
 import { RefusalBox } from './field-refusal.js';
 import { span } from './gregorian-text.js';
 import {
-  comingReturns, isoText, momentRefusal, movedText, whenText, yearsText,
+  comingReturns, isoText, momentRefusal, movedText, noReturnsText, whenText, yearsText,
 } from './kept-day.js';
 import { typedMoment } from './kept-days-store.js';
 import { clockMoment, fromIsoMoment, isoMoment } from './moment.js';
@@ -80,7 +80,9 @@ export class KeptDayView {
     this.find('h2').textContent = title;
     this.find('.view-span').textContent = answer.heading;
     this.find('.returns').replaceChildren(...returns.map((r) => returnItem(r, now)));
-    this.find('.no-returns').hidden = returns.length > 0;
+    const none = this.find('.no-returns');
+    none.textContent = `${noReturnsText(this.core)}.`;
+    none.hidden = returns.length > 0;
     result.hidden = false;
     return title;
   }

@@ -95,3 +95,10 @@ export function momentRefusal(core, text, now = clockMoment()) {
   const [answer] = comingReturns(core, [{ moment: text }], 1, now);
   return { ...answer.error, field: 'moment', message: answer.error?.message ?? '' };
 }
+
+// What a kept day says when the range holds no return of it any more: up to which old year the
+// core computes.
+export function noReturnsText(core) {
+  const [, last] = core.range().value?.years_from_creation ?? [];
+  return last ? `Возвращений в промежутке (до ${last} лета) больше нет` : 'Возвращений больше нет';
+}

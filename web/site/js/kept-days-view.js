@@ -55,8 +55,12 @@ export class KeptDaysView {
     this.status = this.find('.status');
     this.list = this.find('.kept-list');
     this.editing = null;
-    this.exists = (fields) => Boolean(core.compute(fields).value);
-    const loaded = loadEntries(this.exists);
+    // How the list's store checks a moment read from a file or the storage.
+    this.moments = {
+      exists: (fields) => Boolean(core.compute(fields).value),
+      range: core.range().value?.text ?? '',
+    };
+    const loaded = loadEntries(this.moments);
     this.entries = loaded.entries;
     this.storageProblem = loaded.problem;
 
@@ -81,7 +85,7 @@ export class KeptDaysView {
     // Another tab of the page changed the list.
     window.addEventListener('storage', (event) => {
       if (event.key !== 'krugolet.kept-days') return;
-      this.entries = loadEntries(this.exists).entries;
+      this.entries = loadEntries(this.moments).entries;
       this.draw();
     });
   }
@@ -130,7 +134,7 @@ export class KeptDaysView {
       if (next.moved_from) item.append(element('p', 'moved', movedText(next)));
       if (next.holiday) item.append(element('p', 'holiday', `Праздник: ${next.holiday}`));
     } else {
-      item.append(element('p', 'next', answer.error?.message ?? 'Возвращений в промежутке (до 7607 лета) больше нет'));
+      item.append(element('p', 'next', answer.error?.message ?? noReturnsText(this.core)));
     }
     const actions = element('p', 'entry-actions');
     const all = element('a', '', 'Возвращения');
@@ -258,7 +262,7 @@ export class KeptDaysView {
       if (file.size > largestFile) {
         throw new ListError('файл больше 1 МБ — это не список памятных дней');
       }
-      const added = entriesOfList(await file.text(), this.exists);
+      const added = entriesOfList(await file.text(), this.moments);
       const before = this.entries.length;
       const entries = merged(this.entries, added);
       this.keep(entries, `Из файла добавлено дней: ${entries.length - before} (уже были в списке: ${added.length - (entries.length - before)}).`);

@@ -12,7 +12,9 @@ import { MonthView } from './month-view.js';
 import { keepOffline } from './offline.js';
 import { OldDayView } from './old-day-view.js';
 import { parseAddress } from './route.js';
-import { setConversionAddress, showCoreFailure, showView } from './views.js';
+import {
+  boundPickers, setConversionAddress, showCoreFailure, showView,
+} from './views.js';
 import { YearView } from './year-view.js';
 
 let core = null;
@@ -184,6 +186,8 @@ function show() {
 try {
   core = await loadCore(showCoreFailure);
   conversion.core = core;
+  const range = core.range().value;
+  if (range) boundPickers(range);
   window.addEventListener('popstate', show);
   show();
 } catch (error) {

@@ -22,6 +22,14 @@ export function showCoreFailure({ title, message }) {
   box.hidden = false;
 }
 
+// Every calendar picker offers the minutes of the range the core computes in.
+export function boundPickers({ first, last }) {
+  for (const picker of document.querySelectorAll('input[type="datetime-local"]')) {
+    picker.min = first;
+    picker.max = last;
+  }
+}
+
 // The navigation's link to the conversion leads back to the moment last shown.
 export function setConversionAddress(address) {
   document.querySelector('nav [data-view="conversion"]').href = address || '#';
