@@ -326,16 +326,17 @@ int ошибка_использования(std::string_view текст) {
     return неверный_ввод;
 }
 
-// "Искали: /home/user/библиотека.txt, /usr/bin/библиотека.txt, …": where the programs look for
-// their library, for a user who runs the tool where none of them holds it.
+// "Файл не найден ни в одном из мест: /home/user/библиотека.txt, /usr/bin/библиотека.txt, …":
+// where the programs look for their library, and the way past it, for a user who runs the tool
+// where none of them holds it.
 std::string где_искали() {
-    std::string строка = "Искали:";
+    std::string строка = "Файл не найден ни в одном из мест:";
     for (const auto &место : места_библиотеки()) {
         std::error_code ошибка;
         const auto полный = std::filesystem::absolute(место, ошибка);
         строка += (строка.back() == ':' ? " " : ", ") + utf8_из_пути(ошибка ? место : полный);
     }
-    return строка;
+    return строка + " (другой файл можно указать параметром --library)";
 }
 
 // The library named on the command line is named in the message, with the line and what was

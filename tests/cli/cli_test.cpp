@@ -189,9 +189,11 @@ TEST_F(Cli, LibraryMissingOrDamaged) {
     программа = (папка / "bin" / "krugolet-cli").string();
     auto р = запустить("15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
-    EXPECT_EQ(р.ошибки, ожидаемо + "Искали: " + (папка / u8"библиотека.txt").string() + ", " +
+    EXPECT_EQ(р.ошибки, ожидаемо + "Файл не найден ни в одном из мест: " +
+                            (папка / u8"библиотека.txt").string() + ", " +
                             (папка / "bin" / u8"библиотека.txt").string() +
-                            ", " KRUGOLET_DATA_DIR "/библиотека.txt\n");
+                            ", " KRUGOLET_DATA_DIR "/библиотека.txt (другой файл можно указать "
+                            "параметром --library)\n");
     // A library named on the command line is named in the message, with the line at fault.
     р = запустить("--library нет.txt 15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);

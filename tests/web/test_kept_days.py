@@ -285,8 +285,14 @@ class KeptDaysListTest(BrowserTest):
              "в файле не указана версия списка."),
             (json.dumps(dict(good, entries=good["entries"] + [
                 {"name": "Пётр", "kind": "birthday", "moment": "2000-02-30T10:00"}])), 0,
-             "запись 2 неправильная: момента нет в промежутке с 19.09.1800 19:00 до "
-             "21.09.2099 19:00."),
+             "запись 2 неправильная: такой даты в календаре нет."),
+            (json.dumps(dict(good, entries=good["entries"] + [
+                {"name": "Пётр", "kind": "birthday", "moment": "1700-03-01T10:00"}])), 0,
+             "запись 2 неправильная: момент вне промежутка расчета (с 19.09.1800 19:00 до "
+             "21.09.2099 19:00)."),
+            (json.dumps(dict(good, entries=good["entries"] + [
+                {"name": "Пётр", "kind": "birthday", "moment": "2000-03-01 10:00"}])), 0,
+             "запись 2 неправильная: момент записан неправильно."),
             (json.dumps(good), 2 * 1024 * 1024, "файл больше 1 МБ — это не список памятных дней."),
         ]
         for text, size, message in refused:

@@ -31,20 +31,20 @@ export function nameProblem(name) {
   return null;
 }
 
-// Why an entry read from a file or the storage cannot be kept, or null; `moments.exists` checks
-// its moment with the core, and `moments.range` names the range the core computes in.
-function entryProblem(entry, moments) {
+// Why an entry read from a file or the storage cannot be kept, or null; `momentProblem` says
+// why the core does not take its moment.
+function entryProblem(entry, momentProblem) {
   if (typeof entry !== 'object' || entry === null) return 'это не запись';
   const problem = nameProblem(entry.name);
   if (problem) return problem.toLowerCase();
   if (!Object.hasOwn(kinds, entry.kind)) return 'неизвестный вид дня';
   const fields = typeof entry.moment === 'string' && fromIsoMoment(entry.moment);
-  if (!fields || !moments.exists(fields)) return `момента нет в промежутке ${moments.range}`;
-  return null;
+  if (!fields) return 'момент записан неправильно';
+  return momentProblem(fields);
 }
 
 // The entries of a list in the file's form, each checked; a ListError names the first fault.
-export function entriesOfList(text, moments) {
+export function entriesOfList(text, momentProblem) {
   let list;
   try {
     list = JSON.parse(text);
@@ -64,7 +64,7 @@ export function entriesOfList(text, moments) {
     throw new ListError(`в списке больше ${mostEntries} записей`);
   }
   return list.entries.map((entry, index) => {
-    const problem = entryProblem(entry, moments);
+    const problem = entryProblem(entry, momentProblem);
     if (problem) throw new ListError(`запись ${index + 1} неправильная: ${problem}`);
     return { name: entry.name, kind: entry.kind, moment: entry.moment };
   });
@@ -101,7 +101,7 @@ function storage() {
 const refused = 'Браузер не дает хранить список (так бывает в приватном окне или при запрете хранения данных сайтов): записи видны, пока страница открыта. Чтобы не потерять их, сохраните список в файл.';
 
 // {entries, problem}: the list kept in the browser, and what went wrong reading it, if anything.
-export function loadEntries(moments) {
+export function loadEntries(momentProblem) {
   const store = storage();
   if (!store) return { entries: [], problem: refused };
   let text;
@@ -112,7 +112,7 @@ export function loadEntries(moments) {
   }
   if (text === null) return { entries: [], problem: null };
   try {
-    return { entries: entriesOfList(text, moments), problem: null };
+    return { entries: entriesOfList(text, momentProblem), problem: null };
   } catch (error) {
     let setAside = true;
     try {

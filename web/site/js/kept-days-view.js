@@ -55,12 +55,15 @@ export class KeptDaysView {
     this.status = this.find('.status');
     this.list = this.find('.kept-list');
     this.editing = null;
-    // How the list's store checks a moment read from a file or the storage.
-    this.moments = {
-      exists: (fields) => Boolean(core.compute(fields).value),
-      range: core.range().value?.text ?? '',
+    // Why the core does not take a moment read from a file or the storage, or null: a date
+    // the calendar lacks, or one outside the range, which it then names.
+    this.momentProblem = (fields) => {
+      const { error } = core.compute(fields);
+      if (!error) return null;
+      if (error.present) return `момент вне промежутка расчета (${core.range().value?.text ?? ''})`;
+      return error.fault ? error.message : 'такой даты в календаре нет';
     };
-    const loaded = loadEntries(this.moments);
+    const loaded = loadEntries(this.momentProblem);
     this.entries = loaded.entries;
     this.storageProblem = loaded.problem;
 
@@ -85,7 +88,7 @@ export class KeptDaysView {
     // Another tab of the page changed the list.
     window.addEventListener('storage', (event) => {
       if (event.key !== 'krugolet.kept-days') return;
-      this.entries = loadEntries(this.moments).entries;
+      this.entries = loadEntries(this.momentProblem).entries;
       this.draw();
     });
   }
@@ -262,7 +265,7 @@ export class KeptDaysView {
       if (file.size > largestFile) {
         throw new ListError('файл больше 1 МБ — это не список памятных дней');
       }
-      const added = entriesOfList(await file.text(), this.moments);
+      const added = entriesOfList(await file.text(), this.momentProblem);
       const before = this.entries.length;
       const entries = merged(this.entries, added);
       this.keep(entries, `Из файла добавлено дней: ${entries.length - before} (уже были в списке: ${added.length - (entries.length - before)}).`);
