@@ -20,6 +20,7 @@
 #include "runtime/format.h"
 #include "runtime/utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -330,12 +331,18 @@ int ошибка_использования(std::string_view текст) {
 // where the programs look for their library, and the way past it, for a user who runs the tool
 // where none of them holds it.
 std::string где_искали() {
-    std::string строка = "Файл не найден ни в одном из мест:";
+    std::vector<std::string> места;
     for (const auto &место : места_библиотеки()) {
         std::error_code ошибка;
-        const auto полный = std::filesystem::absolute(место, ошибка);
-        строка += (строка.back() == ':' ? " " : ", ") + utf8_из_пути(ошибка ? место : полный);
+        const auto полный = std::filesystem::absolute(место, ошибка).lexically_normal();
+        auto путь = utf8_из_пути(ошибка ? место : полный);
+        // Run from its own folder, the tool looks there twice; the place is named once.
+        if (std::find(места.begin(), места.end(), путь) == места.end())
+            места.push_back(std::move(путь));
     }
+    std::string строка = "Файл не найден ни в одном из мест:";
+    for (const auto &путь : места)
+        строка += (строка.back() == ':' ? " " : ", ") + путь;
     return строка + " (другой файл можно указать параметром --library)";
 }
 

@@ -194,6 +194,14 @@ TEST_F(Cli, LibraryMissingOrDamaged) {
                             (папка / "bin" / u8"библиотека.txt").string() +
                             ", " KRUGOLET_DATA_DIR "/библиотека.txt (другой файл можно указать "
                             "параметром --library)\n");
+    // Run from its own folder, it names that folder once.
+    fs::copy_file(программа, папка / "krugolet-cli");
+    программа = (папка / "krugolet-cli").string();
+    р = запустить("15.03.2000 20:30");
+    EXPECT_EQ(р.ошибки, ожидаемо + "Файл не найден ни в одном из мест: " +
+                            (папка / u8"библиотека.txt").string() +
+                            ", " KRUGOLET_DATA_DIR "/библиотека.txt (другой файл можно указать "
+                            "параметром --library)\n");
     // A library named on the command line is named in the message, with the line at fault.
     р = запустить("--library нет.txt 15.03.2000 20:30");
     EXPECT_EQ(р.код, 3);
