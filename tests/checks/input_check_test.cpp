@@ -40,11 +40,7 @@ TEST(RangeBounds, NeighbouringDaysAndMonths) {
 TEST(CheckedFields, GivesFiveNumbersInTheWindowsOrder) {
     const auto м = проверенный_момент("15", "3", "2000", "20", "30");
     ASSERT_TRUE(м);
-    EXPECT_EQ(м->день, 15);
-    EXPECT_EQ(м->месяц, 3);
-    EXPECT_EQ(м->год, 2000);
-    EXPECT_EQ(м->час, 20);
-    EXPECT_EQ(м->минута, 30);
+    EXPECT_EQ(*м, (Момент{15, 3, 2000, 20, 30}));
 }
 
 TEST(CheckedFields, EdgesOfTheRange) {

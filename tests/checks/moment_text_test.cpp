@@ -7,11 +7,7 @@ using namespace круголет;
 TEST(MomentFromText, DateAndTimeAreCutIntoFiveFields) {
     const auto м = момент_из_текста("15.03.2000", "20:30");
     ASSERT_TRUE(м);
-    EXPECT_EQ(м->день, 15);
-    EXPECT_EQ(м->месяц, 3);
-    EXPECT_EQ(м->год, 2000);
-    EXPECT_EQ(м->час, 20);
-    EXPECT_EQ(м->минута, 30);
+    EXPECT_EQ(*м, (Момент{15, 3, 2000, 20, 30}));
     EXPECT_TRUE(момент_из_текста("0x0F.03.2000", "20: 30"));
 }
 
